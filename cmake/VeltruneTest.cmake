@@ -1,0 +1,38 @@
+# GoogleTest built from Debian's sources with the cross toolchain, and one
+# helper that turns a test executable into a CTest test run through Wine.
+enable_testing()
+
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+foreach(gtarget gtest gtest_main gmock gmock_main)
+  target_compile_options(${gtarget} PRIVATE -w)
+endforeach()
+
+# Windows paths of the two output folders, for Wine's PATH.
+function(veltrune_wine_path out unix_path)
+  string(REPLACE "/" "\\" win "${unix_path}")
+  set(${out} "Z:${win}" PARENT_SCOPE)
+endfunction()
+
+# veltrune_add_test(NAME name SOURCES ... [LIBS ...] [LOCK resource] [TIMEOUT s] [ENV var=value ...])
+# The executable goes to testbin/; DLLs of the program are found in bin/
+# through WINEPATH. LOCK serialises tests that use machine-wide names
+# (mutexes, window classes, pipes) within one wineserver.
+function(veltrune_add_test)
+  cmake_parse_arguments(T "" "NAME;LOCK;TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE veltrune_options gtest gmock gtest_main ${T_LIBS})
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VELTRUNE_TEST_BIN_DIR})
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  veltrune_wine_path(bin_win ${VELTRUNE_BIN_DIR})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  set(env "WINEPATH=${bin_win}" "FIRMLINK_INSTANCE=${T_NAME}" ${T_ENV})
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT} ENVIRONMENT "${env}")
+  if(T_LOCK)
+    set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK ${T_LOCK})
+  endif()
+endfunction()

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# with-wine.sh BUILD_DIR COMMAND...: runs COMMAND inside a private Wine
+# environment (its own prefix under BUILD_DIR, its own Xvfb display, a
+# persistent wineserver) and tears all of it down afterwards, also on failure.
+# The order matters: the server and wineboot must be up, with their standard
+# streams detached, before COMMAND starts, or Wine's services inherit the
+# caller's pipes and whoever reads them (ctest) never sees end of file.
+set -euo pipefail
+build=$(cd "$1" && pwd); shift
+
+export WINEPREFIX="$build/wineprefix"
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEARCH=win64
+
+xvfb_pid=""
+teardown() {
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+}
+trap teardown EXIT INT TERM
+
+if [ -z "${VELTRUNE_USE_DISPLAY:-}" ]; then
+  # -displayfd lets the server pick a free display number and tell us.
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
+  [ -s "$display_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$(head -n1 "$display_file")"
+  rm -f "$display_file"
+fi
+
+mkdir -p "$WINEPREFIX"
+wineserver -p </dev/null >/dev/null 2>&1
+wine wineboot -u </dev/null >"$build/wineboot.log" 2>&1 || true
+"$@"
