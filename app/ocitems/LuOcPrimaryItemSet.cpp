@@ -1,0 +1,118 @@
+#include "app/ocitems/LuOcPrimaryItemSet.h"
+
+#include <cstdio>
+
+#include "app/ocitems/LuOcRatio.h"
+#include "kiln/System/Diagnostics.h"
+#include "kiln/arvex/BiosInterface.h"
+#include "kiln/arvex/ItemTraverser.h"
+#include "standins/firmlink/firmlink.h"
+
+namespace {
+
+// A failed read writes nothing: without the current value we cannot tell
+// whether the write is needed, and an unneeded write costs a firmware call.
+void WriteIfChanged(const VeOcItemValue& entry) {
+    uint32_t current = 0;
+    if (kiln::GetItemValue(entry.number, current) && current != entry.value)
+        kiln::SetItemValueMode(entry.number, entry.value, kiln::kWriteModeTuning);
+}
+
+const VeOcItemValue* FindFirst(const VeOcItemValueList& values, uint32_t local) {
+    for (const VeOcItemValue& entry : values)
+        if (kiln::ItemLocal(entry.number) == local) return &entry;
+    return nullptr;
+}
+
+}  // namespace
+
+LuOcPrimaryItemSet& LuOcPrimaryItemSet::Instance() {
+    static LuOcPrimaryItemSet instance;
+    return instance;
+}
+
+LuOcPrimaryItemSet::LuOcPrimaryItemSet(LuOcRatio* ratio) : m_ratio(ratio) {
+    Load();
+}
+
+LuOcPrimaryItemSet::~LuOcPrimaryItemSet() = default;
+
+void LuOcPrimaryItemSet::Load() {
+    FirmInitialize();
+    m_items.resize(kFirstOrdinaryEntry);
+    kiln::ItemTraverser traverser;
+    if (!traverser.Open(3)) {
+        kiln::ShowMessage("Can not get any information from group 3", "AcOcItemSetBase", MB_OK);
+        return;
+    }
+    for (; !traverser.AtEnd(); traverser.Next()) {
+        std::unique_ptr<kiln::BiosItem> item = traverser.CreateItem();
+        if (!item || item->IsSkipped()) continue;
+        size_t entry = 0;
+        while (entry < std::size(kReservedLocals) && kReservedLocals[entry] != kiln::ItemLocal(item->Number()))
+            ++entry;
+        if (entry == std::size(kReservedLocals)) {
+            m_items.push_back(std::move(item));
+            continue;
+        }
+        if (item->HasExtraStrings()) {
+            char text[64];
+            std::snprintf(text, sizeof text, "Item %x can not have extra string", item->Number());
+            kiln::ShowMessage(text, "VeAcpi", MB_OK);
+        }
+        m_items[entry] = std::move(item);
+    }
+}
+
+kiln::BiosItem* LuOcPrimaryItemSet::Item(size_t entry) const {
+    return entry < m_items.size() ? m_items[entry].get() : nullptr;
+}
+
+LuOcRatio& LuOcPrimaryItemSet::Ratio() {
+    return m_ratio ? *m_ratio : LuOcRatio::Instance();
+}
+
+bool LuOcPrimaryItemSet::IsLowering(const VeOcItemValue* frequency, const VeOcItemValue* ratio) {
+    kiln::BiosItem* clock = m_items[0].get();
+    double current = 0;
+    if (!clock || !frequency || !clock->ReadValue(current)) return false;
+    double wanted = clock->IndexToValue(frequency->value);
+    LuOcRatio& cpuRatio = Ratio();
+    if (cpuRatio.InUse()) {
+        double currentRatio = cpuRatio.CurrentValue();
+        current *= currentRatio;
+        // Without a ratio in the list the ratio stays what it is.
+        wanted *= ratio ? cpuRatio.IndexToValue(ratio->value) : currentRatio;
+    }
+    return wanted < current;
+}
+
+void LuOcPrimaryItemSet::ApplyFrequencyPart(const VeOcItemValueList& values, const VeOcItemValue* frequency,
+                                            const VeOcItemValue* ratio) {
+    if (frequency) WriteIfChanged(*frequency);
+    if (!ratio) return;
+    std::vector<uint32_t> ratios;
+    for (const VeOcItemValue& entry : values)
+        if (kiln::ItemLocal(entry.number) == kRatioLocal) ratios.push_back(entry.value);
+    Ratio().WriteAll(ratios);
+}
+
+void LuOcPrimaryItemSet::ApplyOtherPart(const VeOcItemValueList& values) {
+    for (const VeOcItemValue& entry : values) {
+        uint32_t local = kiln::ItemLocal(entry.number);
+        if (local != kFrequencyLocal && local != kRatioLocal) WriteIfChanged(entry);
+    }
+}
+
+void LuOcPrimaryItemSet::Apply(const VeOcItemValueList& list) {
+    const VeOcItemValueList values = list;  // callers may reuse theirs while we write
+    const VeOcItemValue* frequency = FindFirst(values, kFrequencyLocal);
+    const VeOcItemValue* ratio = FindFirst(values, kRatioLocal);
+    if (IsLowering(frequency, ratio)) {
+        ApplyFrequencyPart(values, frequency, ratio);
+        ApplyOtherPart(values);
+    } else {
+        ApplyOtherPart(values);
+        ApplyFrequencyPart(values, frequency, ratio);
+    }
+}
