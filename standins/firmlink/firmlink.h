@@ -3,6 +3,9 @@
 // 9-13 by number only (see firmlink.def); the names below exist only on our
 // side of the import library and are not exported by the DLL.
 //
+// Link the CMake target `firmlink` to import by ordinal; the DLL itself is
+// the target `firmlink_dll` (bin/firmlink.dll).
+//
 // Package buffer
 // --------------
 // Ordinals 4, 5 and 11 fill a caller-owned buffer (4096 bytes; the caller
@@ -17,16 +20,78 @@
 //
 // Payloads are not aligned. An element handle (ordinals 6 and 10) is the
 // address of an element's tag byte; ordinal 9 gives the address of its
-// payload. Handles stay valid only while the buffer is unchanged. A package
-// that does not fit the capacity is not written and the call fails.
+// payload. Handles stay valid only while the buffer is unchanged. Ordinal 6
+// gives null for a package without elements; ordinal 10 does not know the
+// count and simply steps past the element, so walk no further than ordinal 7
+// says. A package that does not fit the capacity is not written and the call
+// fails. Whenever ordinal 4, 5 or 11 fails, the buffer holds an empty package
+// (count 0, size 4) if 4 bytes fit, so a caller that ignores the result reads
+// no elements.
+//
+// Contents
+// --------
+// 4  interface information: two strings (board vendor, firmware version),
+//    then integers; the top byte of the second integer (the fourth element)
+//    is the firmware's interface revision.
+// 5  one integer element per item of the group: the item number. Ordinal 11
+//    takes the data pointer of such an element (ordinal 9) and describes the
+//    item whose number it points at. Groups the board lacks fail.
+// 11 number, name, attribute word, default index, then for number items the
+//    base word, step word, numeric step count and, when the item has extra
+//    strings, their count k and the k strings; for string items the count S
+//    and the S strings; nothing more for boolean items (kind code 7).
+// 12 only the board's limit table (0x030600F1) answers; the argument is the
+//    low 16 bits of an item number; the out value's high 16 bits are that
+//    item's highest safe step index, 0 when it has no limit.
+// 13 words: word 0 is the number of pairs, then item number / value pairs,
+//    then 0xFFFFFFFF. Index = position of the profile name in the string item.
+//
+// Values
+// ------
+// Every value is a step index and a write at or beyond the item's step count
+// fails and changes nothing. Flag items (number items without a step table,
+// such as capability items and option words) take any value; boolean items
+// take 0 and 1. Writing core c to the core selector 0x030600F0 makes later
+// reads and writes of per-core items (the CPU ratio) act on core c; 255 makes
+// writes set every core and reads report the last core. Values are one per
+// machine: they live in shared memory named after FIRMLINK_INSTANCE (default
+// "default"), so every process of one instance sees the same board; the first
+// process to open an instance fills it from its board.
+//
+// Ordinal 1 must come first in each process: until then ordinals 2-5 and 11-13
+// fail (the walking ordinals 6, 7, 9, 10 only look at the buffer).
+//
+// Environment
+// -----------
+// FIRMLINK_BOARD    path of a board file (JSON, see boards/README.md);
+//                   without it the built-in board is used.
+// FIRMLINK_INSTANCE names the simulated machine (shared values).
+// FIRMLINK_JOURNAL  when set, every ordinal call appends one line to that file:
+//                   "<ordinal> <arguments> -> <result> <outputs>", each number
+//                   as 0x%08X, fields separated by one space, "\n" at the end.
+//                   Arguments and outputs by ordinal:
+//                     1  -                     -> result
+//                     2  item value mode       -> result
+//                     3  item                  -> result value (value only on success)
+//                     4  -                     -> result bytes
+//                     5  group                 -> result bytes
+//                     6  buffer address        -> element address
+//                     7  buffer address        -> element count
+//                     9  element address       -> data address
+//                     10 element address       -> next element address
+//                     11 item (read from the list data) -> result bytes
+//                     12 item argument         -> result value (value only on success)
+//                     13 item index            -> result bytes
+//                   e.g. "2 0x03010011 0x00000005 0x00000002 -> 0x00000001".
+// FIRMLINK_QUIET    when set, a refused board file is reported only on the
+//                   debugger output and standard error, without a message box.
+//
+// A refused board file (malformed JSON or inconsistent contents) loads
+// nothing: the library then acts as a board with no groups on which every
+// ordinal fails, and FirmSimLastError gives the message, which names the file,
+// the line and what is wrong.
 
 #include <cstdint>
-
-#if defined(FIRMLINK_BUILDING_DLL)
-#define FIRMLINK_EXTRA extern "C" __declspec(dllexport)
-#else
-#define FIRMLINK_EXTRA extern "C" __declspec(dllimport)
-#endif
 
 extern "C" {
 // 1: initialise; repeating it is harmless.
@@ -57,18 +122,35 @@ constexpr uint32_t kFirmPackageCapacity = 4096;
 
 // Extras of the simulated board, exported by name and looked up at run time
 // (GetProcAddress) by tests and tools, so that the program never depends on
-// them and the real library can be dropped in.
+// them and the real library can be dropped in. They neither count nor
+// journal, and need no ordinal 1.
 enum FirmFaultKind : uint32_t {
-    kFirmFaultRead = 1,      // ordinal 3 fails for the item
+    kFirmFaultRead = 1,      // ordinals 3, 12 and 13 fail for the item
     kFirmFaultWrite = 2,     // ordinal 2 fails for the item
     kFirmFaultDescribe = 4,  // ordinal 11 fails for the item
     kFirmFaultListGroup = 8  // ordinal 5 fails for the group (item = group number)
 };
 
-using FirmResetFn = uint32_t(__stdcall*)();                                       // "FirmSimReset"
-using FirmSetFaultFn = uint32_t(__stdcall*)(uint32_t item, uint32_t kinds);       // "FirmSimSetFault"
-using FirmClearFaultsFn = void(__stdcall*)();                                     // "FirmSimClearFaults"
+// Every value, the selected core and every fault back to the board file's.
+using FirmResetFn = uint32_t(__stdcall*)();  // "FirmSimReset"
+// Replaces the item's read/write/describe fault bits with `kinds` (0 clears
+// them), or with kFirmFaultListGroup alone makes group `item` unlistable.
+// Fails for items or groups the board lacks. Faults are machine-wide.
+using FirmSetFaultFn = uint32_t(__stdcall*)(uint32_t item, uint32_t kinds);  // "FirmSimSetFault"
+using FirmClearFaultsFn = void(__stdcall*)();                                // "FirmSimClearFaults"
+// Read or store a value directly, ignoring faults, the selector and the step
+// table (so tests can create states real firmware might report). `core`
+// matters only for per-core items: 0..count-1, or 255 (peek: the last core,
+// poke: every core).
 using FirmPeekFn = uint32_t(__stdcall*)(uint32_t item, uint32_t core, uint32_t* value);  // "FirmSimPeek"
 using FirmPokeFn = uint32_t(__stdcall*)(uint32_t item, uint32_t core, uint32_t value);   // "FirmSimPoke"
-using FirmCallCountFn = uint32_t(__stdcall*)(uint32_t ordinal);                   // "FirmSimCallCount"
-using FirmResetCountsFn = void(__stdcall*)();                                     // "FirmSimResetCounts"
+// Ordinal calls made by this process since load or the last reset of counts.
+using FirmCallCountFn = uint32_t(__stdcall*)(uint32_t ordinal);  // "FirmSimCallCount"
+using FirmResetCountsFn = void(__stdcall*)();                    // "FirmSimResetCounts"
+// Replaces this process's board with a board file (null or "" = the built-in
+// board) and refills the machine's values from it; 0 when the file is refused,
+// which leaves the board in use as it was.
+using FirmLoadBoardFn = uint32_t(__stdcall*)(const char* path);  // "FirmSimLoadBoard"
+// The message of the last refused board ("" when none); valid until the next
+// FirmSimLoadBoard.
+using FirmLastErrorFn = const char*(__stdcall*)();  // "FirmSimLastError"

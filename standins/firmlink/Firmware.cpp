@@ -1,0 +1,325 @@
+#include "standins/firmlink/Firmware.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "standins/firmlink/BoardParser.h"
+#include "standins/firmlink/DefaultBoard.h"
+#include "standins/firmlink/Package.h"
+#include "standins/firmlink/firmlink.h"
+
+namespace firmsim {
+namespace {
+
+constexpr uint32_t kOk = 1;
+constexpr uint32_t kFailed = 0;
+constexpr uint32_t kProfileEnd = 0xFFFFFFFF;
+
+std::string Environment(const char* name) {
+    char value[1024];
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+}
+
+// A refused board must be noticed by whoever runs the program, and by tests
+// without anyone clicking: debugger output, standard error, and a message box
+// unless FIRMLINK_QUIET is set.
+void ReportRefusal(const std::string& message) {
+    const std::string line = "firmlink: " + message + "\r\n";
+    OutputDebugStringA(line.c_str());
+    std::fputs(line.c_str(), stderr);
+    std::fflush(stderr);
+    if (Environment("FIRMLINK_QUIET").empty())
+        MessageBoxA(nullptr, message.c_str(), "firmlink", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+}
+
+void Describe(const BoardItem& item, PackageBuilder& package) {
+    package.Integer(item.number).String(item.name).Integer(item.attribute).Integer(item.defaultIndex);
+    switch (item.kind) {
+    case ItemKind::Number:
+        package.Integer(item.baseWord).Integer(item.stepWord).Integer(item.numericSteps);
+        if (!item.extraStrings.empty()) {
+            package.Integer(static_cast<uint32_t>(item.extraStrings.size()));
+            for (const auto& text : item.extraStrings) package.String(text);
+        }
+        break;
+    case ItemKind::String:
+        package.Integer(static_cast<uint32_t>(item.strings.size()));
+        for (const auto& text : item.strings) package.String(text);
+        break;
+    case ItemKind::Boolean:
+        break;
+    }
+}
+
+}  // namespace
+
+Firmware& Firmware::Instance() {
+    static Firmware firmware;
+    return firmware;
+}
+
+Firmware::Firmware() {
+    m_instance = Environment("FIRMLINK_INSTANCE");
+    if (m_instance.empty()) m_instance = "default";
+    const std::string path = Environment("FIRMLINK_BOARD");
+    Board board;
+    std::string error;
+    const bool parsed = path.empty() ? ParseBoard(kDefaultBoardJson, "The built-in board", board, error)
+                                     : LoadBoardFile(path, board, error);
+    if (!parsed || !Install(std::move(board), error)) {
+        // Refused whole: the library then acts as a board with no groups on
+        // which every call fails.
+        m_refused = true;
+        m_lastError = error;
+        ReportRefusal(error);
+    }
+}
+
+bool Firmware::Install(Board board, std::string& error) {
+    if (!m_shared.block_ready()) {
+        if (!m_shared.Open(m_instance, board, error)) return false;
+    } else {
+        SharedValues::Lock lock(m_shared);
+        m_shared.LoadFrom(board);
+    }
+    m_board = std::move(board);
+    return true;
+}
+
+uint32_t Firmware::LoadBoard(const char* path) {
+    std::lock_guard guard(m_lock);
+    Board board;
+    std::string error;
+    const bool parsed = path && *path ? LoadBoardFile(path, board, error) : ParseBoard(kDefaultBoardJson, "The built-in board", board, error);
+    const bool fresh = !m_shared.block_ready();
+    if (!parsed || !Install(std::move(board), error)) {
+        m_lastError = error;
+        return kFailed;
+    }
+    if (fresh) {
+        // The first board of this process may have found older values: a
+        // board that is loaded on purpose starts the machine afresh.
+        SharedValues::Lock lock(m_shared);
+        m_shared.LoadFrom(m_board);
+    }
+    m_refused = false;
+    m_lastError.clear();
+    return kOk;
+}
+
+uint32_t Firmware::Initialize() {
+    std::lock_guard guard(m_lock);
+    if (m_refused) return kFailed;
+    m_initialized = true;
+    return kOk;
+}
+
+bool Firmware::Faulty(uint32_t item, uint32_t kind) const {
+    const SharedSlot* slot = m_shared.Find(item);
+    return slot && (slot->faults & kind) != 0;
+}
+
+uint32_t Firmware::SelectedCore() const {
+    const SharedSlot* selector = m_board.FindItem(kCoreSelector) ? m_shared.Find(kCoreSelector) : nullptr;
+    return selector ? selector->values[0] : 0;
+}
+
+uint32_t* Firmware::ValueFor(SharedSlot& slot, const BoardItem& item, uint32_t core) const {
+    if (!item.perCore) return &slot.values[0];
+    // With every core selected a read reports the last core, the one the
+    // program itself reads when cores are not set one by one.
+    if (core == kAllCores) core = m_board.coreCount - 1;
+    return core < m_board.coreCount ? &slot.values[core] : nullptr;
+}
+
+uint32_t Firmware::WriteItem(uint32_t item, uint32_t value) {
+    std::lock_guard guard(m_lock);
+    if (!Usable()) return kFailed;
+    const BoardItem* def = m_board.FindItem(item);
+    if (!def) return kFailed;
+    SharedValues::Lock lock(m_shared);
+    SharedSlot* slot = m_shared.Find(item);
+    if (!slot || (slot->faults & kFirmFaultWrite)) return kFailed;
+    if (item == kCoreSelector) {
+        if (value >= m_board.coreCount && value != kAllCores) return kFailed;
+        slot->values[0] = value;
+        return kOk;
+    }
+    if (!def->IsValidIndex(value)) return kFailed;
+    const uint32_t core = def->perCore ? SelectedCore() : 0;
+    if (def->perCore && core == kAllCores) {
+        for (uint32_t c = 0; c < m_board.coreCount; ++c) slot->values[c] = value;
+        return kOk;
+    }
+    uint32_t* target = ValueFor(*slot, *def, core);
+    if (!target) return kFailed;
+    *target = value;
+    return kOk;
+}
+
+uint32_t Firmware::ReadItem(uint32_t item, uint32_t* value) {
+    std::lock_guard guard(m_lock);
+    if (!Usable() || !value) return kFailed;
+    const BoardItem* def = m_board.FindItem(item);
+    if (!def) return kFailed;
+    SharedValues::Lock lock(m_shared);
+    SharedSlot* slot = m_shared.Find(item);
+    if (!slot || (slot->faults & kFirmFaultRead)) return kFailed;
+    const uint32_t* source = ValueFor(*slot, *def, def->perCore ? SelectedCore() : 0);
+    if (!source) return kFailed;
+    *value = *source;
+    return kOk;
+}
+
+uint32_t Firmware::InterfaceInfo(void* buffer, uint32_t* size) {
+    std::lock_guard guard(m_lock);
+    PackageBuilder package;
+    for (const auto& text : m_board.infoStrings) package.String(text);
+    for (uint32_t word : m_board.infoWords) package.Integer(word);
+    if (Usable() && package.WriteTo(buffer, size)) return kOk;
+    WriteEmptyPackage(buffer, size);
+    return kFailed;
+}
+
+uint32_t Firmware::ListGroup(uint32_t group, void* buffer, uint32_t* size) {
+    std::lock_guard guard(m_lock);
+    const BoardGroup* def = Usable() && group < 256 ? m_board.FindGroup(group) : nullptr;
+    if (def) {
+        SharedValues::Lock lock(m_shared);
+        if (m_shared.GroupFault(group)) def = nullptr;
+    }
+    if (def) {
+        PackageBuilder package;
+        for (const auto& item : def->items) package.Integer(item.number);
+        if (package.WriteTo(buffer, size)) return kOk;
+    }
+    WriteEmptyPackage(buffer, size);
+    return kFailed;
+}
+
+uint32_t Firmware::DescribeItem(const void* listData, void* buffer, uint32_t* size, uint32_t* described) {
+    std::lock_guard guard(m_lock);
+    uint32_t number = 0;
+    if (listData) std::memcpy(&number, listData, sizeof number);
+    if (described) *described = number;
+    const BoardItem* def = Usable() && listData ? m_board.FindItem(number) : nullptr;
+    if (def) {
+        SharedValues::Lock lock(m_shared);
+        if (Faulty(number, kFirmFaultDescribe)) def = nullptr;
+    }
+    if (def) {
+        PackageBuilder package;
+        Describe(*def, package);
+        if (package.WriteTo(buffer, size)) return kOk;
+    }
+    WriteEmptyPackage(buffer, size);
+    return kFailed;
+}
+
+uint32_t Firmware::ReadItemLimit(uint32_t item, uint32_t argument, uint32_t* value) {
+    std::lock_guard guard(m_lock);
+    if (!Usable() || !value) return kFailed;
+    const BoardItem* def = m_board.FindItem(item);
+    if (!def || !def->limitTable) return kFailed;
+    {
+        SharedValues::Lock lock(m_shared);
+        if (Faulty(item, kFirmFaultRead)) return kFailed;
+    }
+    uint32_t limit = 0;
+    for (const ItemLimit& entry : def->limits)
+        if (entry.argument == argument) limit = entry.limit;
+    *value = limit << 16;
+    return kOk;
+}
+
+uint32_t Firmware::ReadStoredProfile(uint32_t item, uint32_t index, void* buffer, uint32_t* size) {
+    std::lock_guard guard(m_lock);
+    if (!Usable() || !buffer || !size) return kFailed;
+    const BoardItem* def = m_board.FindItem(item);
+    if (!def || index >= def->profiles.size()) return kFailed;
+    {
+        SharedValues::Lock lock(m_shared);
+        if (Faulty(item, kFirmFaultRead)) return kFailed;
+    }
+    const StoredProfile& profile = def->profiles[index];
+    std::vector<uint32_t> words;
+    words.push_back(static_cast<uint32_t>(profile.values.size()));
+    for (const auto& [number, value] : profile.values) {
+        words.push_back(number);
+        words.push_back(value);
+    }
+    words.push_back(kProfileEnd);
+    const auto bytes = static_cast<uint32_t>(words.size() * sizeof(uint32_t));
+    if (*size < bytes) return kFailed;
+    std::memcpy(buffer, words.data(), bytes);
+    *size = bytes;
+    return kOk;
+}
+
+uint32_t Firmware::Reset() {
+    std::lock_guard guard(m_lock);
+    if (m_refused) return kFailed;
+    SharedValues::Lock lock(m_shared);
+    m_shared.LoadFrom(m_board);
+    return kOk;
+}
+
+uint32_t Firmware::SetFault(uint32_t item, uint32_t kinds) {
+    std::lock_guard guard(m_lock);
+    if (m_refused) return kFailed;
+    SharedValues::Lock lock(m_shared);
+    if (kinds & kFirmFaultListGroup) {
+        if (kinds != kFirmFaultListGroup || !m_board.FindGroup(item)) return kFailed;
+        m_shared.SetGroupFault(item, true);
+        return kOk;
+    }
+    const uint32_t itemKinds = kFirmFaultRead | kFirmFaultWrite | kFirmFaultDescribe;
+    SharedSlot* slot = m_board.FindItem(item) ? m_shared.Find(item) : nullptr;
+    if (!slot || (kinds & ~itemKinds)) return kFailed;
+    slot->faults = kinds;
+    return kOk;
+}
+
+void Firmware::ClearFaults() {
+    std::lock_guard guard(m_lock);
+    if (m_refused) return;
+    SharedValues::Lock lock(m_shared);
+    SharedBlock& block = m_shared.block();
+    for (uint32_t i = 0; i < block.slotCount && i < kMaxSharedSlots; ++i) block.slots[i].faults = 0;
+    std::memset(block.groupFaults, 0, sizeof block.groupFaults);
+}
+
+uint32_t Firmware::Peek(uint32_t item, uint32_t core, uint32_t* value) {
+    std::lock_guard guard(m_lock);
+    const BoardItem* def = m_refused ? nullptr : m_board.FindItem(item);
+    if (!def || !value) return kFailed;
+    SharedValues::Lock lock(m_shared);
+    SharedSlot* slot = m_shared.Find(item);
+    const uint32_t* source = slot ? ValueFor(*slot, *def, core) : nullptr;
+    if (!source) return kFailed;
+    *value = *source;
+    return kOk;
+}
+
+uint32_t Firmware::Poke(uint32_t item, uint32_t core, uint32_t value) {
+    std::lock_guard guard(m_lock);
+    const BoardItem* def = m_refused ? nullptr : m_board.FindItem(item);
+    if (!def) return kFailed;
+    SharedValues::Lock lock(m_shared);
+    SharedSlot* slot = m_shared.Find(item);
+    if (!slot) return kFailed;
+    if (def->perCore && core == kAllCores) {
+        for (uint32_t c = 0; c < m_board.coreCount; ++c) slot->values[c] = value;
+        return kOk;
+    }
+    uint32_t* target = ValueFor(*slot, *def, core);
+    if (!target) return kFailed;
+    *target = value;
+    return kOk;
+}
+
+}  // namespace firmsim
