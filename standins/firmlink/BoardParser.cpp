@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "standins/firmlink/LineJson.h"
+#include "standins/firmlink/SharedValues.h"
 #include "standins/firmlink/firmlink.h"
 
 namespace firmsim {
@@ -252,6 +253,8 @@ public:
                 if (!items.insert(group.items[i].number).second)
                     Fail(groupList[g]["items"][i], "number", ItemLabel(group.items[i]) + " is listed twice");
         }
+        if (items.size() > kMaxSharedSlots)
+            Fail(m_root, "groups", "the board has " + std::to_string(items.size()) + " items; at most " + std::to_string(kMaxSharedSlots) + " are simulated");
         CheckSelector();
         for (std::size_t g = 0; g < m_board.groups.size(); ++g) {
             for (std::size_t i = 0; i < m_board.groups[g].items.size(); ++i) {
