@@ -49,6 +49,11 @@ Thread::~Thread() {
     CloseHandle(m_handle);
 }
 
+DWORD Thread::WaitFor(DWORD milliseconds) const {
+    if (!m_handle || !m_started) return WAIT_FAILED;
+    return WaitForSingleObject(m_handle, milliseconds);
+}
+
 Thread::WaitHandle Thread::DuplicateWaitHandle() const {
     HANDLE copy = nullptr;
     if (m_handle && !DuplicateHandle(GetCurrentProcess(), m_handle, GetCurrentProcess(), &copy, SYNCHRONIZE,

@@ -34,7 +34,9 @@ public:
     Thread(const Thread&) = delete;
     Thread& operator=(const Thread&) = delete;
     // Deleting a thread that was never resumed discards it without running
-    // Execute(); deleting a running thread waits for Execute() to return.
+    // Execute(). A started thread that does not free itself must be waited
+    // for (WaitFor) before it is deleted: by the time this destructor runs the
+    // derived part that Execute() uses is already gone.
     virtual ~Thread();
 
     // False when the system could not create the thread.
@@ -44,6 +46,10 @@ public:
     void SetFreeOnTerminate(bool free) { m_freeOnTerminate = free; }
     WaitHandle DuplicateWaitHandle() const;
     DWORD ThreadId() const { return m_threadId; }
+
+    // Waits for Execute() to return; WAIT_OBJECT_0 when it has. Not for a
+    // free-on-terminate thread, which may be gone: take a WaitHandle instead.
+    DWORD WaitFor(DWORD milliseconds = INFINITE) const;
 
     // Starts Execute(). A free-on-terminate object must not be touched after
     // this call. Returns false when the thread could not be started.

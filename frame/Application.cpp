@@ -1,0 +1,256 @@
+#include "frame/Application.h"
+
+#include "frame/Exception.h"
+#include "frame/Form.h"
+#include "frame/Module.h"
+#include "kiln/System/Diagnostics.h"
+
+#include <commctrl.h>
+
+namespace frame {
+namespace {
+
+constexpr char kAppClass[] = "TApplication";
+
+struct HideVisibleWindows {
+    HWND keep;
+    std::vector<HWND>* hidden;
+};
+
+BOOL CALLBACK HideIfVisible(HWND window, LPARAM data) {
+    auto* job = reinterpret_cast<HideVisibleWindows*>(data);
+    if (window != job->keep && IsWindowVisible(window)) {
+        job->hidden->push_back(window);
+        ShowWindow(window, SW_HIDE);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+Application& Application::Instance() {
+    static Application instance;
+    return instance;
+}
+
+Application::Application() = default;
+
+Application::~Application() {
+    // Later forms may refer to earlier ones (a shadow to its main window).
+    while (!m_forms.empty()) m_forms.pop_back();
+    if (m_handle) {
+        SetWindowLongPtrA(m_handle, GWLP_USERDATA, 0);
+        DestroyWindow(m_handle);
+    }
+}
+
+void Application::Initialize() {
+    if (m_handle) return;
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    WNDCLASSEXA existing = {};
+    existing.cbSize = sizeof existing;
+    if (!GetClassInfoExA(ThisModule(), kAppClass, &existing)) {
+        WNDCLASSEXA wc = {};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &Application::WindowProc;
+        wc.hInstance = ThisModule();
+        wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.lpszClassName = kAppClass;
+        if (!RegisterClassExA(&wc)) throw Exception("Cannot register the application window class", ErrorKind::OutOfResources);
+    }
+    // Zero-sized and never shown except while minimised: it only exists to
+    // own the forms and to carry the application's taskbar entry.
+    HWND window = CreateWindowExA(0, kAppClass, m_title.c_str(),
+                                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                                  GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                                  nullptr, ThisModule(), this);
+    if (!window) throw Exception("Cannot create the application window", ErrorKind::OutOfResources);
+    m_handle = window;
+}
+
+void Application::SetTitle(const std::string& title) {
+    m_title = title;
+    if (m_handle) SetWindowTextA(m_handle, title.c_str());
+}
+
+void Application::AdoptForm(std::unique_ptr<Form> form) {
+    if (!m_mainForm) m_mainForm = form.get();
+    m_forms.push_back(std::move(form));
+}
+
+void Application::Run() {
+    Initialize();
+    m_terminated = false;
+    MSG stale;
+    while (PeekMessageA(&stale, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    if (m_showMainForm && m_mainForm) m_mainForm->Show();
+    while (!m_terminated && HandleMessage()) {
+    }
+}
+
+bool Application::HandleMessage() {
+    MSG message;
+    BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) {
+        m_terminated = true;
+        // A nested loop took the quit message: leave it for the outer one.
+        if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+        return false;
+    }
+    ProcessMessage(message);
+    return true;
+}
+
+void Application::ProcessMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            m_terminated = true;
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        ProcessMessage(message);
+    }
+}
+
+void Application::ProcessMessage(MSG& message) {
+    bool handled = false;
+    if (!m_hooks.empty()) {
+        // A hook may add or remove hooks: walk a snapshot.
+        std::vector<MessageHook> hooks;
+        hooks.reserve(m_hooks.size());
+        for (auto& entry : m_hooks) hooks.push_back(entry.second);
+        try {
+            for (auto& hook : hooks) {
+                hook(message, handled);
+                if (handled) break;
+            }
+        } catch (const std::exception& error) {
+            HandleException(error);
+            handled = true;
+        }
+    }
+    if (handled) return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+void Application::Terminate() {
+    if (m_terminated) return;
+    m_terminated = true;
+    PostQuitMessage(0);
+}
+
+void Application::Minimize() {
+    if (m_minimized || !m_handle) return;
+    m_minimized = true;
+    m_hiddenByMinimize.clear();
+    HideVisibleWindows job{m_handle, &m_hiddenByMinimize};
+    EnumThreadWindows(GetCurrentThreadId(), &HideIfVisible, reinterpret_cast<LPARAM>(&job));
+    ShowWindow(m_handle, SW_SHOWMINNOACTIVE);
+    if (OnMinimize) OnMinimize();
+}
+
+void Application::Restore() {
+    if (!m_minimized) return;
+    m_minimized = false;
+    ShowWindow(m_handle, SW_HIDE);
+    for (HWND window : m_hiddenByMinimize)
+        if (IsWindow(window)) ShowWindow(window, SW_SHOWNA);
+    m_hiddenByMinimize.clear();
+    if (m_mainForm && m_mainForm->HandleAllocated() && IsWindowVisible(m_mainForm->Handle()))
+        SetForegroundWindow(m_mainForm->Handle());
+    if (OnRestore) OnRestore();
+}
+
+int Application::AddMessageHook(MessageHook hook) {
+    int id = ++m_nextHookId;
+    m_hooks.emplace(id, std::move(hook));
+    return id;
+}
+
+void Application::RemoveMessageHook(int id) {
+    m_hooks.erase(id);
+}
+
+void Application::HandleException(const std::exception& error) {
+    if (OnException)
+        OnException(error);
+    else
+        ShowException(error);
+}
+
+void Application::ShowException(const std::exception& error) {
+    std::string text = error.what();
+    if (!text.empty() && text.back() != '.') text += '.';
+    kiln::ShowMessage(text.c_str(), m_title.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+std::string Application::ExeName() const {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+LRESULT CALLBACK Application::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Application* self;
+    if (msg == WM_NCCREATE) {
+        self = static_cast<Application*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<Application*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcA(window, msg, wParam, lParam);
+    try {
+        return self->HandleAppMessage(msg, wParam, lParam);
+    } catch (const std::exception& error) {
+        self->HandleException(error);
+    }
+    return 0;
+}
+
+LRESULT Application::HandleAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_ACTIVATEAPP:
+        if (wParam) {
+            if (OnActivate) OnActivate();
+        } else if (OnDeactivate) {
+            OnDeactivate();
+        }
+        return 0;
+    case WM_SYSCOMMAND:
+        switch (wParam & 0xFFF0) {
+        case SC_MINIMIZE: Minimize(); return 0;
+        case SC_RESTORE: Restore(); return 0;
+        case SC_CLOSE:
+            if (m_mainForm) m_mainForm->Close();
+            return 0;
+        default: break;
+        }
+        break;
+    case WM_CLOSE:
+        if (m_mainForm)
+            m_mainForm->Close();
+        else
+            Terminate();
+        return 0;
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) Terminate();
+        return 0;
+    default: break;
+    }
+    return DefWindowProcA(m_handle ? m_handle : nullptr, msg, wParam, lParam);
+}
+
+}  // namespace frame

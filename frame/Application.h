@@ -1,0 +1,110 @@
+#pragma once
+// The application object: a hidden top-level window of class "TApplication"
+// captioned with the application title that owns every form, the message
+// loop, an application-wide message hook, minimise and restore of the whole
+// application, and the standard display of exceptions.
+
+#include "frame/HintWindow.h"
+#include "frame/Types.h"
+
+#include <exception>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace frame {
+
+class Form;
+
+class Application {
+public:
+    // Sees every message the loop retrieves (the nested loops of modal forms
+    // included) before it is dispatched; setting `handled` stops dispatch.
+    using MessageHook = std::function<void(MSG& message, bool& handled)>;
+
+    static Application& Instance();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+    ~Application();
+
+    // Creates the application window; safe to call more than once.
+    void Initialize();
+    // The application window (nullptr before Initialize).
+    HWND Handle() const { return m_handle; }
+
+    const std::string& Title() const { return m_title; }
+    void SetTitle(const std::string& title);
+    // Whether Run() shows the main form first (on by default).
+    bool ShowMainForm() const { return m_showMainForm; }
+    void SetShowMainForm(bool show) { m_showMainForm = show; }
+
+    Form* MainForm() const { return m_mainForm; }
+    void SetMainForm(Form* form) { m_mainForm = form; }
+    // Makes a form owned by the application (it lives until the application
+    // object goes); the first form made this way becomes the main form.
+    template <class T, class... Args>
+    T* CreateForm(Args&&... args) {
+        auto form = std::make_unique<T>(std::forward<Args>(args)...);
+        T* raw = form.get();
+        AdoptForm(std::move(form));
+        return raw;
+    }
+
+    // Runs the message loop until Terminate() or WM_QUIT.
+    void Run();
+    // Waits for one message and processes it; false once WM_QUIT arrived.
+    bool HandleMessage();
+    // Processes every message already queued, without waiting.
+    void ProcessMessages();
+    // Routes one retrieved message through the hooks and dispatches it.
+    void ProcessMessage(MSG& message);
+    void Terminate();
+    bool Terminated() const { return m_terminated; }
+
+    // Hides every visible form and shows the application minimised;
+    // Restore() brings back exactly the forms it hid.
+    void Minimize();
+    void Restore();
+    bool Minimized() const { return m_minimized; }
+
+    int AddMessageHook(MessageHook hook);
+    void RemoveMessageHook(int id);
+
+    // Shows `error` (or hands it to OnException when set).
+    void HandleException(const std::exception& error);
+    // The standard display: a stop message box captioned with the title.
+    void ShowException(const std::exception& error);
+
+    // Full path of the program file.
+    std::string ExeName() const;
+    HintWindow& Hints() { return m_hints; }
+
+    std::function<void()> OnActivate;
+    std::function<void()> OnDeactivate;
+    std::function<void()> OnMinimize;
+    std::function<void()> OnRestore;
+    std::function<void(const std::exception& error)> OnException;
+
+private:
+    Application();
+    void AdoptForm(std::unique_ptr<Form> form);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleAppMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    HintWindow m_hints;
+    HWND m_handle = nullptr;
+    std::string m_title;
+    bool m_showMainForm = true;
+    bool m_terminated = false;
+    bool m_minimized = false;
+    Form* m_mainForm = nullptr;
+    std::vector<std::unique_ptr<Form>> m_forms;
+    std::map<int, MessageHook> m_hooks;
+    int m_nextHookId = 0;
+    std::vector<HWND> m_hiddenByMinimize;
+};
+
+}  // namespace frame

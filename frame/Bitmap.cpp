@@ -1,0 +1,268 @@
+#include "frame/Bitmap.h"
+
+#include "frame/Exception.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace frame {
+namespace {
+
+// The 16 colours of the standard VGA palette, used for 4-bit bitmaps.
+constexpr RGBQUAD kVgaPalette[16] = {
+    {0, 0, 0, 0},       {0, 0, 128, 0},     {0, 128, 0, 0},     {0, 128, 128, 0},
+    {128, 0, 0, 0},     {128, 0, 128, 0},   {128, 128, 0, 0},   {192, 192, 192, 0},
+    {128, 128, 128, 0}, {0, 0, 255, 0},     {0, 255, 0, 0},     {0, 255, 255, 0},
+    {255, 0, 0, 0},     {255, 0, 255, 0},   {255, 255, 0, 0},   {255, 255, 255, 0},
+};
+
+int BitsOf(PixelFormat format) {
+    switch (format) {
+    case PixelFormat::Bits4: return 4;
+    case PixelFormat::Bits24: return 24;
+    case PixelFormat::Bits32: return 32;
+    }
+    return 24;
+}
+
+struct DibInfo {
+    BITMAPINFOHEADER header;
+    RGBQUAD palette[16];
+};
+
+}  // namespace
+
+// The bitmap's own DC. The bitmap stays selected into it only while someone
+// draws; Bitmap::Handle() takes it back out so the bitmap can be selected
+// elsewhere (a bitmap can live in one DC at a time).
+class Bitmap::BitmapCanvas : public frame::Canvas {
+public:
+    explicit BitmapCanvas(Bitmap& owner) : m_owner(owner) {
+        OnChange = [this](frame::Canvas&) { m_owner.Changed(); };
+    }
+    ~BitmapCanvas() override { Release(); }
+
+    void Release() {
+        m_selection.reset();
+        SetHandle(nullptr);
+        m_dc.Reset();
+    }
+
+protected:
+    void CreateHandle() override {
+        m_dc.Reset(CreateCompatibleDC(nullptr));
+        if (!m_dc) throw Exception("Out of system resources", ErrorKind::OutOfResources);
+        m_selection.emplace(m_dc.Get(), m_owner.m_dib.Get());
+        SetHandle(m_dc.Get());
+    }
+
+private:
+    Bitmap& m_owner;
+    MemoryDC m_dc;
+    std::optional<SelectObjectScope> m_selection;
+};
+
+Bitmap::Bitmap() = default;
+
+Bitmap::Bitmap(int width, int height, PixelFormat format) : m_format(format) {
+    Recreate(width, height, format, false);
+}
+
+Bitmap::~Bitmap() {
+    m_canvas.reset();
+}
+
+int Bitmap::BitsPerPixel() const {
+    return BitsOf(m_format);
+}
+
+void Bitmap::ReleaseCanvasSelection() {
+    if (m_canvas) m_canvas->Release();
+    GdiFlush();
+}
+
+void Bitmap::Recreate(int width, int height, PixelFormat format, bool keepPicture) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    ReleaseCanvasSelection();
+
+    GdiBitmap dib;
+    std::uint8_t* bits = nullptr;
+    int stride = 0;
+    if (width > 0 && height > 0) {
+        DibInfo info = {};
+        info.header.biSize = sizeof(BITMAPINFOHEADER);
+        info.header.biWidth = width;
+        info.header.biHeight = -height;  // top-down rows
+        info.header.biPlanes = 1;
+        info.header.biBitCount = static_cast<WORD>(BitsOf(format));
+        info.header.biCompression = BI_RGB;
+        if (format == PixelFormat::Bits4) {
+            info.header.biClrUsed = 16;
+            std::memcpy(info.palette, kVgaPalette, sizeof kVgaPalette);
+        }
+        void* raw = nullptr;
+        dib.Reset(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &raw, nullptr, 0));
+        if (!dib) throw Exception("Out of system resources", ErrorKind::OutOfResources);
+        bits = static_cast<std::uint8_t*>(raw);
+        stride = ((width * BitsOf(format) + 31) / 32) * 4;
+        std::memset(bits, 0, static_cast<size_t>(stride) * height);
+
+        if (keepPicture && m_dib && !Empty()) {
+            int copyWidth = std::min(width, m_width);
+            int copyHeight = std::min(height, m_height);
+            if (format == m_format && format != PixelFormat::Bits4) {
+                size_t rowBytes = static_cast<size_t>(copyWidth) * BitsOf(format) / 8;
+                for (int y = 0; y < copyHeight; ++y)
+                    std::memcpy(bits + static_cast<size_t>(y) * stride, m_bits + static_cast<size_t>(y) * m_stride,
+                                rowBytes);
+            } else {
+                MemoryDC source(CreateCompatibleDC(nullptr));
+                MemoryDC target(CreateCompatibleDC(nullptr));
+                SelectObjectScope selectSource(source.Get(), m_dib.Get());
+                SelectObjectScope selectTarget(target.Get(), dib.Get());
+                BitBlt(target.Get(), 0, 0, copyWidth, copyHeight, source.Get(), 0, 0, SRCCOPY);
+                GdiFlush();
+            }
+        }
+    }
+    m_dib = std::move(dib);
+    m_bits = bits;
+    m_stride = stride;
+    m_width = width;
+    m_height = height;
+    m_format = format;
+}
+
+void Bitmap::SetPixelFormat(PixelFormat format) {
+    if (format == m_format) return;
+    Recreate(m_width, m_height, format, true);
+    Changed();
+}
+
+void Bitmap::SetSize(int width, int height) {
+    if (width == m_width && height == m_height) return;
+    Recreate(width, height, m_format, true);
+    Changed();
+}
+
+std::uint8_t* Bitmap::ScanLine(int row) {
+    if (!m_bits || row < 0 || row >= m_height) throw Exception("Scan line index out of range", ErrorKind::InvalidOperation);
+    GdiFlush();
+    return m_bits + static_cast<size_t>(row) * m_stride;
+}
+
+const std::uint8_t* Bitmap::ScanLine(int row) const {
+    if (!m_bits || row < 0 || row >= m_height) throw Exception("Scan line index out of range", ErrorKind::InvalidOperation);
+    GdiFlush();
+    return m_bits + static_cast<size_t>(row) * m_stride;
+}
+
+HBITMAP Bitmap::Handle() {
+    ReleaseCanvasSelection();
+    return m_dib.Get();
+}
+
+Canvas& Bitmap::Canvas() {
+    if (!m_canvas) m_canvas = std::make_unique<BitmapCanvas>(*this);
+    return *m_canvas;
+}
+
+void Bitmap::Assign(const Bitmap& source) {
+    if (&source == this) return;
+    Recreate(source.m_width, source.m_height, source.m_format, false);
+    GdiFlush();
+    for (int y = 0; y < m_height; ++y)
+        std::memcpy(m_bits + static_cast<size_t>(y) * m_stride, source.m_bits + static_cast<size_t>(y) * source.m_stride,
+                    static_cast<size_t>(m_stride));
+    m_transparent = source.m_transparent;
+    m_transparentMode = source.m_transparentMode;
+    m_transparentColor = source.m_transparentColor;
+    Changed();
+}
+
+void Bitmap::AdoptHandle(HBITMAP source) {
+    GdiBitmap owned(source);
+    BITMAP info = {};
+    if (!GetObjectA(source, sizeof info, &info)) throw Exception("Bitmap image is not valid", ErrorKind::InvalidGraphic);
+    PixelFormat format = info.bmBitsPixel == 32 ? PixelFormat::Bits32
+                         : info.bmBitsPixel <= 4 ? PixelFormat::Bits4
+                                                 : PixelFormat::Bits24;
+    Recreate(info.bmWidth, std::abs(info.bmHeight), format, false);
+    if (!Empty()) {
+        MemoryDC sourceDC(CreateCompatibleDC(nullptr));
+        MemoryDC targetDC(CreateCompatibleDC(nullptr));
+        SelectObjectScope selectSource(sourceDC.Get(), source);
+        SelectObjectScope selectTarget(targetDC.Get(), m_dib.Get());
+        BitBlt(targetDC.Get(), 0, 0, m_width, m_height, sourceDC.Get(), 0, 0, SRCCOPY);
+        GdiFlush();
+    }
+    Changed();
+}
+
+void Bitmap::LoadFromFile(const std::string& path) {
+    // Open first so a missing file reports as such, not as a bad image.
+    FileHandle probe(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!probe) throw FileOpenError(path, GetLastError());
+    probe.Reset();
+    HANDLE loaded = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    if (!loaded) throw Exception("Bitmap image is not valid: " + path, ErrorKind::InvalidGraphic);
+    AdoptHandle(static_cast<HBITMAP>(loaded));
+}
+
+void Bitmap::LoadFromResourceName(HINSTANCE module, const char* name) {
+    HANDLE loaded = LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    if (!loaded) throw Exception(std::string("Resource ") + name + " not found", ErrorKind::InvalidGraphic);
+    AdoptHandle(static_cast<HBITMAP>(loaded));
+}
+
+void Bitmap::SetTransparent(bool transparent) {
+    if (transparent == m_transparent) return;
+    m_transparent = transparent;
+    Changed();
+}
+
+void Bitmap::SetTransparentMode(frame::TransparentMode mode) {
+    if (mode == m_transparentMode) return;
+    m_transparentMode = mode;
+    Changed();
+}
+
+Color Bitmap::TransparentColor() const {
+    if (m_transparentMode == frame::TransparentMode::Fixed) return m_transparentColor;
+    if (Empty()) return colors::Black;
+    return PixelColor(0, m_height - 1);
+}
+
+void Bitmap::SetTransparentColor(Color color) {
+    m_transparentColor = color;
+    m_transparentMode = frame::TransparentMode::Fixed;
+    Changed();
+}
+
+COLORREF Bitmap::PixelColor(int x, int y) const {
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
+    const std::uint8_t* row = ScanLine(y);
+    switch (m_format) {
+    case PixelFormat::Bits4: {
+        std::uint8_t byte = row[x / 2];
+        const RGBQUAD& entry = kVgaPalette[(x % 2 == 0) ? (byte >> 4) : (byte & 0x0F)];
+        return RGB(entry.rgbRed, entry.rgbGreen, entry.rgbBlue);
+    }
+    case PixelFormat::Bits24: {
+        const std::uint8_t* p = row + x * 3;
+        return RGB(p[2], p[1], p[0]);
+    }
+    case PixelFormat::Bits32: {
+        const std::uint8_t* p = row + x * 4;
+        return RGB(p[2], p[1], p[0]);
+    }
+    }
+    return 0;
+}
+
+void Bitmap::Changed() {
+    if (OnChange) OnChange(*this);
+}
+
+}  // namespace frame

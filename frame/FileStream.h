@@ -1,0 +1,26 @@
+#pragma once
+// A file opened for reading, shared with other readers.
+
+#include "frame/Handles.h"
+
+#include <cstddef>
+#include <string>
+
+namespace frame {
+
+class FileStream {
+public:
+    // Throws FileOpenError when the file cannot be opened.
+    explicit FileStream(const std::string& path);
+
+    // Reads up to `count` bytes; returns how many were read (0 at the end or
+    // on a read failure).
+    std::size_t Read(void* buffer, std::size_t count);
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+    FileHandle m_file;
+};
+
+}  // namespace frame

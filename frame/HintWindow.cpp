@@ -1,0 +1,94 @@
+#include "frame/HintWindow.h"
+
+#include "frame/Application.h"
+#include "frame/Control.h"
+#include "frame/Module.h"
+#include "frame/WinControl.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace frame {
+namespace {
+
+struct ToolAddress {
+    HWND host = nullptr;
+    UINT_PTR id = 0;
+    bool windowed = false;
+};
+
+ToolAddress AddressOf(Control* control) {
+    ToolAddress address;
+    if (control->IsWindowed()) {
+        auto* windowed = static_cast<WinControl*>(control);
+        if (!windowed->HandleAllocated()) return address;
+        address.host = windowed->Handle();
+        address.id = reinterpret_cast<UINT_PTR>(address.host);
+        address.windowed = true;
+    } else if (control->Parent() && control->Parent()->HandleAllocated()) {
+        address.host = control->Parent()->Handle();
+        address.id = reinterpret_cast<UINT_PTR>(control);
+    }
+    return address;
+}
+
+TOOLINFOA ToolInfo(const ToolAddress& address) {
+    TOOLINFOA info = {};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    info.uFlags = TTF_SUBCLASS | (address.windowed ? TTF_IDISHWND : 0);
+    info.hwnd = address.host;
+    info.uId = address.id;
+    return info;
+}
+
+}  // namespace
+
+HintWindow::~HintWindow() {
+    if (m_tooltip && IsWindow(m_tooltip)) DestroyWindow(m_tooltip);
+}
+
+bool HintWindow::EnsureWindow() {
+    if (m_tooltip) return true;
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    m_tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                Application::Instance().Handle(), nullptr, ThisModule(), nullptr);
+    return m_tooltip != nullptr;
+}
+
+bool HintWindow::IsRegistered(const Control* control) const {
+    return std::any_of(m_registered.begin(), m_registered.end(),
+                       [control](const Tool& tool) { return tool.control == control; });
+}
+
+void HintWindow::DeleteTool(Control* control) {
+    auto it = std::find_if(m_registered.begin(), m_registered.end(),
+                           [control](const Tool& tool) { return tool.control == control; });
+    if (it == m_registered.end()) return;
+    ToolAddress address{it->host, it->id, it->windowed};
+    m_registered.erase(it);
+    if (!m_tooltip || !IsWindow(address.host)) return;
+    TOOLINFOA info = ToolInfo(address);
+    SendMessageA(m_tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void HintWindow::Update(Control* control) {
+    if (!m_tooltip && (control->Hint().empty() || !control->ShowHint())) return;
+    DeleteTool(control);
+    if (!control->ShowHint() || control->Hint().empty() || !control->Visible()) return;
+    ToolAddress address = AddressOf(control);
+    if (!address.host || !EnsureWindow()) return;
+    TOOLINFOA info = ToolInfo(address);
+    if (!address.windowed) info.rect = control->BoundsRect();
+    info.lpszText = const_cast<char*>(control->Hint().c_str());
+    if (SendMessageA(m_tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)))
+        m_registered.push_back(Tool{control, address.host, address.id, address.windowed});
+}
+
+void HintWindow::Remove(Control* control) {
+    if (!m_registered.empty()) DeleteTool(control);
+}
+
+}  // namespace frame

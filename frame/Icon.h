@@ -1,0 +1,27 @@
+#pragma once
+// An icon loaded from a file.
+
+#include "frame/Handles.h"
+
+#include <string>
+
+namespace frame {
+
+class Icon {
+public:
+    Icon() = default;
+
+    // Throws FileOpenError when the file cannot be opened and Exception
+    // (ErrorKind::InvalidGraphic) when it is not an icon; the icon held
+    // before stays in both cases.
+    void LoadFromFile(const std::string& path);
+    HICON Handle() const { return m_icon.Get(); }
+    bool Empty() const { return !m_icon; }
+    // Hands the icon over to the caller, who then destroys it.
+    HICON ReleaseHandle() { return m_icon.Release(); }
+
+private:
+    IconHandle m_icon;
+};
+
+}  // namespace frame

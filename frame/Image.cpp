@@ -1,0 +1,37 @@
+#include "frame/Image.h"
+
+namespace frame {
+
+Image::Image() {
+    m_picture.OnChange = [this](Bitmap&) { PictureChanged(); };
+}
+
+void Image::SetAutoSize(bool autoSize) {
+    m_autoSize = autoSize;
+    FitToPicture();
+}
+
+void Image::SetStretch(bool stretch) {
+    if (stretch == m_stretch) return;
+    m_stretch = stretch;
+    Invalidate();
+}
+
+void Image::FitToPicture() {
+    if (m_autoSize && !m_picture.Empty()) SetBounds(Left(), Top(), m_picture.Width(), m_picture.Height());
+}
+
+void Image::PictureChanged() {
+    FitToPicture();
+    Invalidate();
+}
+
+void Image::Paint(Canvas& canvas) {
+    if (m_picture.Empty()) return;
+    if (m_stretch)
+        canvas.StretchDraw(ClientRect(), m_picture);
+    else
+        canvas.Draw(0, 0, m_picture);
+}
+
+}  // namespace frame

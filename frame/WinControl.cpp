@@ -1,0 +1,467 @@
+#include "frame/WinControl.h"
+
+#include "frame/Application.h"
+#include "frame/Canvas.h"
+#include "frame/Exception.h"
+#include "frame/Handles.h"
+#include "frame/Module.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace frame {
+namespace {
+
+void RegisterFrameClass(const WindowParams& params, WNDPROC procedure) {
+    HINSTANCE instance = ThisModule();
+    WNDCLASSEXA existing = {};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(instance, params.className.c_str(), &existing)) return;
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = params.classStyle;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = params.className.c_str();
+    if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw Exception("Cannot register window class " + params.className, ErrorKind::OutOfResources);
+}
+
+bool IsMouseMessage(UINT msg) {
+    return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK;
+}
+
+bool IsButtonDown(UINT msg) {
+    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || msg == WM_LBUTTONDBLCLK ||
+           msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+}
+
+bool IsButtonUp(UINT msg) {
+    return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
+}
+
+}  // namespace
+
+WinControl::WinControl() = default;
+
+WinControl::~WinControl() {
+    m_children.clear();
+    DestroyHandle();
+}
+
+void WinControl::DestroyHandle() {
+    if (!m_handle) return;
+    HWND window = m_handle;
+    // The object is going away: later messages (WM_DESTROY and the rest)
+    // must not reach it.
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    if (m_systemProc) SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_systemProc));
+    m_handle = nullptr;
+    m_systemProc = nullptr;
+    DestroyWindow(window);
+}
+
+HWND WinControl::Handle() {
+    if (!m_handle) CreateHandle();
+    return m_handle;
+}
+
+void WinControl::CreateParams(WindowParams& params) {
+    params.caption = m_text;
+    params.style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    if (Visible()) params.style |= WS_VISIBLE;
+    if (!Enabled()) params.style |= WS_DISABLED;
+    if (m_tabStop) params.style |= WS_TABSTOP;
+    params.x = m_left;
+    params.y = m_top;
+    params.width = m_width;
+    params.height = m_height;
+    if (Parent()) params.wndParent = Parent()->Handle();
+}
+
+void WinControl::CreateHandle() {
+    WindowParams params;
+    CreateParams(params);
+    if ((params.style & WS_CHILD) && !params.wndParent)
+        throw Exception("Control '" + Name() + "' has no parent window", ErrorKind::InvalidOperation);
+    HMENU id = nullptr;
+    if ((params.style & WS_CHILD) && Parent()) id = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(++Parent()->m_nextChildId));
+
+    HWND window;
+    if (params.systemClass) {
+        window = CreateWindowExA(params.exStyle, params.systemClass, params.caption.c_str(), params.style, params.x,
+                                 params.y, params.width, params.height, params.wndParent, id, ThisModule(), nullptr);
+        if (window) {
+            m_handle = window;
+            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            m_systemProc = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinControl::SubclassWndProc)));
+        }
+    } else {
+        RegisterFrameClass(params, &WinControl::StaticWndProc);
+        window = CreateWindowExA(params.exStyle, params.className.c_str(), params.caption.c_str(), params.style,
+                                 params.x, params.y, params.width, params.height, params.wndParent, id, ThisModule(),
+                                 this);
+    }
+    if (!window) throw Exception("Error creating window '" + Name() + "'", ErrorKind::OutOfResources);
+    m_handle = window;
+    SyncBoundsFromWindow();
+    HandleCreated();
+}
+
+void WinControl::HandleCreated() {
+    if (m_systemProc) SendMessageA(m_handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+    for (auto& child : m_children) {
+        if (child->IsWindowed())
+            static_cast<WinControl*>(child.get())->HandleNeeded();
+        child->UpdateHintRegistration();
+    }
+    UpdateHintRegistration();
+}
+
+LRESULT CALLBACK WinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    WinControl* self;
+    if (msg == WM_NCCREATE) {
+        self = static_cast<WinControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        if (self) self->m_handle = window;
+    } else {
+        self = reinterpret_cast<WinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcA(window, msg, wParam, lParam);
+    return self->HandleMessage(msg, wParam, lParam);
+}
+
+LRESULT CALLBACK WinControl::SubclassWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<WinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, msg, wParam, lParam);
+    return self->HandleMessage(msg, wParam, lParam);
+}
+
+LRESULT WinControl::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    Message message{msg, wParam, lParam, 0};
+    // Exceptions cannot travel through the system's frames: show them here
+    // and let the message loop carry on.
+    try {
+        WindowProc()(message);
+    } catch (const std::exception& error) {
+        Application::Instance().HandleException(error);
+    } catch (...) {
+        Application::Instance().HandleException(Exception("Unexpected error"));
+    }
+    if (msg == WM_NCDESTROY) {
+        m_handle = nullptr;
+        m_systemProc = nullptr;
+    }
+    return message.result;
+}
+
+void WinControl::DefaultHandler(Message& message) {
+    if (!m_handle) {
+        message.result = 0;
+        return;
+    }
+    if (m_systemProc)
+        message.result = CallWindowProcA(m_systemProc, m_handle, message.msg, message.wParam, message.lParam);
+    else
+        message.result = DefWindowProcA(m_handle, message.msg, message.wParam, message.lParam);
+}
+
+void WinControl::Dispatch(Message& message) {
+    switch (message.msg) {
+    case WM_PAINT:
+        if (!m_systemProc) {
+            WmPaint(message);
+            return;
+        }
+        break;
+    case WM_ERASEBKGND:
+        if (!m_systemProc) {
+            WmEraseBackground(message);
+            return;
+        }
+        break;
+    case WM_WINDOWPOSCHANGED:
+        // Before the default handling, which sends WM_MOVE and WM_SIZE: their
+        // handlers then already see the new bounds.
+        SyncBoundsFromWindow();
+        break;
+    case WM_CAPTURECHANGED: m_captureControl = nullptr; break;
+    case WM_SETCURSOR:
+        if (SetCursorFor(message)) return;
+        break;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+        if (Reflect(message)) return;
+        break;
+    default:
+        if (IsMouseMessage(message.msg) && RouteMouseToGraphic(message)) return;
+        break;
+    }
+    Control::Dispatch(message);
+}
+
+void WinControl::Paint(Canvas&) {}
+
+void WinControl::PaintControls(Canvas& canvas) {
+    HDC dc = canvas.Handle();
+    for (auto& child : m_children) {
+        if (child->IsWindowed() || !child->Visible() || child->Width() <= 0 || child->Height() <= 0) continue;
+        RECT bounds = child->BoundsRect();
+        if (!RectVisible(dc, &bounds)) continue;
+        SaveDCScope saved(dc);
+        IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+        POINT origin;
+        GetViewportOrgEx(dc, &origin);
+        SetViewportOrgEx(dc, origin.x + bounds.left, origin.y + bounds.top, nullptr);
+        Canvas childCanvas(dc);
+        child->Paint(childCanvas);
+    }
+}
+
+void WinControl::WmPaint(Message& message) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(m_handle, &ps);
+    if (m_doubleBuffered) {
+        RECT client;
+        GetClientRect(m_handle, &client);
+        MemoryDC buffer(CreateCompatibleDC(dc));
+        GdiBitmap pixels(CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+        {
+            SelectObjectScope select(buffer.Get(), pixels.Get());
+            IntersectClipRect(buffer.Get(), ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
+            m_bufferDC = buffer.Get();
+            if (!Opaque()) Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(buffer.Get()), 0);
+            m_bufferDC = nullptr;
+            Canvas canvas(buffer.Get());
+            Paint(canvas);
+            PaintControls(canvas);
+            BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+                   ps.rcPaint.bottom - ps.rcPaint.top, buffer.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+        }
+    } else {
+        Canvas canvas(dc);
+        Paint(canvas);
+        PaintControls(canvas);
+    }
+    EndPaint(m_handle, &ps);
+    message.result = 0;
+}
+
+void WinControl::WmEraseBackground(Message& message) {
+    message.result = 1;
+    if (Opaque()) return;
+    HDC dc = reinterpret_cast<HDC>(message.wParam);
+    // A buffered control erases into its buffer while painting; erasing the
+    // screen first would only flicker.
+    if (m_doubleBuffered && dc != m_bufferDC) return;
+    RECT client;
+    GetClientRect(m_handle, &client);
+    GdiBrush brush(CreateSolidBrush(ColorToRGB(GetColor())));
+    FillRect(dc, &client, brush.Get());
+}
+
+Control* WinControl::GraphicControlAt(POINT point) const {
+    for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
+        Control* child = it->get();
+        if (child->IsWindowed() || !child->Visible() || !child->Enabled()) continue;
+        RECT bounds = child->BoundsRect();
+        if (PtInRect(&bounds, point)) return child;
+    }
+    return nullptr;
+}
+
+bool WinControl::RouteMouseToGraphic(Message& message) {
+    POINT point{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    Control* target = m_captureControl ? m_captureControl : GraphicControlAt(point);
+    if (!target) return false;
+    if (IsButtonDown(message.msg)) {
+        // Keep delivering to the pressed control until the button is up,
+        // even when the pointer leaves it.
+        m_captureControl = target;
+        SetCapture(m_handle);
+    }
+    target->Perform(message.msg, message.wParam, MAKELPARAM(point.x - target->Left(), point.y - target->Top()));
+    if (IsButtonUp(message.msg) && m_captureControl) {
+        m_captureControl = nullptr;
+        if (GetCapture() == m_handle) ReleaseCapture();
+    }
+    message.result = 0;
+    return true;
+}
+
+bool WinControl::SetCursorFor(Message& message) {
+    if (reinterpret_cast<HWND>(message.wParam) != m_handle || LOWORD(message.lParam) != HTCLIENT) return false;
+    POINT point;
+    GetCursorPos(&point);
+    ::ScreenToClient(m_handle, &point);
+    Control* target = GraphicControlAt(point);
+    if (!target) target = this;
+    if (target->Cursor() != frame::Cursor::HandPoint) return false;
+    ::SetCursor(LoadCursor(nullptr, IDC_HAND));
+    message.result = TRUE;
+    return true;
+}
+
+bool WinControl::Reflect(Message& message) {
+    HWND source = nullptr;
+    int id = 0;
+    switch (message.msg) {
+    case WM_COMMAND: source = reinterpret_cast<HWND>(message.lParam); break;
+    case WM_NOTIFY: source = reinterpret_cast<NMHDR*>(message.lParam)->hwndFrom; break;
+    case WM_DRAWITEM: source = reinterpret_cast<DRAWITEMSTRUCT*>(message.lParam)->hwndItem; break;
+    case WM_MEASUREITEM: id = static_cast<int>(reinterpret_cast<MEASUREITEMSTRUCT*>(message.lParam)->CtlID); break;
+    default: source = reinterpret_cast<HWND>(message.lParam); break;
+    }
+    if (!source && id == 0) return false;
+    for (auto& child : m_children) {
+        if (!child->IsWindowed()) continue;
+        auto* windowed = static_cast<WinControl*>(child.get());
+        if (!windowed->m_handle) continue;
+        if (source ? windowed->m_handle == source : GetDlgCtrlID(windowed->m_handle) == id) {
+            message.result = windowed->Perform(ReflectBase + message.msg, message.wParam, message.lParam);
+            return true;
+        }
+    }
+    return false;
+}
+
+void WinControl::SyncBoundsFromWindow() {
+    if (!m_handle) return;
+    RECT rect;
+    GetWindowRect(m_handle, &rect);
+    if (GetWindowLongA(m_handle, GWL_STYLE) & WS_CHILD) MapWindowPoints(nullptr, GetParent(m_handle), reinterpret_cast<POINT*>(&rect), 2);
+    m_left = rect.left;
+    m_top = rect.top;
+    m_width = rect.right - rect.left;
+    m_height = rect.bottom - rect.top;
+}
+
+int WinControl::Left() const {
+    const_cast<WinControl*>(this)->SyncBoundsFromWindow();
+    return m_left;
+}
+
+int WinControl::Top() const {
+    const_cast<WinControl*>(this)->SyncBoundsFromWindow();
+    return m_top;
+}
+
+int WinControl::Width() const {
+    const_cast<WinControl*>(this)->SyncBoundsFromWindow();
+    return m_width;
+}
+
+int WinControl::Height() const {
+    const_cast<WinControl*>(this)->SyncBoundsFromWindow();
+    return m_height;
+}
+
+int WinControl::ClientWidth() const {
+    if (!m_handle) return Width();
+    RECT client;
+    GetClientRect(m_handle, &client);
+    return client.right;
+}
+
+int WinControl::ClientHeight() const {
+    if (!m_handle) return Height();
+    RECT client;
+    GetClientRect(m_handle, &client);
+    return client.bottom;
+}
+
+void WinControl::SetBounds(int left, int top, int width, int height) {
+    if (m_handle) {
+        SetWindowPos(m_handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SyncBoundsFromWindow();
+    } else {
+        m_left = left;
+        m_top = top;
+        m_width = width;
+        m_height = height;
+    }
+    UpdateHintRegistration();
+}
+
+void WinControl::SetVisible(bool visible) {
+    Control::SetVisible(visible);
+    if (m_handle) ShowWindow(m_handle, visible ? SW_SHOW : SW_HIDE);
+}
+
+void WinControl::SetEnabled(bool enabled) {
+    Control::SetEnabled(enabled);
+    if (m_handle) EnableWindow(m_handle, enabled ? TRUE : FALSE);
+}
+
+void WinControl::Invalidate() {
+    if (m_handle) InvalidateRect(m_handle, nullptr, Opaque() ? FALSE : TRUE);
+}
+
+const std::string& WinControl::Text() const {
+    if (m_handle) {
+        int length = GetWindowTextLengthA(m_handle);
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        text.resize(static_cast<size_t>(GetWindowTextA(m_handle, text.data(), length + 1)));
+        m_text = text;
+    }
+    return m_text;
+}
+
+void WinControl::SetText(const std::string& text) {
+    m_text = text;
+    if (m_handle) SetWindowTextA(m_handle, text.c_str());
+}
+
+bool WinControl::Focused() const {
+    return m_handle && GetFocus() == m_handle;
+}
+
+void WinControl::SetFocus() {
+    ::SetFocus(Handle());
+}
+
+void WinControl::BringToFront() {
+    if (m_handle) SetWindowPos(m_handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void WinControl::InsertControl(std::unique_ptr<Control> control) {
+    Control* child = control.get();
+    child->m_parent = this;
+    m_children.push_back(std::move(control));
+    if (m_handle) {
+        if (child->IsWindowed()) static_cast<WinControl*>(child)->HandleNeeded();
+        child->Invalidate();
+        child->UpdateHintRegistration();
+    }
+}
+
+void WinControl::RemoveControl(Control* control) {
+    auto it = std::find_if(m_children.begin(), m_children.end(), [control](auto& c) { return c.get() == control; });
+    if (it == m_children.end()) return;
+    if (m_captureControl == control) m_captureControl = nullptr;
+    control->Invalidate();
+    std::unique_ptr<Control> doomed = std::move(*it);
+    m_children.erase(it);
+}
+
+std::vector<Control*> WinControl::Controls() const {
+    std::vector<Control*> result;
+    result.reserve(m_children.size());
+    for (auto& child : m_children) result.push_back(child.get());
+    return result;
+}
+
+void WinControl::PropertiesChanged() {
+    if (m_handle && m_systemProc) SendMessageA(m_handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+    Invalidate();
+}
+
+}  // namespace frame
