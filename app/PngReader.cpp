@@ -1,0 +1,120 @@
+#include "app/PngReader.h"
+
+#include "frame/Application.h"
+#include "frame/Exception.h"
+#include "kiln/System/Diagnostics.h"
+
+namespace {
+
+constexpr char kReaderLibrary[] = "picload.dll";
+
+std::uint32_t __stdcall ReadFromStream(void* user, void* buffer, std::uint32_t count) {
+    return static_cast<std::uint32_t>(static_cast<frame::FileStream*>(user)->Read(buffer, count));
+}
+
+[[noreturn]] void ReaderUnusable(const std::string& text) {
+    std::string caption = frame::Application::Instance().Title();
+    if (caption.empty()) caption = "Veltrune";
+    kiln::ShowMessage(text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+    ExitProcess(1);
+}
+
+// Gives the record back to the library however the conversion ends.
+class RecordRelease {
+public:
+    RecordRelease(FreePngDataFunction release, PngImageRecord& record) : m_release(release), m_record(record) {}
+    RecordRelease(const RecordRelease&) = delete;
+    RecordRelease& operator=(const RecordRelease&) = delete;
+    ~RecordRelease() { m_release(&m_record); }
+
+private:
+    FreePngDataFunction m_release;
+    PngImageRecord& m_record;
+};
+
+}  // namespace
+
+PngManager& PngManager::Instance() {
+    static PngManager instance;
+    return instance;
+}
+
+PngManager::PngManager() {
+    const std::string path = ProgramFolderOf(frame::Application::Instance().ExeName()) + kReaderLibrary;
+    m_hinst.Reset(LoadLibraryA(path.c_str()));
+    if (!m_hinst)
+        ReaderUnusable("The PNG reader \"" + path + "\" could not be loaded: " + frame::SystemErrorText(GetLastError()));
+    m_readPngEx = reinterpret_cast<ReadPngExFunction>(
+        reinterpret_cast<void*>(GetProcAddress(m_hinst.Get(), "ReadPngEx")));
+    m_freePngData = reinterpret_cast<FreePngDataFunction>(
+        reinterpret_cast<void*>(GetProcAddress(m_hinst.Get(), "FreePngData")));
+    if (!m_readPngEx) ReaderUnusable("The PNG reader \"" + path + "\" has no entry point \"ReadPngEx\".");
+    if (!m_freePngData) ReaderUnusable("The PNG reader \"" + path + "\" has no entry point \"FreePngData\".");
+}
+
+bool PngManager::Read(frame::FileStream& stream, frame::Bitmap& bitmap) {
+    PngImageRecord record = {};
+    if (!m_readPngEx(&record, &ReadFromStream, &stream)) return false;
+    RecordRelease release(m_freePngData, record);
+    // A reader that claims success without pixels must not crash us.
+    if (record.width == 0 || record.height == 0 || !record.rows || record.width > 0x7FFF || record.height > 0x7FFF)
+        return false;
+    for (std::uint32_t row = 0; row < record.height; ++row)
+        if (!record.rows[row]) return false;
+
+    const int width = static_cast<int>(record.width);
+    const int height = static_cast<int>(record.height);
+    const bool alpha = record.colorType == 6;
+    const int sourceStep = alpha ? 4 : 3;
+    bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
+    bitmap.SetSize(width, height);
+    for (int row = 0; row < height; ++row) {
+        const std::uint8_t* source = record.rows[row];
+        std::uint8_t* target = bitmap.ScanLine(row);
+        for (int x = 0; x < width; ++x, source += sourceStep, target += 4) {
+            target[0] = source[2];
+            target[1] = source[1];
+            target[2] = source[0];
+            if (alpha) {
+                target[3] = source[3];
+                if (source[3] == 0) target[0] = target[1] = target[2] = 0;
+            } else {
+                target[3] = 255;
+            }
+        }
+    }
+    bitmap.Changed();
+    return true;
+}
+
+std::string ProgramFolderOf(const std::string& modulePath) {
+    std::string::size_type slash = modulePath.rfind('\\');
+    if (slash != std::string::npos) return modulePath.substr(0, slash + 1);
+    std::string::size_type colon = modulePath.find(':');
+    if (colon != std::string::npos) return modulePath.substr(0, colon + 1);
+    return std::string();
+}
+
+std::string GetProgramFolder() {
+    std::string buffer(128, '\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        // A completely filled buffer may have cut the path short.
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            break;
+        }
+        buffer.assign(buffer.size() * 2, '\0');
+    }
+    return ProgramFolderOf(buffer);
+}
+
+std::string GetResourceFolder() {
+    return GetProgramFolder() + "Resource\\";
+}
+
+void LoadPng(const std::string& path, frame::Bitmap& bitmap) {
+    bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
+    frame::FileStream stream(path);
+    PngManager::Instance().Read(stream, bitmap);
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Locating the program's image folder and reading PNG files into 32-bit
+// bitmaps (blue, green, red, straight alpha; fully transparent pixels black)
+// through the PNG reader library loaded from the program folder.
+
+#include "frame/Bitmap.h"
+#include "frame/FileStream.h"
+#include "frame/Handles.h"
+
+#include <cstdint>
+#include <string>
+
+// The decoded image as the reader library fills it (24 bytes).
+struct PngImageRecord {
+    std::uint32_t width;
+    std::uint32_t height;
+    std::uint32_t bitDepth;   // not used by the program
+    std::uint32_t colorType;  // 6: R, G, B, A bytes; anything else: R, G, B
+    std::uint32_t channels;   // not used by the program
+    std::uint8_t** rows;      // `height` pointers, top row first
+};
+static_assert(sizeof(PngImageRecord) == 24, "the reader library expects a 24-byte record");
+
+// Delivers up to `count` bytes into `buffer`; returns how many it delivered.
+using PngReadFunction = std::uint32_t(__stdcall*)(void* user, void* buffer, std::uint32_t count);
+using ReadPngExFunction = int(__stdcall*)(PngImageRecord* record, PngReadFunction read, void* user);
+using FreePngDataFunction = void(__stdcall*)(PngImageRecord* record);
+
+class PngManager {
+public:
+    // Created on first use. Without a usable reader library nothing can be
+    // drawn: the user is told which file or entry point is missing and the
+    // program ends with exit code 1.
+    static PngManager& Instance();
+    PngManager(const PngManager&) = delete;
+    PngManager& operator=(const PngManager&) = delete;
+
+    // Decodes the stream into `bitmap`. False when the data cannot be
+    // decoded; the bitmap is then untouched.
+    bool Read(frame::FileStream& stream, frame::Bitmap& bitmap);
+
+private:
+    PngManager();
+
+    frame::ModuleHandle m_hinst;
+    ReadPngExFunction m_readPngEx = nullptr;
+    FreePngDataFunction m_freePngData = nullptr;
+};
+
+// The folder part of a module path: up to and including the last backslash;
+// without one, up to and including the first colon; otherwise empty.
+std::string ProgramFolderOf(const std::string& modulePath);
+// The running program's folder, ending in a backslash.
+std::string GetProgramFolder();
+// GetProgramFolder() + "Resource\".
+std::string GetResourceFolder();
+// Fills `bitmap` (made 32-bit) from the PNG file at `path`. A file that
+// cannot be opened raises frame::FileOpenError; one that cannot be decoded
+// leaves the bitmap as it was.
+void LoadPng(const std::string& path, frame::Bitmap& bitmap);

@@ -1,0 +1,87 @@
+// The PNG reader: pulls the file's bytes through the caller's read function,
+// decodes them and hands back rows of 8-bit R, G, B (and A when the image has
+// an alpha channel) through the 24-byte image record.
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#define STBI_NO_STDIO
+#include "stb/stb_image.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace {
+
+struct ImageRecord {
+    std::uint32_t width;
+    std::uint32_t height;
+    std::uint32_t bitDepth;
+    std::uint32_t colorType;
+    std::uint32_t channels;
+    std::uint8_t** rows;
+};
+static_assert(sizeof(ImageRecord) == 24, "record layout");
+
+using ReadFunction = std::uint32_t(__stdcall*)(void* user, void* buffer, std::uint32_t count);
+
+constexpr std::uint32_t kColorTypeRgb = 2;
+constexpr std::uint32_t kColorTypeRgba = 6;
+// Larger inputs are not images this program draws; refusing them keeps a
+// runaway read function from exhausting memory.
+constexpr std::size_t kMaxFileBytes = 64u << 20;
+
+bool ReadAll(ReadFunction read, void* user, std::vector<unsigned char>& data) {
+    unsigned char chunk[16384];
+    for (;;) {
+        std::uint32_t got = read(user, chunk, sizeof chunk);
+        if (got == 0) return true;
+        if (got > sizeof chunk || data.size() + got > kMaxFileBytes) return false;
+        data.insert(data.end(), chunk, chunk + got);
+    }
+}
+
+}  // namespace
+
+extern "C" int __stdcall ReadPngEx(ImageRecord* record, ReadFunction read, void* user) {
+    if (!record || !read) return 0;
+    std::memset(record, 0, sizeof *record);
+    std::vector<unsigned char> data;
+    try {
+        if (!ReadAll(read, user, data) || data.empty()) return 0;
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    int width = 0, height = 0, channels = 0;
+    if (!stbi_info_from_memory(data.data(), static_cast<int>(data.size()), &width, &height, &channels)) return 0;
+    const bool alpha = channels == 2 || channels == 4;
+    const int outChannels = alpha ? 4 : 3;
+    stbi_uc* pixels =
+        stbi_load_from_memory(data.data(), static_cast<int>(data.size()), &width, &height, &channels, outChannels);
+    if (!pixels) return 0;
+    auto** rows = new (std::nothrow) std::uint8_t*[static_cast<std::size_t>(height)];
+    if (!rows) {
+        stbi_image_free(pixels);
+        return 0;
+    }
+    const std::size_t stride = static_cast<std::size_t>(width) * outChannels;
+    for (int row = 0; row < height; ++row) rows[row] = pixels + stride * static_cast<std::size_t>(row);
+    record->width = static_cast<std::uint32_t>(width);
+    record->height = static_cast<std::uint32_t>(height);
+    record->bitDepth = 8;
+    record->colorType = alpha ? kColorTypeRgba : kColorTypeRgb;
+    record->channels = static_cast<std::uint32_t>(outChannels);
+    record->rows = rows;
+    return 1;
+}
+
+extern "C" void __stdcall FreePngData(ImageRecord* record) {
+    if (!record || !record->rows) return;
+    // All rows live in the one block the decoder allocated.
+    stbi_image_free(record->rows[0]);
+    delete[] record->rows;
+    record->rows = nullptr;
+}
