@@ -1,0 +1,57 @@
+#include "kiln/Component/LuCheckBox.h"
+
+namespace kiln {
+
+LuCheckBox::LuCheckBox(bool clicksDisabled) : LuCustomControl(clicksDisabled, 12), m_appearance(*this) {}
+
+void LuCheckBox::CreateParams(frame::WindowParams& params) {
+    LuCustomControl::CreateParams(params);
+    params.classStyle &= ~CS_DBLCLKS;
+}
+
+int LuCheckBox::Substitute(int index) { return index % 4 != 0 ? index - index % 4 : 0; }
+
+void LuCheckBox::Click() {
+    if (ClicksDisabled()) return;
+    switch (m_state) {
+    case CheckState::Unchecked: SetState(m_allowGrayed ? CheckState::Grayed : CheckState::Checked); break;
+    case CheckState::Grayed: SetState(CheckState::Checked); break;
+    case CheckState::Checked: SetState(CheckState::Unchecked); break;
+    }
+    LuCustomControl::Click();
+}
+
+void LuCheckBox::SetState(CheckState state) {
+    m_state = state;
+    ShowOffset(FaceIndex() % 4);
+}
+
+void LuCheckBox::SetChecked(bool checked) { SetState(checked ? CheckState::Checked : CheckState::Unchecked); }
+
+void LuCheckBox::FaceChanged(frame::Bitmap& face) {
+    // The face on show may be standing in for an empty one; a new picture
+    // there must reach the screen as well.
+    const int substitute = Substitute(FaceIndex());
+    if (substitute != 0 && Faces().IndexOf(face) == substitute) ShowBitmap(FaceIndex());
+    LuCustomControl::FaceChanged(face);
+}
+
+bool LuCheckBox::LoadChecked(const std::string& folder, const std::string& raised, const std::string& sunken,
+                             const std::string& focused, const std::string& disabled) {
+    LoadFaces(m_appearance.Check, folder, raised, sunken, focused, disabled);
+    return true;
+}
+
+bool LuCheckBox::LoadUnchecked(const std::string& folder, const std::string& raised, const std::string& sunken,
+                               const std::string& focused, const std::string& disabled) {
+    LoadFaces(m_appearance.Uncheck, folder, raised, sunken, focused, disabled);
+    return true;
+}
+
+bool LuCheckBox::LoadGrayed(const std::string& folder, const std::string& raised, const std::string& sunken,
+                            const std::string& focused, const std::string& disabled) {
+    LoadFaces(m_appearance.Gray, folder, raised, sunken, focused, disabled);
+    return true;
+}
+
+}  // namespace kiln

@@ -1,0 +1,72 @@
+#pragma once
+// The base of the skinned controls: turns mouse, keyboard, focus and enable
+// changes into four visual states (raised, sunken, focused, disabled). What a
+// state looks like is up to the derived control.
+
+#include "frame/WinControl.h"
+
+namespace kiln {
+
+class LuControl : public frame::WinControl {
+public:
+    explicit LuControl(bool clicksDisabled = false);
+
+    // The exact class name; radio buttons exclude only their own kind.
+    virtual const char* ClassName() const { return "LuControl"; }
+
+    virtual bool GetChecked() const { return false; }
+    virtual void SetChecked(bool) {}
+    virtual void ShowRaised() {}
+    virtual void ShowDisabled() { ShowRaised(); }
+    virtual void ShowFocused() { ShowRaised(); }
+    virtual void ShowSunken() { ShowRaised(); }
+    // Client coordinates; true when the point belongs to the control.
+    virtual bool HitTest(int x, int y);
+
+    void SetEnabled(bool enabled) override;
+    void Click() override;
+
+    bool ShowMouseOver() const { return m_showMouseOver; }
+    void SetShowMouseOver(bool show);
+    bool ClicksDisabled() const { return m_clicksDisabled; }
+    void SetClicksDisabled(bool disabled);
+
+    frame::NotifyEvent OnMouseEnter;
+    frame::NotifyEvent OnMouseLeave;
+
+protected:
+    void CreateParams(frame::WindowParams& params) override;
+    void Dispatch(frame::Message& message) override;
+    void MouseDown(frame::MouseButton button, frame::ShiftState shift, int x, int y) override;
+    void MouseUp(frame::MouseButton button, frame::ShiftState shift, int x, int y) override;
+    void MouseMove(frame::ShiftState shift, int x, int y) override;
+    // The pointer left the window (WM_MOUSELEAVE).
+    virtual void MouseLeft();
+    virtual void KeyDown(WPARAM key);
+    virtual void KeyUp(WPARAM key);
+    virtual void FocusGained();
+    virtual void FocusLost();
+
+    bool Pressed() const { return m_keyPressed || m_mousePressed; }
+    bool MousePressed() const { return m_mousePressed; }
+    bool KeyPressed() const { return m_keyPressed; }
+    bool MouseInside() const { return m_mouseInside; }
+
+private:
+    bool HoverShown() const { return m_showMouseOver && m_mouseInside; }
+    void ShowReleased();
+    void ShowPressed();
+    void CancelPress();
+    void CancelHover();
+    void PointerEntered(bool leftHeld);
+    void PointerLeft();
+    void TrackLeave();
+
+    bool m_showMouseOver = true;
+    bool m_clicksDisabled;
+    bool m_mouseInside = false;
+    bool m_mousePressed = false;
+    bool m_keyPressed = false;
+};
+
+}  // namespace kiln

@@ -1,0 +1,62 @@
+#include "kiln/Component/LuRadioButton.h"
+
+#include <cstring>
+
+namespace kiln {
+
+LuRadioButton::LuRadioButton(bool clicksDisabled) : LuCustomControl(clicksDisabled, 8), m_appearance(*this) {}
+
+int LuRadioButton::Substitute(int index) { return index % 4 != 0 ? index - index % 4 : 0; }
+
+void LuRadioButton::SetChecked(bool checked) {
+    if (checked) ExcludeOther();
+    m_checked = checked;
+    ShowOffset(FaceIndex() % 4);
+}
+
+void LuRadioButton::Click() {
+    if (ClicksDisabled()) return;
+    SetChecked(true);
+    LuCustomControl::Click();
+}
+
+void LuRadioButton::DblClick() {
+    if (ClicksDisabled()) return;
+    SetChecked(true);
+    LuCustomControl::DblClick();
+}
+
+bool LuRadioButton::IsExclusiveType(LuControl* other) {
+    return std::strcmp(other->ClassName(), "LuRadioButton") == 0;
+}
+
+void LuRadioButton::ExcludeOther() {
+    frame::WinControl* parent = Parent();
+    if (!parent) return;
+    for (frame::Control* control : parent->Controls()) {
+        auto* other = dynamic_cast<LuControl*>(control);
+        if (other && other != this && IsExclusiveType(other)) other->SetChecked(false);
+    }
+}
+
+void LuRadioButton::FaceChanged(frame::Bitmap& face) {
+    const int substitute = Substitute(FaceIndex());
+    if (substitute != 0 && Faces().IndexOf(face) == substitute) ShowBitmap(FaceIndex());
+    LuCustomControl::FaceChanged(face);
+}
+
+bool LuRadioButton::LoadChecked(const std::string& folder, const std::string& raised,
+                                const std::string& sunken, const std::string& focused,
+                                const std::string& disabled) {
+    LoadFaces(m_appearance.Check, folder, raised, sunken, focused, disabled);
+    return true;
+}
+
+bool LuRadioButton::LoadUnchecked(const std::string& folder, const std::string& raised,
+                                  const std::string& sunken, const std::string& focused,
+                                  const std::string& disabled) {
+    LoadFaces(m_appearance.Uncheck, folder, raised, sunken, focused, disabled);
+    return true;
+}
+
+}  // namespace kiln

@@ -1,0 +1,10 @@
+#include "kiln/widget/layout/TFrameLayout.h"
+
+namespace kiln {
+
+TFrameLayout& TFrameLayout::Instance() {
+    static TFrameLayout shared;
+    return shared;
+}
+
+}  // namespace kiln

@@ -1,0 +1,89 @@
+#include "kiln/widget/layout/TShadedTextLayout.h"
+
+#include "frame/Handles.h"
+#include "kiln/Graphics/Blend.h"
+#include "kiln/Graphics/CanvasCapture.h"
+#include "kiln/widget/layout/GaussianFilterFactory.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace kiln {
+
+RECT TShadedTextLayout::Inner(const RECT& rect) const {
+    return RECT{rect.left + m_radius, rect.top + m_radius, rect.right - m_radius, rect.bottom - m_radius};
+}
+
+DibSection TShadedTextLayout::MakeShadow(frame::Canvas& canvas, const std::string& text, const RECT& rect,
+                                         UINT format) const {
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    DibSection shadow(width, height, 32);
+    if (shadow.Empty()) return shadow;
+    {
+        frame::MemoryDC memory(CreateCompatibleDC(canvas.Handle()));
+        frame::SelectObjectScope bitmap(memory.Get(), shadow.Handle());
+        frame::SelectObjectScope font(memory.Get(), canvas.Font().Handle());
+        SetTextColor(memory.Get(), RGB(255, 255, 255));
+        SetBkMode(memory.Get(), TRANSPARENT);
+        RECT inner = Inner(rect);
+        OffsetRect(&inner, -rect.left, -rect.top);
+        ::DrawTextA(memory.Get(), text.c_str(), static_cast<int>(text.size()), &inner, format);
+    }
+    GdiFlush();
+
+    const PixelView pixels = shadow.View();
+    std::vector<int> grey(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const BYTE* p = pixels.Pixel(x, y);
+            grey[y * width + x] = static_cast<int>(0.299 * p[2] + 0.587 * p[1] + 0.114 * p[0] + 0.5);
+        }
+    }
+    GaussianFilterFactory factory;
+    factory.SetSigma(m_sigma);
+    const GaussianKernel kernel = factory.Make(m_radius);
+    const int r = kernel.radius;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            BYTE* p = pixels.Pixel(x, y);
+            p[0] = GetBValue(m_shadowColor);
+            p[1] = GetGValue(m_shadowColor);
+            p[2] = GetRValue(m_shadowColor);
+            p[3] = 0;
+            // Near the border the kernel would reach outside; no shadow there.
+            if (x < r || y < r || x >= width - r || y >= height - r) continue;
+            int sum = 0;
+            for (int i = -r; i <= r; ++i)
+                for (int j = -r; j <= r; ++j) sum += grey[(y + i) * width + (x + j)] * kernel.At(i, j);
+            const int blurred = static_cast<int>(static_cast<double>(sum) / kernel.divisor + 0.5);
+            p[3] = static_cast<BYTE>(blurred * m_shadowAlpha / 255);
+        }
+    }
+    return shadow;
+}
+
+void TShadedTextLayout::DrawText(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) {
+    RECT inner = Inner(rect);
+    if (m_shaded) {
+        const DibSection shadow = MakeShadow(canvas, text, rect, format);
+        if (!shadow.Empty()) {
+            DibSection background = CaptureRect(canvas.Handle(), rect);
+            const RECT whole{0, 0, shadow.Width(), shadow.Height()};
+            Blend(shadow.View(), whole, background.View(), m_offset.x, m_offset.y, 255);
+            PutBitmap(canvas.Handle(), rect.left, rect.top, background);
+        }
+    }
+    TTextLayout::DrawText(canvas, text, inner, format);
+}
+
+void TShadedTextLayout::CalcRect(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) {
+    RECT inner = Inner(rect);
+    TTextLayout::CalcRect(canvas, text, inner, format);
+    rect = inner;
+    if (m_shaded) {
+        rect.right = inner.right + 3 + std::abs(m_offset.x);
+        rect.bottom = inner.bottom + 3 + std::abs(m_offset.y);
+    }
+}
+
+}  // namespace kiln

@@ -1,0 +1,44 @@
+#pragma once
+// Text with a soft shadow: the text's shape is blurred into an alpha mask,
+// blended under the text at an offset, and the text drawn on top.
+
+#include "kiln/Graphics/DibSection.h"
+#include "kiln/widget/layout/TTextLayout.h"
+
+namespace kiln {
+
+class TShadedTextLayout : public TTextLayout {
+public:
+    void DrawText(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) override;
+    void CalcRect(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) override;
+
+    bool Shaded() const { return m_shaded; }
+    void SetShaded(bool shaded) { m_shaded = shaded; }
+    BYTE ShadowAlpha() const { return m_shadowAlpha; }
+    void SetShadowAlpha(BYTE alpha) { m_shadowAlpha = alpha; }
+    COLORREF ShadowColor() const { return m_shadowColor; }
+    void SetShadowColor(COLORREF color) { m_shadowColor = color; }
+    POINT ShadowOffset() const { return m_offset; }
+    void SetShadowOffset(int dx, int dy) { m_offset = {dx, dy}; }
+    // The blur reaches this far past the text; drawn text keeps this margin.
+    int BlurRadius() const { return m_radius; }
+    void SetBlurRadius(int radius) { m_radius = radius; }
+    float BlurSigma() const { return m_sigma; }
+    void SetBlurSigma(float sigma) { m_sigma = sigma; }
+
+    // The shadow of the text as it would be drawn into rect: a 32-bit bitmap
+    // of rect's size in the shadow colour whose alpha is the blurred text.
+    DibSection MakeShadow(frame::Canvas& canvas, const std::string& text, const RECT& rect, UINT format) const;
+
+private:
+    RECT Inner(const RECT& rect) const;
+
+    POINT m_offset{1, 1};
+    BYTE m_shadowAlpha = 120;
+    COLORREF m_shadowColor = 0;
+    int m_radius = 2;
+    float m_sigma = 1.0f;
+    bool m_shaded = true;
+};
+
+}  // namespace kiln
