@@ -1,0 +1,47 @@
+#pragma once
+// Colour-key and constant-alpha transparency for a whole window, through
+// SetLayeredWindowAttributes. Used for shaped forms: every pixel of the key
+// colour is see-through and lets clicks through to the window below.
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace kiln {
+
+class LayeredWindowMaker {
+public:
+    LayeredWindowMaker();
+    virtual ~LayeredWindowMaker() = default;
+    LayeredWindowMaker(const LayeredWindowMaker&) = delete;
+    LayeredWindowMaker& operator=(const LayeredWindowMaker&) = delete;
+
+    // False on systems without SetLayeredWindowAttributes.
+    bool IsEnabled() const { return m_setAttributes != nullptr; }
+
+    void Apply(HWND window);
+    void Remove(HWND window);
+
+    COLORREF ColorKey() const { return m_colorKey & 0x00FFFFFF; }
+    void SetColorKey(COLORREF color) { m_colorKey = (color & 0x00FFFFFF) | 0xFF000000; }
+    bool UseColorKey() const { return m_useColorKey; }
+    void SetUseColorKey(bool on) { m_useColorKey = on; }
+    bool ClickThrough() const { return m_clickThrough; }
+    void SetClickThrough(bool on) { m_clickThrough = on; }
+    bool UseConstantAlpha() const { return m_useConstantAlpha; }
+    void SetUseConstantAlpha(bool on) { m_useConstantAlpha = on; }
+    BYTE ConstantAlpha() const { return m_constantAlpha; }
+    void SetConstantAlpha(BYTE alpha) { m_constantAlpha = alpha; }
+
+private:
+    using SetAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
+    uint32_t m_colorKey = 0xFFFFFFFF;
+    bool m_useColorKey = false;
+    bool m_clickThrough = false;
+    bool m_useConstantAlpha = false;
+    BYTE m_constantAlpha = 255;
+    SetAttributesFn m_setAttributes;
+};
+
+}  // namespace kiln
