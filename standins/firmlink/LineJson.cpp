@@ -87,7 +87,14 @@ public:
         std::string what = ex.what();
         const auto colon = what.find(": ");
         if (colon != std::string::npos) what = what.substr(colon + 2);
-        throw LineJsonError(LineAtOffset(m_text, position > 0 ? position - 1 : 0), what);
+        // Text that ends too early is reported where it ends, not on the
+        // empty line after its last line break.
+        std::size_t offset = position > 0 ? position - 1 : 0;
+        if (offset >= m_text.size()) {
+            const auto last = m_text.find_last_not_of(" \t\r\n");
+            offset = last == std::string::npos ? 0 : last;
+        }
+        throw LineJsonError(LineAtOffset(m_text, offset), what);
     }
 
 private:

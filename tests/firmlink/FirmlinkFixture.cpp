@@ -1,0 +1,129 @@
+#include "tests/firmlink/FirmlinkFixture.h"
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "standins/firmlink/UniqueHandle.h"
+
+using firmsim::UniqueHandle;
+
+std::vector<PackageElement> WalkPackage(void* buffer) {
+    std::vector<PackageElement> elements;
+    const uint32_t count = FirmElementCount(buffer);
+    void* element = FirmFirstElement(buffer);
+    for (uint32_t i = 0; i < count; ++i) {
+        PackageElement e;
+        e.tag = *static_cast<const char*>(element);
+        const void* data = FirmElementData(element);
+        if (e.tag == 'I') std::memcpy(&e.integer, data, sizeof e.integer);
+        else e.text = static_cast<const char*>(data);
+        elements.push_back(e);
+        element = FirmNextElement(element);
+    }
+    return elements;
+}
+
+TempFile::TempFile(const std::string& name, const std::string& contents) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    m_path = std::string(folder) + name;
+    std::ofstream(m_path, std::ios::binary) << contents;
+}
+
+TempFile::~TempFile() { DeleteFileA(m_path.c_str()); }
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::string FirmlinkFolder() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(GetModuleHandleA("firmlink.dll"), path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+int RunPeer(const std::string& arguments, std::string* output) {
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string exe = self;
+    exe = exe.substr(0, exe.find_last_of('\\') + 1) + "FirmPeer.exe";
+
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return -1;
+    UniqueHandle reader(readEnd), writer(writeEnd);
+    SetHandleInformation(reader.get(), HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writer.get();
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION info{};
+    std::string commandLine = "\"" + exe + "\" " + arguments;
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) return -1;
+    UniqueHandle process(info.hProcess), thread(info.hThread);
+    writer.reset();
+
+    std::string text;
+    char chunk[256];
+    DWORD got = 0;
+    while (ReadFile(reader.get(), chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
+    WaitForSingleObject(process.get(), INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(process.get(), &code);
+    if (output) *output = text;
+    return static_cast<int>(code);
+}
+
+void FirmlinkTest::SetUp() {
+    reset = FirmSimFunction<FirmResetFn>("FirmSimReset");
+    setFault = FirmSimFunction<FirmSetFaultFn>("FirmSimSetFault");
+    clearFaults = FirmSimFunction<FirmClearFaultsFn>("FirmSimClearFaults");
+    peek = FirmSimFunction<FirmPeekFn>("FirmSimPeek");
+    poke = FirmSimFunction<FirmPokeFn>("FirmSimPoke");
+    callCount = FirmSimFunction<FirmCallCountFn>("FirmSimCallCount");
+    resetCounts = FirmSimFunction<FirmResetCountsFn>("FirmSimResetCounts");
+    loadBoard = FirmSimFunction<FirmLoadBoardFn>("FirmSimLoadBoard");
+    lastError = FirmSimFunction<FirmLastErrorFn>("FirmSimLastError");
+    ASSERT_TRUE(reset && setFault && clearFaults && peek && poke && callCount && resetCounts && loadBoard && lastError);
+    // Every test starts on the built-in board with its initial values.
+    ASSERT_EQ(loadBoard(nullptr), 1u) << lastError();
+    ASSERT_EQ(FirmInitialize(), 1u);
+}
+
+void FirmlinkTest::TearDown() { SetEnvironmentVariableA("FIRMLINK_JOURNAL", nullptr); }
+
+std::vector<uint32_t> FirmlinkTest::ListGroup(uint32_t group) {
+    std::vector<unsigned char> buffer(kFirmPackageCapacity);
+    uint32_t size = kFirmPackageCapacity;
+    std::vector<uint32_t> numbers;
+    if (!FirmListGroup(group, buffer.data(), &size)) return numbers;
+    for (const auto& e : WalkPackage(buffer.data())) numbers.push_back(e.integer);
+    return numbers;
+}
+
+std::vector<PackageElement> FirmlinkTest::Describe(uint32_t item) {
+    std::vector<unsigned char> buffer(kFirmPackageCapacity);
+    uint32_t size = kFirmPackageCapacity;
+    if (!FirmDescribeItem(&item, buffer.data(), &size)) return {};
+    return WalkPackage(buffer.data());
+}
+
+uint32_t FirmlinkTest::Read(uint32_t item) {
+    uint32_t value = 0xDEADBEEF;
+    EXPECT_EQ(FirmReadItem(item, &value) & 1, 1u) << std::hex << item;
+    return value;
+}
+
+uint32_t FirmlinkTest::Peek(uint32_t item, uint32_t core) {
+    uint32_t value = 0xDEADBEEF;
+    EXPECT_EQ(peek(item, core, &value), 1u) << std::hex << item << " core " << core;
+    return value;
+}
