@@ -1,0 +1,20 @@
+#pragma once
+// Collects debugger-output lines while alive; lines may come from any thread.
+
+#include "kiln/System/DebugOutput.h"
+
+#include <string>
+#include <vector>
+
+class DebugCapture {
+public:
+    DebugCapture();
+    DebugCapture(const DebugCapture&) = delete;
+    DebugCapture& operator=(const DebugCapture&) = delete;
+    ~DebugCapture();
+
+    std::vector<std::string> Lines() const;
+
+private:
+    kiln::DebugOutputSink m_previous;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// Runs build/bin/sysctrl-service.exe for one test: starts it, waits until its
+// pipe listens, and ends it (and removes its log) when the test is done.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class ServiceProcess {
+public:
+    // `arguments` are the service's options; a log and a ready event are added.
+    explicit ServiceProcess(const std::vector<std::string>& arguments);
+    ServiceProcess(const ServiceProcess&) = delete;
+    ServiceProcess& operator=(const ServiceProcess&) = delete;
+    ~ServiceProcess();
+
+    // True once the service's pipe is listening.
+    bool Listening() const { return m_listening; }
+    // Every request the service logged so far, one line each.
+    std::vector<std::string> LoggedRequests() const;
+    // Waits for the service to end by itself; false when it did not.
+    bool WaitForExit(DWORD milliseconds) const;
+
+    static std::string ExecutablePath();
+
+private:
+    PROCESS_INFORMATION m_process{};
+    std::string m_logPath;
+    bool m_listening = false;
+};
