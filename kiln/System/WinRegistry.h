@@ -1,0 +1,45 @@
+#pragma once
+// A scoped hold on one registry key: opens or creates it, writes values into
+// it and closes it on Close() or destruction. A key handed over by Attach()
+// is used but never closed here.
+
+#include "kiln/System/RegNameBuffers.h"
+
+#include <windows.h>
+
+#include <memory>
+
+namespace kiln {
+
+class RegAccessor {
+public:
+    RegAccessor() = default;
+    RegAccessor(const RegAccessor&) = delete;
+    RegAccessor& operator=(const RegAccessor&) = delete;
+    virtual ~RegAccessor();
+
+    // Opens `path` under `root` with full access, creating it and any missing
+    // keys on the way when `create` is set. False, with nothing changed, when
+    // the system refuses. The accessor must not be open.
+    virtual bool Open(HKEY root, const char* path, bool create);
+    // Uses a key opened elsewhere; the accessor must not be open.
+    virtual bool Attach(HKEY key);
+    // Writes a REG_DWORD value; true when the system stored it.
+    virtual bool SetDWORD(const char* name, DWORD value);
+    virtual void Close();
+
+    bool IsOpen() const { return m_values != nullptr && m_subKeys != nullptr; }
+    HKEY Key() const { return m_key; }
+    bool OwnsKey() const { return m_ownsKey; }
+    // The key's value and sub-key names; nullptr while closed.
+    RegValueBase* Values() const { return m_values.get(); }
+    RegSubKeyBase* SubKeys() const { return m_subKeys.get(); }
+
+private:
+    HKEY m_key = nullptr;
+    bool m_ownsKey = false;
+    std::unique_ptr<RegValueBase> m_values;
+    std::unique_ptr<RegSubKeyBase> m_subKeys;
+};
+
+}  // namespace kiln
