@@ -1,0 +1,123 @@
+// Applying a list of item values: what is written, and in which order, as the
+// journal of firmware calls shows. Default board: base clock 100.0 MHz plus
+// 0.1 MHz a step, ratio 8 plus 1 a step on four cores set one by one.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/ocitems/LuOcPrimaryItemSet.h"
+#include "app/ocitems/LuOcRatio.h"
+#include "tests/arvex/MessageRecorder.h"
+#include "tests/arvex/SimulatedBoard.h"
+
+namespace {
+
+constexpr uint32_t kClock = 0x03010011;
+constexpr uint32_t kRatio = 0x030C0013;
+constexpr uint32_t kCoreVoltage = 0x03020012;
+constexpr uint32_t kPllVoltage = 0x03020016;
+
+std::string Tuning(uint32_t item, uint32_t value) { return WriteCall(item, value, 2); }
+
+class Apply : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SimulatedBoard::Load("");
+        m_ratio = std::make_unique<LuOcRatio>();
+        m_set = std::make_unique<LuOcPrimaryItemSet>(m_ratio.get());
+    }
+
+    // The tuning writes (mode 2) of applying `values`, in order; core
+    // selections in between are the ratio set's business.
+    std::vector<std::string> TuningWrites(const VeOcItemValueList& values) {
+        JournalScope journal;
+        m_set->Apply(values);
+        std::vector<std::string> writes;
+        for (const std::string& call : journal.Calls(2))
+            if (call.ends_with(" 0x00000002")) writes.push_back(call);
+        return writes;
+    }
+
+    static VeOcItemValueList WithRatio(VeOcItemValueList values, uint32_t ratio) {
+        for (int core = 0; core < 4; ++core) values.push_back({kRatio, ratio});
+        return values;
+    }
+
+    MessageRecorder recorder;
+    std::unique_ptr<LuOcRatio> m_ratio;
+    std::unique_ptr<LuOcPrimaryItemSet> m_set;
+};
+
+TEST_F(Apply, RaisingWritesOtherItemsBeforeClockAndRatio) {
+    // 100 MHz x 34 becomes 103 MHz x 38.
+    auto writes = TuningWrites(WithRatio({{kCoreVoltage, 90}, {kClock, 30}}, 30));
+    EXPECT_EQ(writes, (std::vector<std::string>{Tuning(kCoreVoltage, 90), Tuning(kClock, 30), Tuning(kRatio, 30),
+                                                Tuning(kRatio, 30), Tuning(kRatio, 30), Tuning(kRatio, 30),
+                                                Tuning(kRatio, 30)}));
+    EXPECT_EQ(SimulatedBoard::Peek(kClock), 30u);
+    EXPECT_EQ(SimulatedBoard::Peek(kRatio, 3), 30u);
+    EXPECT_EQ(SimulatedBoard::Peek(kCoreVoltage), 90u);
+}
+
+TEST_F(Apply, LoweringWritesClockAndRatioFirst) {
+    SimulatedBoard::Poke(kClock, 0, 50);  // 105 MHz x 34 becomes 101 MHz x 28
+    auto writes = TuningWrites(WithRatio({{kCoreVoltage, 90}, {kClock, 10}}, 20));
+    EXPECT_EQ(writes, (std::vector<std::string>{Tuning(kClock, 10), Tuning(kRatio, 20), Tuning(kRatio, 20),
+                                                Tuning(kRatio, 20), Tuning(kRatio, 20), Tuning(kRatio, 20),
+                                                Tuning(kCoreVoltage, 90)}));
+}
+
+TEST_F(Apply, LowerRatioAloneAtTheSameClockCountsAsLowering) {
+    auto writes = TuningWrites(WithRatio({{kCoreVoltage, 90}, {kClock, 0}}, 20));
+    ASSERT_FALSE(writes.empty());
+    EXPECT_EQ(writes.front(), Tuning(kRatio, 20));
+    EXPECT_EQ(writes.back(), Tuning(kCoreVoltage, 90));
+}
+
+TEST_F(Apply, HigherClockWithLowerProductCountsAsLowering) {
+    // 100 MHz x 34 = 3400 becomes 150 MHz x 20 = 3000.
+    auto writes = TuningWrites(WithRatio({{kCoreVoltage, 90}, {kClock, 500}}, 12));
+    ASSERT_FALSE(writes.empty());
+    EXPECT_EQ(writes.front(), Tuning(kClock, 500));
+    EXPECT_EQ(writes.back(), Tuning(kCoreVoltage, 90));
+}
+
+TEST_F(Apply, ListWithoutClockEntryWritesOtherItemsFirst) {
+    auto writes = TuningWrites(WithRatio({{kCoreVoltage, 90}}, 20));
+    ASSERT_FALSE(writes.empty());
+    EXPECT_EQ(writes.front(), Tuning(kCoreVoltage, 90));
+    EXPECT_EQ(writes.back(), Tuning(kRatio, 20));
+}
+
+TEST_F(Apply, ClockWithoutRatioEntryJudgesWithTheCurrentRatio) {
+    SimulatedBoard::Poke(kClock, 0, 50);
+    EXPECT_EQ(TuningWrites({{kCoreVoltage, 90}, {kClock, 10}}),
+              (std::vector<std::string>{Tuning(kClock, 10), Tuning(kCoreVoltage, 90)}));
+    EXPECT_EQ(TuningWrites({{kCoreVoltage, 95}, {kClock, 60}}),
+              (std::vector<std::string>{Tuning(kCoreVoltage, 95), Tuning(kClock, 60)}));
+}
+
+TEST_F(Apply, UnchangedAndUnreadableItemsAreNotWritten) {
+    SimulatedBoard::SetFault(kPllVoltage, kFirmFaultRead);
+    EXPECT_TRUE(TuningWrites(WithRatio({{kCoreVoltage, 80}, {kClock, 0}, {kPllVoltage, 31}}, 26)).empty());
+    EXPECT_EQ(SimulatedBoard::Peek(kPllVoltage), 30u);
+}
+
+TEST_F(Apply, OnlyTheRatioItemFeedsTheRatioWrite) {
+    // 0x0302_0113 shares its low eight bits with the ratio item but is not it.
+    auto writes = TuningWrites({{kClock, 30}, {kRatio, 30}, {0x03020113, 5}});
+    EXPECT_EQ(std::count(writes.begin(), writes.end(), Tuning(kRatio, 5)), 0);
+    std::vector<uint32_t> cores;
+    for (uint32_t core = 0; core < 4; ++core) cores.push_back(SimulatedBoard::Peek(kRatio, core));
+    EXPECT_EQ(cores, (std::vector<uint32_t>{30, 30, 30, 30}));
+}
+
+TEST_F(Apply, PerCoreRatiosGoToTheCoresInListOrder) {
+    // The ratio set judges the direction by the first listed ratio.
+    auto writes = TuningWrites({{kRatio, 27}, {kClock, 10}, {kRatio, 29}, {kRatio, 31}, {kRatio, 33}});
+    EXPECT_EQ(writes, (std::vector<std::string>{Tuning(kClock, 10), Tuning(kRatio, 27), Tuning(kRatio, 29),
+                                                Tuning(kRatio, 31), Tuning(kRatio, 33), Tuning(kRatio, 33)}));
+}
+
+}  // namespace
