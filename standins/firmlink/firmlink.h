@@ -56,7 +56,9 @@
 // writes set every core and reads report the last core. Values are one per
 // machine: they live in shared memory named after FIRMLINK_INSTANCE (default
 // "default"), so every process of one instance sees the same board; the first
-// process to open an instance fills it from its board.
+// process to open an instance fills it from its board. The values last while
+// any process has the library loaded; after the last one ends, the next
+// starts again from the board file.
 //
 // Ordinal 1 must come first in each process: until then ordinals 2-5 and 11-13
 // fail (the walking ordinals 6, 7, 9, 10 only look at the buffer).

@@ -1,5 +1,6 @@
 // A second process on the same simulated machine, for tests that need one:
 //   FirmPeer read <item>          prints the value, exit code 0 on success
+//   FirmPeer cold-read <item>     the same without initialising the library first
 //   FirmPeer write <item> <value> exit code 0 when the write succeeded
 //   FirmPeer groups               prints the result of listing group 3 and the
 //                                 library's last board error
@@ -20,9 +21,9 @@ uint32_t Number(const char* text) { return static_cast<uint32_t>(std::strtoul(te
 
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
-    FirmInitialize();
     const std::string command = argv[1];
-    if (command == "read" && argc == 3) {
+    if (command != "cold-read") FirmInitialize();
+    if ((command == "read" || command == "cold-read") && argc == 3) {
         uint32_t value = 0;
         if (!(FirmReadItem(Number(argv[2]), &value) & 1)) return 1;
         std::printf("0x%08X\n", static_cast<unsigned>(value));

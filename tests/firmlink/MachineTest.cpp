@@ -32,6 +32,11 @@ TEST_F(MachineTest, SecondProcessSeesTheSameValues) {
     EXPECT_EQ(Read(kVcore), 90u);
 }
 
+TEST_F(MachineTest, ProcessMustInitialiseBeforeReading) {
+    EXPECT_EQ(RunPeer("cold-read 0x03010011"), 1);
+    EXPECT_EQ(RunPeer("read 0x03010011"), 0);
+}
+
 TEST_F(MachineTest, FaultsAreMachineWide) {
     ASSERT_EQ(setFault(kClock, kFirmFaultRead), 1u);
     EXPECT_EQ(RunPeer("read 0x03010011"), 1);

@@ -1,0 +1,51 @@
+# cmake -DOBJDUMP=... -DDLL=... -DCLIENT=... -P CheckOrdinals.cmake
+# The DLL must export ordinals 1-7 and 9-13 without names (names only for the
+# simulator's extras), and a program linked to `firmlink` must import by
+# ordinal.
+execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dll RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "objdump failed on ${DLL}")
+endif()
+
+foreach(ordinal 1 2 3 4 5 6 7 9 10 11 12 13)
+  if(NOT dll MATCHES "\\+base\\[ *${ordinal}\\] [0-9a-f]+ Export RVA")
+    message(FATAL_ERROR "ordinal ${ordinal} is not exported")
+  endif()
+endforeach()
+if(dll MATCHES "\\+base\\[ *8\\] [0-9a-f]+ Export RVA")
+  message(FATAL_ERROR "ordinal 8 must not be exported")
+endif()
+
+string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n(([^\n]+\n)*)" names "${dll}")
+# Rows read "\t[  24] FirmSimCallCount"; brackets would split CMake lists,
+# so only the names at the ends of the rows are taken.
+string(REGEX MATCHALL "[A-Za-z_@0-9]+\n" named "${CMAKE_MATCH_1}")
+if(NOT named)
+  message(FATAL_ERROR "no named extras found; the simulator's exports are missing")
+endif()
+foreach(entry ${named})
+  string(STRIP "${entry}" entry)
+  if(NOT entry MATCHES "^FirmSim[A-Za-z]+$")
+    message(FATAL_ERROR "unexpected export name ${entry}")
+  endif()
+endforeach()
+
+execute_process(COMMAND ${OBJDUMP} -p ${CLIENT} OUTPUT_VARIABLE client RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "objdump failed on ${CLIENT}")
+endif()
+string(REGEX MATCH "DLL Name: firmlink.dll\n[^\n]*\n(([^\n]+\n)*)" imports "${client}")
+if(NOT imports)
+  message(FATAL_ERROR "${CLIENT} does not import firmlink.dll")
+endif()
+string(REGEX MATCHALL "\n\t[0-9a-f]+\t[^\n]+" rows "\n${CMAKE_MATCH_1}")
+foreach(row ${rows})
+  if(NOT row MATCHES "<none>")
+    message(FATAL_ERROR "import by name from firmlink.dll:${row}")
+  endif()
+endforeach()
+list(LENGTH rows count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "no firmlink imports found in ${CLIENT}")
+endif()
+message(STATUS "firmlink.dll exports by ordinal; ${count} imports of the client are by ordinal")
