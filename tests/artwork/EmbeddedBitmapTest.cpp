@@ -111,6 +111,10 @@ TEST(EmbeddedBitmaps, DialogBackgroundsAreShapedByTheirBottomLeftKey) {
         EXPECT_TRUE(IsShapeKey(bk->At(bk->width - 1, 0)));
         EXPECT_FALSE(IsShapeKey(bk->At(bk->width / 2, bk->height / 2)));
     }
+    // The close button's faces are drawn once, over the normal picture.
+    for (int y = 8; y < 28; ++y)
+        for (int x = 217; x < 262; ++x)
+            ASSERT_LE(artwork::ChannelDistance(ask.At(x, y), danger.At(x, y)), 6) << x << "," << y;
     // The danger picture replaces the normal one without reshaping the window.
     int mismatched = 0;
     for (int y = 0; y < ask.height; ++y)

@@ -1,6 +1,7 @@
 // Every picture of the skin on a neutral grey with its name underneath.
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -62,7 +63,10 @@ Image ContactSheet(const Skin& skin) {
         const Image& im = *entries[i].image;
         Checker(sheet, places[i].x, places[i].y, im.Width(), im.Height());
         sheet.Draw(im, places[i].x, places[i].y);
-        DrawText(sheet, entries[i].label, float(places[i].x), float(places[i].y + im.Height() + 5), style,
+        std::string label = entries[i].label;
+        for (char& c : label)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        DrawText(sheet, label, float(places[i].x), float(places[i].y + im.Height() + 5), style,
                  Solid(Rgb(240, 242, 245)));
     }
     return sheet;

@@ -20,10 +20,13 @@ constexpr State kStates[] = {State::Normal, State::Pressed, State::Hover, State:
 constexpr const char* kSuffix[] = {"_n", "_d", "_o", "_un"};
 
 // Title-bar buttons hang from the window's top edge: flat top, round bottom.
+// At rest they are only a glyph on a faint plate; the two rows under the
+// window's rim stay clear so the rim runs on above them.
 Image TitleButton(bool close, State state) {
     Image img(26, 22);
     const Rect r{1, -6, 25, 21};
-    Color top = Rgb(40, 48, 60), bottom = Rgb(24, 29, 36), glyph = WithAlpha(pale, 0.75f), border = WithAlpha(cyan, 0.3f);
+    Color top = WithAlpha(Rgb(44, 52, 64), 0.45f), bottom = WithAlpha(Rgb(30, 36, 45), 0.45f);
+    Color glyph = WithAlpha(pale, 0.7f), border = WithAlpha(cyan, 0.12f);
     float dy = 0;
     if (state == State::Hover) {
         top = close ? Rgb(200, 52, 44) : Rgb(40, 96, 118);
@@ -39,7 +42,7 @@ Image TitleButton(bool close, State state) {
     }
     img.FillRoundRect(r, 5, VerticalGradient(top, bottom, 0, 21));
     img.StrokeRoundRect(r, 5, 1, Solid(border));
-    const float cx = 13, cy = 10 + dy;
+    const float cx = 13, cy = 11 + dy;
     std::vector<std::pair<Point, Point>> segs;
     if (close)
         segs = {{{cx - 4, cy - 4}, {cx + 4, cy + 4}}, {{cx + 4, cy - 4}, {cx - 4, cy + 4}}};
@@ -48,6 +51,9 @@ Image TitleButton(bool close, State state) {
     if (state == State::Hover)
         AddGlow(img, 2, 1.0f, [&](Image& l) { l.StrokeSegments(segs, 2.0f, Solid(WithAlpha(white, 0.6f))); });
     img.StrokeSegments(segs, 1.7f, Solid(glyph));
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < img.Width(); ++x)
+            img.Set(x, y, {});
     return img;
 }
 

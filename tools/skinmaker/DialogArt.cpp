@@ -54,9 +54,13 @@ Image DialogBackground(int width, int height, int footerTop, bool dangerous) {
     Image img(width, height);
     img.FillCoverage({0, 0, float(width), float(height)}, [](float, float) { return 1.0f; }, DialogBodyAt);
     img.FillCoverage({0, 6, float(width), 42}, [](float, float) { return 1.0f; }, [&](float, float y) {
-        return dangerous ? WithAlpha(Rgb(120, 24, 18), 0.35f * (1 - Smoothstep(6, 42, y)))
-                         : Color{1, 1, 1, 0.035f * (1 - Smoothstep(6, 42, y))};
+        return Color{1, 1, 1, 0.035f * (1 - Smoothstep(6, 42, y))};
     });
+    if (dangerous) // red light from the warning sign, gone before the close button
+        img.FillCoverage({0, 0, float(width), float(height)}, [](float, float) { return 1.0f; }, [](float x, float y) {
+            float d = std::hypot(x - 27, (y - 24) * 4);
+            return WithAlpha(Rgb(150, 28, 20), 0.42f * (1 - Smoothstep(0, 185, d)));
+        });
     DrawAccentLine(img, 20, width - 20.0f, 42, dangerous ? danger : cyan, dangerous ? 0.8f : 0.5f);
     // Footer band.
     img.FillCoverage({0, float(footerTop), float(width), float(height)}, [](float, float) { return 1.0f; },
