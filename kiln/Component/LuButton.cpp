@@ -13,7 +13,7 @@ void LuButton::CreateParams(frame::WindowParams& params) {
 }
 
 void LuButton::Click() {
-    if (ClicksDisabled()) return;
+    if (!CanClick()) return;
     if (frame::Form* form = ParentForm()) form->SetModalResult(ModalResult());
     LuCustomControl::Click();
 }

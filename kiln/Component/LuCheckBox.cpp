@@ -12,7 +12,7 @@ void LuCheckBox::CreateParams(frame::WindowParams& params) {
 int LuCheckBox::Substitute(int index) { return index % 4 != 0 ? index - index % 4 : 0; }
 
 void LuCheckBox::Click() {
-    if (ClicksDisabled()) return;
+    if (!CanClick()) return;
     switch (m_state) {
     case CheckState::Unchecked: SetState(m_allowGrayed ? CheckState::Grayed : CheckState::Checked); break;
     case CheckState::Grayed: SetState(CheckState::Checked); break;

@@ -113,10 +113,12 @@ void LuControl::MouseLeft() {
 }
 
 void LuControl::FocusGained() {
+    if (!Enabled()) return;
     if (!Pressed() && !HoverShown()) ShowFocused();
 }
 
 void LuControl::FocusLost() {
+    if (!Enabled()) return;
     if (Pressed()) {
         if (!m_mousePressed) {
             ShowReleased();
@@ -150,6 +152,9 @@ void LuControl::KeyUp(WPARAM key) {
 
 void LuControl::SetEnabled(bool enabled) {
     if (enabled == Enabled()) return;
+    // The window first: disabling it takes the focus away, and the focus
+    // loss must not paint over the disabled face shown below.
+    frame::WinControl::SetEnabled(enabled);
     if (enabled) {
         ShowRaised();
     } else {
@@ -157,11 +162,10 @@ void LuControl::SetEnabled(bool enabled) {
         CancelHover();
         ShowDisabled();
     }
-    frame::WinControl::SetEnabled(enabled);
 }
 
 void LuControl::Click() {
-    if (m_clicksDisabled) return;
+    if (!CanClick()) return;
     frame::WinControl::Click();
 }
 

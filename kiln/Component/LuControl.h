@@ -47,6 +47,8 @@ protected:
     virtual void FocusGained();
     virtual void FocusLost();
 
+    // Clicks reach the handlers only from an enabled control that takes them.
+    bool CanClick() const { return !m_clicksDisabled && Enabled(); }
     bool Pressed() const { return m_keyPressed || m_mousePressed; }
     bool MousePressed() const { return m_mousePressed; }
     bool KeyPressed() const { return m_keyPressed; }

@@ -15,13 +15,13 @@ void LuRadioButton::SetChecked(bool checked) {
 }
 
 void LuRadioButton::Click() {
-    if (ClicksDisabled()) return;
+    if (!CanClick()) return;
     SetChecked(true);
     LuCustomControl::Click();
 }
 
 void LuRadioButton::DblClick() {
-    if (ClicksDisabled()) return;
+    if (!CanClick()) return;
     SetChecked(true);
     LuCustomControl::DblClick();
 }
