@@ -78,3 +78,9 @@ std::vector<std::string> ServiceProcess::LoggedRequests() const {
 bool ServiceProcess::WaitForExit(DWORD milliseconds) const {
     return m_process.hProcess && WaitForSingleObject(m_process.hProcess, milliseconds) == WAIT_OBJECT_0;
 }
+
+DWORD ServiceProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (m_process.hProcess) GetExitCodeProcess(m_process.hProcess, &code);
+    return code;
+}

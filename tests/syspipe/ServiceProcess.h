@@ -21,6 +21,8 @@ public:
     std::vector<std::string> LoggedRequests() const;
     // Waits for the service to end by itself; false when it did not.
     bool WaitForExit(DWORD milliseconds) const;
+    // The exit code once ended, STILL_ACTIVE before.
+    DWORD ExitCode() const;
 
     static std::string ExecutablePath();
 

@@ -129,6 +129,32 @@ TEST_F(SysCtrlPipeClientTest, MissingServiceFailsWithThePipeReport) {
     EXPECT_THAT(capture.Lines(), ElementsAre(PipeFailure(ERROR_FILE_NOT_FOUND)));
 }
 
+TEST_F(SysCtrlPipeClientTest, StandInEndsOnItsLimitOrStopEventAndTakesItsPipeAlong) {
+    {
+        ServiceProcess service({"--max-requests", "2"});
+        ASSERT_TRUE(service.Listening());
+        EXPECT_TRUE(client.NotifySettingsChanged(0, 0, 0));
+        EXPECT_TRUE(client.NotifySettingsChanged(0, 0, 0));
+        ASSERT_TRUE(service.WaitForExit(30000));
+        EXPECT_EQ(0u, service.ExitCode());
+    }
+    EXPECT_FALSE(client.NotifySettingsChanged(0, 0, 0));
+
+    const std::string stopName = "VeltruneSysCtrlStop-" + std::to_string(GetCurrentProcessId());
+    HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, stopName.c_str());
+    ASSERT_NE(nullptr, stop);
+    {
+        ServiceProcess service({"--stop-event", stopName});
+        ASSERT_TRUE(service.Listening());
+        SetEvent(stop);
+        ASSERT_TRUE(service.WaitForExit(30000));
+        EXPECT_EQ(0u, service.ExitCode());
+    }
+    CloseHandle(stop);
+    EXPECT_FALSE(client.NotifySettingsChanged(0, 0, 0));
+    EXPECT_THAT(capture.Lines(), ElementsAre(PipeFailure(ERROR_FILE_NOT_FOUND), PipeFailure(ERROR_FILE_NOT_FOUND)));
+}
+
 TEST_F(SysCtrlPipeClientTest, ServiceSlowerThanTheWaitBlocksCallsUntilItAnswers) {
     // Just past the client's own ten seconds.
     auto service = std::make_unique<ServiceProcess>(std::vector<std::string>{"--delay", "11000", "--state", "4"});
