@@ -31,9 +31,8 @@ void DrawLogo(Image& img, float x, float y, float s) {
     const float cx = x + s / 2, cy = y + s / 2;
     std::vector<std::pair<Point, Point>> diamond = {
         {{cx, y}, {x + s, cy}}, {{x + s, cy}, {cx, y + s}}, {{cx, y + s}, {x, cy}}, {{x, cy}, {cx, y}}};
-    std::vector<std::pair<Point, Point>> rune = {{{cx - s * 0.22f, cy - s * 0.18f}, {cx, cy + s * 0.22f}},
-                                                 {{cx, cy + s * 0.22f}, {cx + s * 0.22f, cy - s * 0.18f}},
-                                                 {{cx, cy - s * 0.3f}, {cx, cy - s * 0.02f}}};
+    std::vector<std::pair<Point, Point>> rune = {{{cx - s * 0.2f, cy - s * 0.16f}, {cx, cy + s * 0.2f}},
+                                                 {{cx, cy + s * 0.2f}, {cx + s * 0.2f, cy - s * 0.16f}}};
     AddGlow(img, 3, 1.2f, [&](Image& l) {
         l.StrokeSegments(diamond, 1.6f, Solid(cyan));
         l.StrokeSegments(rune, 1.8f, Solid(teal));
