@@ -1,0 +1,162 @@
+#include "app/Main.h"
+
+#include "app/Director.h"
+#include "app/Shadow.h"
+#include "frame/Application.h"
+#include "frame/Image.h"
+#include "frame/Module.h"
+#include "standins/firmlink/firmlink.h"
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+using ChangeFilterFn = BOOL(WINAPI*)(UINT, DWORD);
+
+ChangeFilterFn g_changeWindowMessageFilter = nullptr;
+
+// Resolved before the program's entry runs, once however often the unit's
+// initialisation is reached; older systems lack the function.
+struct MainUnitInitialization {
+    static inline int s_counter = 0;
+    MainUnitInitialization() {
+        if (s_counter++ != 0) return;
+        if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
+            g_changeWindowMessageFilter = reinterpret_cast<ChangeFilterFn>(
+                reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilter")));
+        }
+    }
+} g_mainUnitInitialization;
+
+constexpr UINT kPowerBroadcast = WM_POWERBROADCAST;
+constexpr WPARAM kPowerSuspend = 4;
+constexpr WPARAM kPowerResumeCritical = 6;
+constexpr WPARAM kPowerResumeSuspend = 7;
+constexpr WPARAM kPowerResumeAutomatic = 18;
+
+bool TagInLowByte(WPARAM wParam) { return (wParam & 0xFF) == kMessageTag; }
+
+// The window definition's pictures are bitmap resources of the program;
+// a program built without one shows an empty face rather than failing.
+void LoadEmbedded(frame::Image* image, const char* name) {
+    if (FindResourceA(frame::ThisModule(), name, MAKEINTRESOURCEA(2))) {
+        image->Picture().LoadFromResourceName(frame::ThisModule(), name);
+    }
+}
+
+}  // namespace
+
+BOOL AllowMessageThroughFilter(UINT message, DWORD action) {
+    if (!g_changeWindowMessageFilter) return TRUE;
+    return g_changeWindowMessageFilter(message, action);
+}
+
+TMainForm::TMainForm() {
+    SetName("MainForm");
+    SetCaption("Veltrune");
+    SetBorderStyle(frame::BorderStyle::None);
+    SetScaled(false);
+    SetClientSize(544, 395);
+    SetPosition(frame::FormPosition::ScreenCenter);
+
+    m_background = MakeChild<frame::Image>();
+    m_background->SetName("Background");
+    m_background->SetBounds(0, 0, 0, 0);
+    m_background->SetAutoSize(true);
+    m_smallBk = MakeChild<frame::Image>();
+    m_smallBk->SetName("SmallBk");
+    m_smallBk->SetVisible(false);
+    LoadEmbedded(m_smallBk, "SmallBk");
+
+    FirmInitialize();
+    SetDoubleBuffered(true);
+    SetOpaque(true);
+    m_broadcastMessage = RegisterWindowMessageA("WM_ARVEX_BROADCAST_MESSAGE");
+    m_hookId = frame::Application::Instance().AddMessageHook(
+        [this](MSG& message, bool& handled) { HookApplicationMessage(message, handled); });
+    AllowMessageThroughFilter(m_broadcastMessage, MSGFLT_ADD);
+    m_hover.Clear();
+}
+
+TMainForm::~TMainForm() {
+    frame::Application::Instance().RemoveMessageHook(m_hookId);
+    if (MainForm == this) MainForm = nullptr;
+}
+
+void TMainForm::CreateParams(frame::WindowParams& params) {
+    frame::Form::CreateParams(params);
+    params.className = "TMainForm";
+    params.exStyle |= WS_EX_LAYERED;
+}
+
+void TMainForm::WndProc(frame::Message& message) {
+    if (message.msg == WM_MOUSEMOVE) m_hover.MouseMoved(message.wParam, message.lParam);
+    frame::Form::WndProc(message);
+}
+
+void TMainForm::Dispatch(frame::Message& message) {
+    if (!DispatchPrivate(message)) frame::Form::Dispatch(message);
+}
+
+// Returns true when the message was handled completely.
+bool TMainForm::DispatchPrivate(frame::Message& message) {
+    // Director comes to life at start-up, not with the first message the
+    // window gets while it is being created.
+    auto director = []() -> Director& { return Director::Instance(); };
+    switch (message.msg) {
+    case WM_MOVE:
+        if (ShadowForm) ShadowForm->Follow(*this);
+        return false;
+    case kPowerBroadcast:
+        if (message.wParam == kPowerSuspend) {
+            director().OnSuspend();
+        } else if (message.wParam == kPowerResumeCritical || message.wParam == kPowerResumeSuspend ||
+                   message.wParam == kPowerResumeAutomatic) {
+            director().OnResume();
+        }
+        message.result = TRUE;
+        return true;
+    case kMsgClose:
+        if (!TagInLowByte(message.wParam)) return false;
+        frame::Application::Instance().Terminate();
+        return true;
+    case kMsgMinimize:
+        if (!TagInLowByte(message.wParam)) return false;
+        frame::Application::Instance().Minimize();
+        return true;
+    case kMsgShow:
+    case kMsgShowFromSecondStart:
+        if (!TagInLowByte(message.wParam)) return false;
+        director().ShowMainWindow();
+        return true;
+    case kMsgToFront:
+        if (!TagInLowByte(message.wParam)) return false;
+        SetForegroundWindow(Handle());
+        return true;
+    case kMsgRemoteWrite:
+        if (message.wParam != kMessageTag) return false;
+        director().OnRemoteWrite(static_cast<uint32_t>(message.lParam));
+        return true;
+    case kMsgRemoteCommand:
+        if (message.wParam != kMessageTag) return false;
+        director().OnRemoteCommand(static_cast<uint32_t>(message.lParam));
+        return true;
+    case kMsgTrayNotification:
+        if (OnTrayNotification) OnTrayNotification(message);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TMainForm::HookApplicationMessage(MSG& message, bool& handled) {
+    if (message.hwnd != frame::Application::Instance().Handle()) return;
+    if (m_broadcastMessage != 0 && message.message == m_broadcastMessage) {
+        if (!TagInLowByte(message.wParam)) return;
+        if (((message.wParam >> 8) & 0xFF) == kBroadcastSettingsChanged) Director::Instance().RefreshControls();
+        handled = true;
+    } else if (message.message == WM_SYSCOMMAND && message.wParam == SC_CLOSE) {
+        Director::Instance().HideMainWindow();
+        handled = true;
+    }
+}

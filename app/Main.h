@@ -1,0 +1,66 @@
+#pragma once
+// The main window: the process' mailbox for the private messages of the
+// maker's programs, the settings-changed broadcast and the power broadcast,
+// and the owner of the pictures the window is drawn from.
+
+#include "app/MainHover.h"
+#include "frame/Form.h"
+
+#include <functional>
+
+namespace frame {
+class Image;
+}
+
+// Tag that every private command message carries in wParam ('U').
+constexpr WPARAM kMessageTag = 85;
+constexpr UINT kMsgClose = 1024;
+constexpr UINT kMsgMinimize = 1025;
+constexpr UINT kMsgShow = 1026;
+constexpr UINT kMsgShowFromSecondStart = 1027;
+constexpr UINT kMsgToFront = 1030;
+constexpr UINT kMsgRemoteWrite = 1060;
+constexpr UINT kMsgRemoteCommand = 1061;
+constexpr UINT kMsgTrayNotification = 1224;
+// Command byte of the settings-changed broadcast: settings changed, re-read.
+constexpr unsigned kBroadcastSettingsChanged = 35;
+constexpr WPARAM kBroadcastSettingsChangedParam = (kBroadcastSettingsChanged << 8) | kMessageTag;
+
+// ChangeWindowMessageFilter when the system has it; success otherwise.
+BOOL AllowMessageThroughFilter(UINT message, DWORD action);
+
+class TMainForm : public frame::Form {
+public:
+    TMainForm();
+    ~TMainForm() override;
+
+    // 0 when the system refused to register the broadcast.
+    UINT BroadcastMessage() const { return m_broadcastMessage; }
+    void SetHoverTarget(HoverSlot slot) { m_hover.SetTarget(std::move(slot)); }
+    frame::Control* HoverTarget() const { return m_hover.Target(); }
+
+    // The visible face, and the hidden holder of the compact background.
+    frame::Image* Background() const { return m_background; }
+    frame::Image* SmallBk() const { return m_smallBk; }
+
+    // Notifications of the notification-area icon (message 1224).
+    std::function<void(frame::Message& message)> OnTrayNotification;
+
+protected:
+    void CreateParams(frame::WindowParams& params) override;
+    void WndProc(frame::Message& message) override;
+    void Dispatch(frame::Message& message) override;
+
+private:
+    void HookApplicationMessage(MSG& message, bool& handled);
+    bool DispatchPrivate(frame::Message& message);
+
+    UINT m_broadcastMessage = 0;
+    int m_hookId = -1;
+    HoverTracker m_hover;
+    frame::Image* m_background = nullptr;
+    frame::Image* m_smallBk = nullptr;
+};
+
+// The one main window of the process; nullptr until it is made.
+extern TMainForm* MainForm;

@@ -1,0 +1,80 @@
+#include "app/Shadow.h"
+
+#include "app/Main.h"
+#include "app/PngReader.h"
+#include "frame/Image.h"
+
+TShadowForm* ShadowForm = nullptr;
+
+void BlackenShadowImage(frame::Bitmap& bitmap, const std::string& name) {
+    bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
+    LoadPng(GetProgramFolder() + "Resource\\" + name, bitmap);
+    for (int row = 0; row < bitmap.Height(); ++row) {
+        uint8_t* pixel = bitmap.ScanLine(row);
+        for (int x = 0; x < bitmap.Width(); ++x, pixel += 4) {
+            if (pixel[3] != 0) pixel[0] = pixel[1] = pixel[2] = 0;
+        }
+    }
+    bitmap.Changed();
+}
+
+TShadowForm::TShadowForm() {
+    SetName("ShadowForm");
+    SetBorderStyle(frame::BorderStyle::None);
+    SetScaled(false);
+    SetClientSize(527, 407);
+    m_background = MakeChild<frame::Image>();
+    m_background->SetName("Background");
+    m_background->SetBounds(0, 0, 0, 0);
+
+    m_maker = std::make_unique<kiln::TPerPixelLayeredWindowMaker>();
+    m_background->Picture().SetPixelFormat(frame::PixelFormat::Bits32);
+    m_maker->SetClickThrough(true);
+    m_maker->SetUseConstantAlpha(true);
+    m_small.SetPixelFormat(frame::PixelFormat::Bits32);
+    m_big.SetPixelFormat(frame::PixelFormat::Bits32);
+    BlackenShadowImage(m_small, "small_shadow002.png");
+    BlackenShadowImage(m_big, "big_shadow002.png");
+}
+
+TShadowForm::~TShadowForm() {
+    m_maker.reset();
+    if (ShadowForm == this) ShadowForm = nullptr;
+}
+
+void TShadowForm::CreateParams(frame::WindowParams& params) {
+    frame::Form::CreateParams(params);
+    params.style |= WS_POPUP;
+    // An owned window stays above its owner, which is why the pictures are
+    // transparent where the main window lies.
+    if (MainForm) params.wndParent = MainForm->Handle();
+}
+
+void TShadowForm::ShowSmallShadow() { TakeAndApply(m_small); }
+
+void TShadowForm::ShowBigShadow() { TakeAndApply(m_big); }
+
+void TShadowForm::ShowMiddleShadow() {
+    if (!m_middle) {
+        m_middle = std::make_unique<frame::Bitmap>();
+        m_middle->SetPixelFormat(frame::PixelFormat::Bits32);
+        BlackenShadowImage(*m_middle, "big_shadow003.png");
+    }
+    TakeAndApply(*m_middle);
+}
+
+void TShadowForm::PlaceAtStart(const frame::Form& mainWindow) {
+    ShowSmallShadow();
+    SetBounds(mainWindow.Left(), mainWindow.Top(), Width(), Height());
+}
+
+void TShadowForm::Follow(const frame::Form& mainWindow) {
+    SetBounds(mainWindow.Left(), mainWindow.Top(), Width(), Height());
+}
+
+void TShadowForm::TakeAndApply(const frame::Bitmap& picture) {
+    m_background->Picture().Assign(picture);
+    m_background->SetAutoSize(true);
+    SetClientSize(picture.Width(), picture.Height());
+    m_maker->Apply(Handle(), m_background->Picture());
+}

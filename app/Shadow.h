@@ -1,0 +1,52 @@
+#pragma once
+// The main window's soft drop shadow: a second top-level window, owned by
+// the main window, that shows a black per-pixel-alpha picture and lets every
+// click fall through. Its three pictures follow the main window's compact,
+// middle and large layouts.
+
+#include "frame/Bitmap.h"
+#include "frame/Form.h"
+#include "kiln/widget/PerPixelLayeredWindow.h"
+
+#include <memory>
+#include <string>
+
+namespace frame {
+class Image;
+}
+
+// Loads "Resource\<name>" beside the program as a black picture that keeps
+// the file's alpha, which makes its colours valid premultiplied values.
+void BlackenShadowImage(frame::Bitmap& bitmap, const std::string& name);
+
+class TShadowForm : public frame::Form {
+public:
+    TShadowForm();
+    ~TShadowForm() override;
+
+    void ShowSmallShadow();
+    void ShowBigShadow();
+    // The middle picture is read on first use only.
+    void ShowMiddleShadow();
+    // Small picture, top-left corner on the main window's.
+    void PlaceAtStart(const frame::Form& mainWindow);
+    // Keeps the shadow's size; only its top-left corner moves.
+    void Follow(const frame::Form& mainWindow);
+
+    frame::Image* Background() const { return m_background; }
+
+protected:
+    void CreateParams(frame::WindowParams& params) override;
+
+private:
+    void TakeAndApply(const frame::Bitmap& picture);
+
+    std::unique_ptr<kiln::TPerPixelLayeredWindowMaker> m_maker;
+    frame::Image* m_background = nullptr;
+    frame::Bitmap m_small;
+    frame::Bitmap m_big;
+    std::unique_ptr<frame::Bitmap> m_middle;
+};
+
+// The one shadow window of the process; nullptr until it is made.
+extern TShadowForm* ShadowForm;

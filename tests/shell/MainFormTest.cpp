@@ -1,0 +1,186 @@
+#include "app/Main.h"
+
+#include "RecordingDirector.h"
+#include "ShellFiles.h"
+#include "app/Shadow.h"
+#include "frame/Application.h"
+#include "standins/firmlink/firmlink.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using shelltest::DirectorCalls;
+using Calls = std::vector<std::string>;
+
+// The application window's own procedure, wrapped to see which messages
+// the hook let through.
+WNDPROC g_applicationProc = nullptr;
+std::vector<UINT> g_reachedApplication;
+
+LRESULT CALLBACK RecordApplicationMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg >= WM_USER || msg == WM_SYSCOMMAND) g_reachedApplication.push_back(msg);
+    if (msg == WM_SYSCOMMAND) return 0;
+    return CallWindowProcA(g_applicationProc, window, msg, wParam, lParam);
+}
+
+// One main window and one shadow window for the whole program, as at start.
+class ShellWindows : public ::testing::Environment {
+public:
+    void SetUp() override {
+        shelltest::WriteShadowPngs(shelltest::OwnFolder());
+        frame::Application& application = frame::Application::Instance();
+        application.Initialize();
+        application.SetShowMainForm(false);
+        application.SetTitle("Veltrune");
+        MainForm = application.CreateForm<TMainForm>();
+        MainForm->HandleNeeded();
+        ShadowForm = application.CreateForm<TShadowForm>();
+        ShadowForm->PlaceAtStart(*MainForm);
+        g_applicationProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+            application.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordApplicationMessage)));
+    }
+};
+
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ShellWindows);
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DirectorCalls().clear();
+        g_reachedApplication.clear();
+    }
+    static LRESULT Send(UINT msg, WPARAM wParam, LPARAM lParam = 0) {
+        return SendMessageA(MainForm->Handle(), msg, wParam, lParam);
+    }
+    // Posts to the application window and runs the loop over it, so the
+    // application-wide hook sees it as it would in the running program.
+    static void PostToApplication(UINT msg, WPARAM wParam, LPARAM lParam = 0) {
+        PostMessageA(frame::Application::Instance().Handle(), msg, wParam, lParam);
+        frame::Application::Instance().ProcessMessages();
+    }
+};
+
+TEST_F(MainFormTest, WindowIsFoundByClassAndCaptionWhileHidden) {
+    EXPECT_EQ(MainForm->Handle(), FindWindowA("TMainForm", "Veltrune"));
+    EXPECT_FALSE(IsWindowVisible(MainForm->Handle()));
+    EXPECT_TRUE(GetWindowLongA(MainForm->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_EQ(frame::Application::Instance().Handle(), GetWindow(MainForm->Handle(), GW_OWNER));
+}
+
+TEST_F(MainFormTest, ConstructionInitialisesTheFirmwareAndRegistersTheBroadcast) {
+    auto callCount = reinterpret_cast<FirmCallCountFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("firmlink.dll"), "FirmSimCallCount")));
+    ASSERT_NE(nullptr, callCount);
+    EXPECT_GE(callCount(1), 1u);
+    EXPECT_NE(0u, MainForm->BroadcastMessage());
+    EXPECT_EQ(RegisterWindowMessageA("WM_ARVEX_BROADCAST_MESSAGE"), MainForm->BroadcastMessage());
+    EXPECT_TRUE(AllowMessageThroughFilter(MainForm->BroadcastMessage(), MSGFLT_ADD));
+}
+
+TEST_F(MainFormTest, ShowRequestsNeedTheTagInTheLowByteOnly) {
+    Send(kMsgShow, kMessageTag);
+    Send(kMsgShowFromSecondStart, kMessageTag);
+    Send(kMsgShowFromSecondStart, 0x155);
+    Send(kMsgShow, 0x56);
+    Send(kMsgShowFromSecondStart, 0);
+    EXPECT_EQ((Calls{"ShowMainWindow", "ShowMainWindow", "ShowMainWindow"}), DirectorCalls());
+}
+
+TEST_F(MainFormTest, CloseWithoutTheTagLeavesTheProgramRunning) {
+    Send(kMsgClose, 0x56);
+    Send(kMsgClose, 0x5500);
+    EXPECT_FALSE(frame::Application::Instance().Terminated());
+    EXPECT_TRUE(IsWindow(MainForm->Handle()));
+}
+
+TEST_F(MainFormTest, RemoteMessagesNeedTheWholeWordToBeTheTag) {
+    Send(kMsgRemoteWrite, kMessageTag, 7);
+    Send(kMsgRemoteCommand, kMessageTag, 0x8002);
+    Send(kMsgRemoteWrite, 0x155, 8);
+    Send(kMsgRemoteCommand, 0x155, 0x8000);
+    Send(kMsgRemoteCommand, 0x56, 1);
+    EXPECT_EQ((Calls{"OnRemoteWrite 7", "OnRemoteCommand 32770"}), DirectorCalls());
+}
+
+TEST_F(MainFormTest, PowerBroadcastSuspendsAndResumesOncePerEvent) {
+    Send(WM_POWERBROADCAST, 4);
+    Send(WM_POWERBROADCAST, 18);
+    Send(WM_POWERBROADCAST, 7);
+    Send(WM_POWERBROADCAST, 6);
+    Send(WM_POWERBROADCAST, 10);
+    Send(WM_POWERBROADCAST, 5);
+    EXPECT_EQ((Calls{"OnSuspend", "OnResume", "OnResume", "OnResume"}), DirectorCalls());
+}
+
+TEST_F(MainFormTest, TrayNotificationsGoToTheIconHandler) {
+    std::vector<LPARAM> notifications;
+    MainForm->OnTrayNotification = [&](frame::Message& message) { notifications.push_back(message.lParam); };
+    Send(kMsgTrayNotification, 1, WM_LBUTTONDBLCLK);
+    MainForm->OnTrayNotification = nullptr;
+    EXPECT_EQ(std::vector<LPARAM>{WM_LBUTTONDBLCLK}, notifications);
+}
+
+TEST_F(MainFormTest, SettingsBroadcastToTheApplicationWindowRefreshesAndIsConsumed) {
+    const UINT broadcast = MainForm->BroadcastMessage();
+    PostToApplication(broadcast, kBroadcastSettingsChangedParam, 0);
+    PostToApplication(broadcast, kBroadcastSettingsChangedParam, 3);
+    EXPECT_EQ((Calls{"RefreshControls", "RefreshControls"}), DirectorCalls());
+    EXPECT_TRUE(g_reachedApplication.empty());
+}
+
+TEST_F(MainFormTest, OtherBroadcastCommandsAreConsumedWithoutEffect) {
+    const UINT broadcast = MainForm->BroadcastMessage();
+    PostToApplication(broadcast, 0x2255);
+    PostToApplication(broadcast, 0x0055);
+    PostToApplication(broadcast, 0x1455);
+    EXPECT_TRUE(DirectorCalls().empty());
+    EXPECT_TRUE(g_reachedApplication.empty());
+}
+
+TEST_F(MainFormTest, BroadcastWithoutTheTagPassesUntouched) {
+    const UINT broadcast = MainForm->BroadcastMessage();
+    PostToApplication(broadcast, 0x2356);
+    EXPECT_TRUE(DirectorCalls().empty());
+    EXPECT_EQ(std::vector<UINT>{broadcast}, g_reachedApplication);
+}
+
+TEST_F(MainFormTest, BroadcastToTheMainWindowAloneDoesNothing) {
+    PostMessageA(MainForm->Handle(), MainForm->BroadcastMessage(), kBroadcastSettingsChangedParam, 0);
+    frame::Application::Instance().ProcessMessages();
+    Send(MainForm->BroadcastMessage(), kBroadcastSettingsChangedParam);
+    EXPECT_TRUE(DirectorCalls().empty());
+}
+
+TEST_F(MainFormTest, TaskbarCloseOfTheApplicationHidesInsteadOfEnding) {
+    PostToApplication(WM_SYSCOMMAND, SC_CLOSE);
+    EXPECT_EQ(Calls{"HideMainWindow"}, DirectorCalls());
+    EXPECT_TRUE(g_reachedApplication.empty());
+    EXPECT_FALSE(frame::Application::Instance().Terminated());
+
+    // Other system commands, and the close command on other windows, are
+    // left to their windows.
+    DirectorCalls().clear();
+    PostToApplication(WM_SYSCOMMAND, SC_MINIMIZE);
+    EXPECT_TRUE(DirectorCalls().empty());
+    EXPECT_EQ(std::vector<UINT>{WM_SYSCOMMAND}, g_reachedApplication);
+}
+
+TEST_F(MainFormTest, ShadowKeepsItsSizeAndFollowsTheMainWindowsCorner) {
+    const int shadowWidth = ShadowForm->Width(), shadowHeight = ShadowForm->Height();
+    MainForm->SetBounds(123, 77, MainForm->Width(), MainForm->Height());
+    EXPECT_EQ(123, ShadowForm->Left());
+    EXPECT_EQ(77, ShadowForm->Top());
+    SetWindowPos(MainForm->Handle(), nullptr, 300, 222, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT shadow;
+    GetWindowRect(ShadowForm->Handle(), &shadow);
+    EXPECT_EQ(300, shadow.left);
+    EXPECT_EQ(222, shadow.top);
+    EXPECT_EQ(shadowWidth, shadow.right - shadow.left);
+    EXPECT_EQ(shadowHeight, shadow.bottom - shadow.top);
+}
+
+}  // namespace
