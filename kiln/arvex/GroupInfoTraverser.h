@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "kiln/arvex/PackageView.h"
+
 namespace kiln {
 
 class GroupInfoTraverser {
@@ -21,11 +23,17 @@ public:
     bool AtEnd() const { return m_position >= m_count; }
     void Next();
     // Data pointer of the current list element, as the describe call takes
-    // it; nullptr at the end.
+    // it; nullptr at the end or when the list is shorter than its count.
     const void* Current() const;
 
 private:
-    std::unique_ptr<std::array<uint8_t, 4096>> m_buffer;
+    PackageView View() const;
+
+    // The list plus zeroed slack, so that walking a list whose count claims
+    // more elements than it holds stays inside our memory.
+    using Buffer = std::array<uint8_t, 4096 + 16>;
+
+    std::unique_ptr<Buffer> m_buffer;
     uint32_t m_size = 0;
     void* m_current = nullptr;
     uint32_t m_position = 0;

@@ -36,10 +36,15 @@ const void* PackageView::Next(const void* element) const {
     return Contains(next, 1) ? next : nullptr;
 }
 
-bool PackageView::ReadInt(const void* element, uint32_t& value) const {
-    if (!element || !Contains(element, 1)) return false;
+const void* PackageView::Payload(const void* element, uint32_t bytes) const {
+    if (!element || !Contains(element, 1)) return nullptr;
     const void* data = Data(element);
-    if (!Contains(data, sizeof(uint32_t))) return false;
+    return Contains(data, bytes) ? data : nullptr;
+}
+
+bool PackageView::ReadInt(const void* element, uint32_t& value) const {
+    const void* data = Payload(element, sizeof value);
+    if (!data) return false;
     std::memcpy(&value, data, sizeof value);  // payloads are not aligned
     return true;
 }

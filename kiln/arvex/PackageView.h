@@ -23,6 +23,8 @@ public:
     bool ReadInt(const void* element, uint32_t& value) const;
     // nullptr unless the element's characters and their terminator are inside the buffer.
     const char* ReadString(const void* element) const;
+    // The element's payload when at least `bytes` of it are inside the buffer, else nullptr.
+    const void* Payload(const void* element, uint32_t bytes) const;
 
 private:
     bool Contains(const void* p, uint32_t bytes) const;
