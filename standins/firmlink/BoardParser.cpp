@@ -1,14 +1,11 @@
 #include "standins/firmlink/BoardParser.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <fstream>
-#include <initializer_list>
-#include <set>
 #include <sstream>
 
+#include "standins/firmlink/BoardChecker.h"
+#include "standins/firmlink/BoardFields.h"
 #include "standins/firmlink/LineJson.h"
-#include "standins/firmlink/SharedValues.h"
 #include "standins/firmlink/firmlink.h"
 
 namespace firmsim {
@@ -16,94 +13,7 @@ namespace {
 
 using json = nlohmann::json;
 
-std::string Hex(uint32_t v) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(v));
-    return text;
-}
-
-std::string ItemLabel(const BoardItem& item) { return "item " + Hex(item.number) + " (\"" + item.name + "\")"; }
-
-// Checks one object's fields and converts them, throwing LineJsonError with
-// the line of the field at fault.
-class Fields {
-public:
-    // `outerLine` places the complaint when the value is not an object at all.
-    Fields(const json& object, std::string where, std::size_t outerLine = 0) : m_object(object), m_where(std::move(where)) {
-        if (!object.is_object()) throw LineJsonError(outerLine, m_where + " must be an object");
-    }
-
-    void AllowOnly(std::initializer_list<const char*> names) const {
-        for (const auto& [key, value] : m_object.items()) {
-            if (key == "@line" || key == "@lines") continue;
-            if (std::none_of(names.begin(), names.end(), [&](const char* n) { return key == n; }))
-                Fail(key.c_str(), "unknown field \"" + key + "\" in " + m_where);
-        }
-    }
-
-    bool Has(const char* key) const { return m_object.contains(key); }
-    const json& Get(const char* key) const {
-        if (!Has(key)) Fail(nullptr, "missing field \"" + std::string(key) + "\" in " + m_where);
-        return m_object[key];
-    }
-    [[noreturn]] void Fail(const char* key, const std::string& what) const { throw LineJsonError(LineOf(m_object, key), what); }
-
-    // Integers are JSON numbers or strings in decimal or 0x hexadecimal.
-    int64_t Integer(const char* key, int64_t low, int64_t high) const { return IntegerOf(Get(key), key, low, high); }
-    int64_t IntegerOf(const json& value, const char* key, int64_t low, int64_t high) const {
-        int64_t v = 0;
-        if (value.is_number_integer()) {
-            v = value.get<int64_t>();
-        } else if (value.is_string()) {
-            const std::string text = value.get<std::string>();
-            std::size_t used = 0;
-            try {
-                v = std::stoll(text, &used, 0);
-            } catch (const std::exception&) {
-                used = 0;
-            }
-            if (used == 0 || used != text.size()) Fail(key, "\"" + std::string(key) + "\" in " + m_where + " is not an integer: \"" + text + "\"");
-        } else {
-            Fail(key, "\"" + std::string(key) + "\" in " + m_where + " must be an integer");
-        }
-        if (v < low || v > high)
-            Fail(key, "\"" + std::string(key) + "\" in " + m_where + " is " + std::to_string(v) + ", outside " + std::to_string(low) + " to " + std::to_string(high));
-        return v;
-    }
-    uint32_t Word(const char* key) const { return static_cast<uint32_t>(Integer(key, 0, 0xFFFFFFFFLL)); }
-    std::string Text(const char* key) const {
-        const json& v = Get(key);
-        if (!v.is_string()) Fail(key, "\"" + std::string(key) + "\" in " + m_where + " must be a string");
-        return v.get<std::string>();
-    }
-    bool Flag(const char* key) const {
-        if (!Has(key)) return false;
-        const json& v = m_object[key];
-        if (!v.is_boolean()) Fail(key, "\"" + std::string(key) + "\" in " + m_where + " must be true or false");
-        return v.get<bool>();
-    }
-    const json& Array(const char* key) const {
-        const json& v = Get(key);
-        if (!v.is_array()) Fail(key, "\"" + std::string(key) + "\" in " + m_where + " must be a list");
-        return v;
-    }
-    std::vector<std::string> Strings(const char* key) const {
-        std::vector<std::string> out;
-        for (const json& v : Array(key)) {
-            if (!v.is_string()) Fail(key, "\"" + std::string(key) + "\" in " + m_where + " must list strings");
-            out.push_back(v.get<std::string>());
-        }
-        return out;
-    }
-    const json& object() const { return m_object; }
-    const std::string& where() const { return m_where; }
-
-private:
-    const json& m_object;
-    std::string m_where;
-};
-
-uint32_t FaultBits(const Fields& f) {
+uint32_t FaultBits(const BoardFields& f) {
     uint32_t bits = 0;
     for (const std::string& name : f.Strings("faults")) {
         if (name == "read") bits |= kFirmFaultRead;
@@ -114,7 +24,7 @@ uint32_t FaultBits(const Fields& f) {
     return bits;
 }
 
-void ReadNumberPart(const Fields& f, BoardItem& item) {
+void ReadNumberPart(const BoardFields& f, BoardItem& item) {
     if (f.Has("strings") || f.Has("profiles")) f.Fail(f.Has("strings") ? "strings" : "profiles", ItemLabel(item) + " is a number item and has no strings");
     item.flags = f.Flag("flags");
     if (item.flags) {
@@ -137,7 +47,7 @@ void ReadNumberPart(const Fields& f, BoardItem& item) {
 }
 
 StoredProfile ReadProfile(const json& object, const BoardItem& owner, std::size_t index, std::size_t outerLine) {
-    Fields f(object, "profile " + std::to_string(index) + " of " + ItemLabel(owner), outerLine);
+    BoardFields f(object, "profile " + std::to_string(index) + " of " + ItemLabel(owner), outerLine);
     f.AllowOnly({"name", "values"});
     StoredProfile profile;
     profile.name = f.Text("name");
@@ -149,7 +59,7 @@ StoredProfile ReadProfile(const json& object, const BoardItem& owner, std::size_
     return profile;
 }
 
-void ReadStringPart(const Fields& f, BoardItem& item) {
+void ReadStringPart(const BoardFields& f, BoardItem& item) {
     for (const char* k : {"base", "exponent", "step", "count", "extraStrings", "flags"})
         if (f.Has(k)) f.Fail(k, ItemLabel(item) + " is a string item and has no \"" + k + "\"");
     if (f.Has("profiles") == f.Has("strings")) f.Fail(nullptr, ItemLabel(item) + " needs either \"strings\" or \"profiles\"");
@@ -166,7 +76,7 @@ void ReadStringPart(const Fields& f, BoardItem& item) {
 }
 
 BoardItem ReadItem(const json& object, uint32_t group, std::size_t index, std::size_t outerLine) {
-    Fields f(object, "item " + std::to_string(index) + " of group " + std::to_string(group), outerLine);
+    BoardFields f(object, "item " + std::to_string(index) + " of group " + std::to_string(group), outerLine);
     f.AllowOnly({"number", "name", "attribute", "skip", "default", "current", "flags", "base", "exponent", "step", "count",
                  "extraStrings", "strings", "profiles", "limits", "faults", "comment"});
     BoardItem item;
@@ -209,7 +119,7 @@ BoardItem ReadItem(const json& object, uint32_t group, std::size_t index, std::s
     if (f.Has("limits")) {
         item.limitTable = true;
         for (const json& entry : f.Array("limits")) {
-            Fields lf(entry, "a limit of " + ItemLabel(item), LineOf(object, "limits"));
+            BoardFields lf(entry, "a limit of " + ItemLabel(item), LineOf(object, "limits"));
             lf.AllowOnly({"item", "limit"});
             ItemLimit limit;
             limit.argument = lf.Word("item");  // resolved to the low 16 bits once the board is complete
@@ -222,7 +132,7 @@ BoardItem ReadItem(const json& object, uint32_t group, std::size_t index, std::s
 }
 
 BoardGroup ReadGroup(const json& object, std::size_t index, std::size_t outerLine) {
-    Fields f(object, "group entry " + std::to_string(index), outerLine);
+    BoardFields f(object, "group entry " + std::to_string(index), outerLine);
     f.AllowOnly({"group", "items", "faults", "comment"});
     BoardGroup group;
     group.number = static_cast<uint32_t>(f.Integer("group", 0, 255));
@@ -237,104 +147,18 @@ BoardGroup ReadGroup(const json& object, std::size_t index, std::size_t outerLin
     return group;
 }
 
-// Checks that need the whole board: duplicates, the core selector, per-core
-// items, limits and stored profiles.
-class BoardChecker {
-public:
-    BoardChecker(Board& board, const json& root) : m_board(board), m_root(root) {}
-
-    void Run() {
-        std::set<uint32_t> groups, items;
-        const json& groupList = m_root["groups"];
-        for (std::size_t g = 0; g < m_board.groups.size(); ++g) {
-            const BoardGroup& group = m_board.groups[g];
-            if (!groups.insert(group.number).second) Fail(groupList[g], "group", "group " + std::to_string(group.number) + " is listed twice");
-            for (std::size_t i = 0; i < group.items.size(); ++i)
-                if (!items.insert(group.items[i].number).second)
-                    Fail(groupList[g]["items"][i], "number", ItemLabel(group.items[i]) + " is listed twice");
-        }
-        if (items.size() > kMaxSharedSlots)
-            Fail(m_root, "groups", "the board has " + std::to_string(items.size()) + " items; at most " + std::to_string(kMaxSharedSlots) + " are simulated");
-        CheckSelector();
-        for (std::size_t g = 0; g < m_board.groups.size(); ++g) {
-            for (std::size_t i = 0; i < m_board.groups[g].items.size(); ++i) {
-                BoardItem& item = m_board.groups[g].items[i];
-                const json& object = groupList[g]["items"][i];
-                CheckPerCore(item, object);
-                ResolveLimits(item, object);
-                CheckProfiles(item, object);
-            }
-        }
-    }
-
-private:
-    [[noreturn]] void Fail(const json& object, const char* key, const std::string& what) const { throw LineJsonError(LineOf(object, key), what); }
-
-    const json& ObjectOf(uint32_t number) const {
-        const json& groupList = m_root["groups"];
-        for (std::size_t g = 0; g < m_board.groups.size(); ++g)
-            for (std::size_t i = 0; i < m_board.groups[g].items.size(); ++i)
-                if (m_board.groups[g].items[i].number == number) return groupList[g]["items"][i];
-        return m_root;
-    }
-
-    void CheckSelector() {
-        const BoardItem* selector = m_board.FindItem(kCoreSelector);
-        if (!selector) return;
-        const json& object = ObjectOf(kCoreSelector);
-        if (selector->kind != ItemKind::Number || selector->flags || !selector->extraStrings.empty())
-            Fail(object, "number", "the core selector " + Hex(kCoreSelector) + " must be a number item whose step count is the core count");
-        if (selector->numericSteps > kMaxCores)
-            Fail(object, "count", "the core selector counts " + std::to_string(selector->numericSteps) + " cores; at most " + std::to_string(kMaxCores) + " are simulated");
-        if (selector->perCore) Fail(object, "current", "the core selector itself has one current value");
-        m_board.coreCount = selector->numericSteps;
-    }
-
-    void CheckPerCore(const BoardItem& item, const json& object) const {
-        if (!item.perCore) return;
-        if (!m_board.FindItem(kCoreSelector))
-            Fail(object, "current", ItemLabel(item) + " has one value per core but the board has no core selector " + Hex(kCoreSelector));
-        if (item.initial.size() != m_board.coreCount)
-            Fail(object, "current", ItemLabel(item) + " lists " + std::to_string(item.initial.size()) + " current values for " + std::to_string(m_board.coreCount) + " cores");
-    }
-
-    void ResolveLimits(BoardItem& item, const json& object) const {
-        for (ItemLimit& limit : item.limits) {
-            const BoardItem* target = m_board.FindItem(limit.argument);
-            if (!target) Fail(object, "limits", ItemLabel(item) + " limits " + Hex(limit.argument) + ", which the board does not have");
-            if (limit.limit != 0 && !target->IsValidIndex(limit.limit))
-                Fail(object, "limits", ItemLabel(item) + ": the limit " + std::to_string(limit.limit) + " of " + ItemLabel(*target) + " is at or beyond its step count");
-            limit.argument = target->number & 0xFFFF;
-        }
-    }
-
-    void CheckProfiles(const BoardItem& item, const json& object) const {
-        for (const StoredProfile& profile : item.profiles) {
-            for (const auto& [number, value] : profile.values) {
-                const BoardItem* target = m_board.FindItem(number);
-                if (!target) Fail(object, "profiles", "profile \"" + profile.name + "\" sets " + Hex(number) + ", which the board does not have");
-                if (!target->IsValidIndex(value))
-                    Fail(object, "profiles", "profile \"" + profile.name + "\" sets " + ItemLabel(*target) + " to " + std::to_string(value) + ", at or beyond its step count");
-            }
-        }
-    }
-
-    Board& m_board;
-    const json& m_root;
-};
-
 void ReadBoard(const json& root, Board& board) {
-    Fields f(root, "the board");
+    BoardFields f(root, "the board");
     f.AllowOnly({"description", "interface", "groups"});
     if (f.Has("description")) board.description = f.Text("description");
-    Fields info(f.Get("interface"), "\"interface\"", LineOf(root, "interface"));
+    BoardFields info(f.Get("interface"), "\"interface\"", LineOf(root, "interface"));
     info.AllowOnly({"strings", "words"});
     board.infoStrings = info.Strings("strings");
     if (board.infoStrings.size() != 2) info.Fail("strings", "\"interface\" needs exactly two strings (they precede the integers)");
     for (const json& w : info.Array("words")) board.infoWords.push_back(static_cast<uint32_t>(info.IntegerOf(w, "words", 0, 0xFFFFFFFFLL)));
     const json& groups = f.Array("groups");
     for (std::size_t g = 0; g < groups.size(); ++g) board.groups.push_back(ReadGroup(groups[g], g, LineOf(root, "groups")));
-    BoardChecker(board, root).Run();
+    CheckBoard(board, root);
 }
 
 }  // namespace
