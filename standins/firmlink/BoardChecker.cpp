@@ -4,8 +4,10 @@
 #include <string>
 
 #include "standins/firmlink/BoardFields.h"
+#include "standins/firmlink/ItemDescription.h"
 #include "standins/firmlink/LineJson.h"
 #include "standins/firmlink/SharedValues.h"
+#include "standins/firmlink/firmlink.h"
 
 namespace firmsim {
 namespace {
@@ -36,7 +38,11 @@ public:
                 CheckPerCore(item, object);
                 ResolveLimits(item, object);
                 CheckProfiles(item, object);
+                CheckFits(item, object);
             }
+            if (GroupListPackage(m_board.groups[g]).ByteSize() > kFirmPackageCapacity)
+                Fail(groupList[g], "items", "group " + std::to_string(m_board.groups[g].number) + " lists more items than a " +
+                                                std::to_string(kFirmPackageCapacity) + "-byte package holds");
         }
     }
 
@@ -90,6 +96,16 @@ private:
                     Fail(object, "profiles", "profile \"" + profile.name + "\" sets " + ItemLabel(*target) + " to " + std::to_string(value) + ", at or beyond its step count");
             }
         }
+    }
+
+    // Callers pass 4096-byte buffers: an item that cannot be described or a
+    // profile that cannot be read in one would be unreachable.
+    void CheckFits(const BoardItem& item, const json& object) const {
+        if (DescribeItemPackage(item).ByteSize() > kFirmPackageCapacity)
+            Fail(object, "number", ItemLabel(item) + ": its description is longer than a " + std::to_string(kFirmPackageCapacity) + "-byte package");
+        for (const StoredProfile& profile : item.profiles)
+            if (StoredProfileWords(profile).size() * sizeof(uint32_t) > kFirmPackageCapacity)
+                Fail(object, "profiles", "profile \"" + profile.name + "\" is longer than a " + std::to_string(kFirmPackageCapacity) + "-byte buffer");
     }
 
     Board& m_board;

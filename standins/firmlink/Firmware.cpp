@@ -8,6 +8,7 @@
 
 #include "standins/firmlink/BoardParser.h"
 #include "standins/firmlink/DefaultBoard.h"
+#include "standins/firmlink/ItemDescription.h"
 #include "standins/firmlink/Package.h"
 #include "standins/firmlink/firmlink.h"
 
@@ -16,7 +17,6 @@ namespace {
 
 constexpr uint32_t kOk = 1;
 constexpr uint32_t kFailed = 0;
-constexpr uint32_t kProfileEnd = 0xFFFFFFFF;
 
 std::string Environment(const char* name) {
     char value[1024];
@@ -34,25 +34,6 @@ void ReportRefusal(const std::string& message) {
     std::fflush(stderr);
     if (Environment("FIRMLINK_QUIET").empty())
         MessageBoxA(nullptr, message.c_str(), "firmlink", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
-}
-
-void Describe(const BoardItem& item, PackageBuilder& package) {
-    package.Integer(item.number).String(item.name).Integer(item.attribute).Integer(item.defaultIndex);
-    switch (item.kind) {
-    case ItemKind::Number:
-        package.Integer(item.baseWord).Integer(item.stepWord).Integer(item.numericSteps);
-        if (!item.extraStrings.empty()) {
-            package.Integer(static_cast<uint32_t>(item.extraStrings.size()));
-            for (const auto& text : item.extraStrings) package.String(text);
-        }
-        break;
-    case ItemKind::String:
-        package.Integer(static_cast<uint32_t>(item.strings.size()));
-        for (const auto& text : item.strings) package.String(text);
-        break;
-    case ItemKind::Boolean:
-        break;
-    }
 }
 
 }  // namespace
@@ -192,11 +173,7 @@ uint32_t Firmware::ListGroup(uint32_t group, void* buffer, uint32_t* size) {
         SharedValues::Lock lock(m_shared);
         if (m_shared.GroupFault(group)) def = nullptr;
     }
-    if (def) {
-        PackageBuilder package;
-        for (const auto& item : def->items) package.Integer(item.number);
-        if (package.WriteTo(buffer, size)) return kOk;
-    }
+    if (def && GroupListPackage(*def).WriteTo(buffer, size)) return kOk;
     WriteEmptyPackage(buffer, size);
     return kFailed;
 }
@@ -211,11 +188,7 @@ uint32_t Firmware::DescribeItem(const void* listData, void* buffer, uint32_t* si
         SharedValues::Lock lock(m_shared);
         if (Faulty(number, kFirmFaultDescribe)) def = nullptr;
     }
-    if (def) {
-        PackageBuilder package;
-        Describe(*def, package);
-        if (package.WriteTo(buffer, size)) return kOk;
-    }
+    if (def && DescribeItemPackage(*def).WriteTo(buffer, size)) return kOk;
     WriteEmptyPackage(buffer, size);
     return kFailed;
 }
@@ -245,14 +218,7 @@ uint32_t Firmware::ReadStoredProfile(uint32_t item, uint32_t index, void* buffer
         SharedValues::Lock lock(m_shared);
         if (Faulty(item, kFirmFaultRead)) return kFailed;
     }
-    const StoredProfile& profile = def->profiles[index];
-    std::vector<uint32_t> words;
-    words.push_back(static_cast<uint32_t>(profile.values.size()));
-    for (const auto& [number, value] : profile.values) {
-        words.push_back(number);
-        words.push_back(value);
-    }
-    words.push_back(kProfileEnd);
+    const std::vector<uint32_t> words = StoredProfileWords(def->profiles[index]);
     const auto bytes = static_cast<uint32_t>(words.size() * sizeof(uint32_t));
     if (*size < bytes) return kFailed;
     std::memcpy(buffer, words.data(), bytes);

@@ -68,6 +68,7 @@ TEST_F(BoardFileTest, FaultyBoardsAreRefusedWithFileLineAndReason) {
         {"profile value", "[\"0x03010011\", 3]", "[\"0x03010011\", 30]", 11, "profile \"Fast\""},
         {"base out of range", "\"base\": 10000,", "\"base\": 9000000,", 5, "outside"},
         {"not an integer", "\"count\": 11,", "\"count\": \"eleven\",", 5, "not an integer"},
+        {"description beyond a package", "\"name\": \"Fast\"", "\"name\": \"" + std::string(5000, 'x') + "\"", 11, "longer than a 4096-byte package"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
