@@ -61,7 +61,7 @@ Firmware::Firmware() {
 }
 
 bool Firmware::Install(Board board, std::string& error) {
-    if (!m_shared.block_ready()) {
+    if (!m_shared.IsOpen()) {
         if (!m_shared.Open(m_instance, board, error)) return false;
     } else {
         SharedValues::Lock lock(m_shared);
@@ -76,7 +76,7 @@ uint32_t Firmware::LoadBoard(const char* path) {
     Board board;
     std::string error;
     const bool parsed = path && *path ? LoadBoardFile(path, board, error) : ParseBoard(kDefaultBoardJson, "The built-in board", board, error);
-    const bool fresh = !m_shared.block_ready();
+    const bool fresh = !m_shared.IsOpen();
     if (!parsed || !Install(std::move(board), error)) {
         m_lastError = error;
         return kFailed;

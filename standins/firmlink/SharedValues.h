@@ -44,7 +44,7 @@ public:
         HANDLE m_mutex;
     };
 
-    bool block_ready() const { return m_view.get() != nullptr; }
+    bool IsOpen() const { return m_view.get() != nullptr; }
     SharedBlock& block() const { return *static_cast<SharedBlock*>(m_view.get()); }
     SharedSlot* Find(uint32_t item) const;
     // Rewrites everything from the board (values, selected core, faults).
