@@ -123,9 +123,9 @@ uint32_t __stdcall FirmReadStoredProfile(uint32_t item, uint32_t index, void* bu
 constexpr uint32_t kFirmPackageCapacity = 4096;
 
 // Extras of the simulated board, exported by name and looked up at run time
-// (GetProcAddress) by tests and tools, so that the program never depends on
-// them and the real library can be dropped in. They neither count nor
-// journal, and need no ordinal 1.
+// (GetProcAddress; FirmSim.h has a helper) by tests and tools, so that the
+// program never depends on them and the real library can be dropped in. They
+// neither count nor journal, and need no ordinal 1.
 enum FirmFaultKind : uint32_t {
     kFirmFaultRead = 1,      // ordinals 3, 12 and 13 fail for the item
     kFirmFaultWrite = 2,     // ordinal 2 fails for the item
