@@ -62,7 +62,7 @@ TEST_F(ShadowFormTest, ShadowIsAClickThroughLayeredPopupOwnedByTheMainWindow) {
 }
 
 TEST_F(ShadowFormTest, ClicksOnTheVisibleShadowReachTheWindowBelow) {
-    HWND below = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 500, 400, 200, 200, nullptr,
+    HWND below = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE | SS_NOTIFY, 500, 400, 200, 200, nullptr,
                                  nullptr, nullptr, nullptr);
     ShadowForm->SetBounds(520, 420, ShadowForm->Width(), ShadowForm->Height());
     SetWindowPos(ShadowForm->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);

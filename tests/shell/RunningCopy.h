@@ -1,0 +1,37 @@
+#pragma once
+// A copy of Veltrune started from the test's private program folder, with
+// the firmware and PNG reader libraries beside it and placeholder pictures
+// in its Resource folder. Ended with the private close message, or killed
+// if it does not end.
+
+#include <windows.h>
+
+#include <string>
+
+namespace shelltest {
+
+class RunningCopy {
+public:
+    RunningCopy();
+    ~RunningCopy();
+    RunningCopy(const RunningCopy&) = delete;
+    RunningCopy& operator=(const RunningCopy&) = delete;
+
+    bool Started() const { return m_process != nullptr; }
+    DWORD ProcessId() const { return m_processId; }
+    HANDLE Process() const { return m_process; }
+    // The copy's main window once it exists (waits for it; nullptr if the
+    // copy ended or never made one).
+    HWND MainWindow();
+    // Waits for the process to end; true with its exit code when it did.
+    bool WaitForExit(DWORD milliseconds, DWORD* exitCode = nullptr);
+
+    static std::string ProgramFolder();
+
+private:
+    HANDLE m_process = nullptr;
+    DWORD m_processId = 0;
+    HWND m_mainWindow = nullptr;
+};
+
+}  // namespace shelltest
