@@ -25,17 +25,17 @@ void TTextLayout::DrawText(frame::Canvas& canvas, const std::string& text, RECT&
     canvas.DrawText(text, rect, format);
 }
 
-void TTextLayout::DrawTextW(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) {
+void TTextLayout::DrawWideText(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) {
     ClearBrushScope clear(canvas);
-    canvas.DrawTextW(text, rect, format);
+    canvas.DrawWideText(text, rect, format);
 }
 
 void TTextLayout::CalcRect(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) {
     canvas.DrawText(text, rect, format | DT_CALCRECT);
 }
 
-void TTextLayout::CalcRectW(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) {
-    canvas.DrawTextW(text, rect, format | DT_CALCRECT);
+void TTextLayout::CalcWideRect(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) {
+    canvas.DrawWideText(text, rect, format | DT_CALCRECT);
 }
 
 }  // namespace kiln

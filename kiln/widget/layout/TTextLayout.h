@@ -12,19 +12,19 @@ class TLayoutBase {
 public:
     virtual ~TLayoutBase() = default;
     virtual void DrawText(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) = 0;
-    virtual void DrawTextW(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) = 0;
+    virtual void DrawWideText(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) = 0;
     // Replaces rect by the rectangle the text needs.
     virtual void CalcRect(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) = 0;
-    virtual void CalcRectW(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) = 0;
+    virtual void CalcWideRect(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) = 0;
 };
 
 // Draws with the canvas' font and no background.
 class TTextLayout : public TLayoutBase {
 public:
     void DrawText(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) override;
-    void DrawTextW(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) override;
+    void DrawWideText(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) override;
     void CalcRect(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) override;
-    void CalcRectW(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) override;
+    void CalcWideRect(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) override;
 };
 
 }  // namespace kiln
