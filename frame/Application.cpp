@@ -84,21 +84,22 @@ void Application::AdoptForm(std::unique_ptr<Form> form) {
 void Application::Run() {
     Initialize();
     m_terminated = false;
-    MSG stale;
-    while (PeekMessageA(&stale, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
     if (m_showMainForm && m_mainForm) m_mainForm->Show();
-    while (!m_terminated && HandleMessage()) {
+    while (NextMessage(false)) {
     }
 }
 
 bool Application::HandleMessage() {
+    return NextMessage(true);
+}
+
+bool Application::NextMessage(bool passQuitOn) {
     MSG message;
     BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) {
         m_terminated = true;
         // A nested loop took the quit message: leave it for the outer one.
-        if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+        if (got == 0 && passQuitOn) PostQuitMessage(static_cast<int>(message.wParam));
         return false;
     }
     ProcessMessage(message);
@@ -140,7 +141,6 @@ void Application::ProcessMessage(MSG& message) {
 }
 
 void Application::Terminate() {
-    if (m_terminated) return;
     m_terminated = true;
     PostQuitMessage(0);
 }
@@ -207,6 +207,7 @@ LRESULT CALLBACK Application::WindowProc(HWND window, UINT msg, WPARAM wParam, L
     if (msg == WM_NCCREATE) {
         self = static_cast<Application*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        if (self) self->m_handle = window;
     } else {
         self = reinterpret_cast<Application*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     }
@@ -250,7 +251,7 @@ LRESULT Application::HandleAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     default: break;
     }
-    return DefWindowProcA(m_handle ? m_handle : nullptr, msg, wParam, lParam);
+    return DefWindowProcA(m_handle, msg, wParam, lParam);
 }
 
 }  // namespace frame

@@ -53,9 +53,10 @@ public:
         return raw;
     }
 
-    // Runs the message loop until Terminate() or WM_QUIT.
+    // Runs the message loop until the quit message that Terminate() posts.
     void Run();
-    // Waits for one message and processes it; false once WM_QUIT arrived.
+    // For nested loops: waits for one message and processes it; false when
+    // it was the quit message, which is then posted again for the outer loop.
     bool HandleMessage();
     // Processes every message already queued, without waiting.
     void ProcessMessages();
@@ -90,6 +91,7 @@ public:
 
 private:
     Application();
+    bool NextMessage(bool passQuitOn);
     void AdoptForm(std::unique_ptr<Form> form);
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleAppMessage(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -199,7 +199,7 @@ int Form::ShowModal() {
         DisabledWindows others(window);
         Show();
         while (m_modalResult == modal::None) {
-            if (!app.HandleMessage() || app.Terminated()) {
+            if (!app.HandleMessage()) {
                 if (m_modalResult == modal::None) m_modalResult = modal::Cancel;
                 break;
             }

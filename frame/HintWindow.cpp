@@ -69,7 +69,8 @@ void HintWindow::DeleteTool(Control* control) {
     if (it == m_registered.end()) return;
     ToolAddress address{it->host, it->id, it->windowed};
     m_registered.erase(it);
-    if (!m_tooltip || !IsWindow(address.host)) return;
+    // The tooltip matches tools by value, so a host that is already gone is fine.
+    if (!m_tooltip) return;
     TOOLINFOA info = ToolInfo(address);
     SendMessageA(m_tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }

@@ -48,6 +48,7 @@ WinControl::WinControl() = default;
 
 WinControl::~WinControl() {
     m_children.clear();
+    Application::Instance().Hints().Remove(this);
     DestroyHandle();
 }
 

@@ -1,0 +1,138 @@
+#include "tests/frame/FrameTestSupport.h"
+
+#include "frame/Edit.h"
+#include "frame/Exception.h"
+#include "frame/Icon.h"
+#include "frame/Image.h"
+#include "frame/Label.h"
+#include "frame/ListBox.h"
+#include "frame/Panel.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+using frametest::App;
+
+namespace {
+
+class ControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        form.SetClientSize(300, 200);
+    }
+    frame::Form form;
+};
+
+TEST_F(ControlsTest, OwnerDrawnListBoxDrawsEachItemThroughItsHandler) {
+    auto* list = form.MakeChild<frame::ListBox>();
+    list->SetStyle(frame::ListBoxStyle::OwnerDrawFixed);
+    list->SetItemHeight(17);
+    list->SetBounds(0, 0, 100, 100);
+    std::vector<int> drawn;
+    list->OnDrawItem = [&](frame::ListBox* sender, int index, const RECT& rect, UINT) {
+        drawn.push_back(index);
+        EXPECT_EQ(rect.bottom - rect.top, 17);
+        sender->Canvas().FillRect(rect);
+    };
+    list->AddItem("one");
+    list->AddItem("two");
+    form.Show();
+    UpdateWindow(list->Handle());
+    EXPECT_EQ(SendMessageA(list->Handle(), LB_GETITEMHEIGHT, 0, 0), 17);
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), 1), drawn.end());
+    list->SetItemIndex(1);
+    EXPECT_EQ(list->ItemIndex(), 1);
+    list->Clear();
+    EXPECT_EQ(list->Count(), 0);
+    EXPECT_EQ(list->ItemIndex(), -1);
+}
+
+TEST_F(ControlsTest, ListBoxMouseDownSeesTheNewSelection) {
+    auto* list = form.MakeChild<frame::ListBox>();
+    list->SetStyle(frame::ListBoxStyle::OwnerDrawFixed);
+    list->SetItemHeight(13);
+    list->SetBorder(false);
+    list->SetBounds(0, 0, 100, 100);
+    list->AddItem("a");
+    list->AddItem("b");
+    int selectedAtMouseDown = -2;
+    list->OnMouseDown = [&](frame::Control*, frame::MouseButton, frame::ShiftState, int, int) {
+        selectedAtMouseDown = list->ItemIndex();
+    };
+    form.Show();
+    SendMessageA(list->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 13 + 5));
+    SendMessageA(list->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 13 + 5));
+    EXPECT_EQ(selectedAtMouseDown, 1);
+}
+
+TEST_F(ControlsTest, EditReportsChangesAndKeepsItsText) {
+    auto* edit = form.MakeChild<frame::Edit>();
+    edit->SetBorder(false);
+    int changes = 0;
+    edit->OnChange = [&](frame::Control*) { ++changes; };
+    edit->SetText("before");
+    form.HandleNeeded();
+    EXPECT_EQ(edit->Text(), "before");
+    edit->SetText("after");
+    EXPECT_EQ(changes, 1);
+    SendMessageA(edit->Handle(), WM_CHAR, 'x', 0);
+    EXPECT_EQ(changes, 2);
+    EXPECT_FALSE(GetWindowLongA(edit->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+}
+
+TEST_F(ControlsTest, AutoSizedImageFollowsItsPicture) {
+    auto* image = form.MakeChild<frame::Image>();
+    image->SetBounds(5, 6, 10, 10);
+    image->SetAutoSize(true);
+    image->Picture().SetSize(40, 30);
+    EXPECT_EQ(image->Width(), 40);
+    EXPECT_EQ(image->Height(), 30);
+    EXPECT_EQ(image->Left(), 5);
+    frame::Bitmap other(7, 8);
+    image->Picture().Assign(other);
+    EXPECT_EQ(image->Width(), 7);
+    image->SetAutoSize(false);
+    image->Picture().SetSize(50, 50);
+    EXPECT_EQ(image->Width(), 7);
+}
+
+TEST_F(ControlsTest, AutoSizedLabelGrowsWithItsCaption) {
+    auto* label = form.MakeChild<frame::Label>();
+    label->SetCaption("i");
+    int narrow = label->Width();
+    label->SetCaption("A much longer caption");
+    EXPECT_GT(label->Width(), narrow);
+    EXPECT_GT(label->Height(), 0);
+    label->SetAutoSize(false);
+    label->SetBounds(0, 0, 10, 10);
+    label->SetCaption("Longer still, but fixed");
+    EXPECT_EQ(label->Width(), 10);
+}
+
+TEST_F(ControlsTest, HintsBecomeToolsOfTheTooltipOnlyWhenShown) {
+    auto* panel = form.MakeChild<frame::Panel>();
+    auto* image = form.MakeChild<frame::Image>();
+    form.HandleNeeded();
+    frame::HintWindow& hints = frame::Application::Instance().Hints();
+    panel->SetHint("A panel");
+    EXPECT_FALSE(hints.IsRegistered(panel)) << "ShowHint is off";
+    panel->SetShowHint(true);
+    image->SetHint("An image");
+    image->SetShowHint(true);
+    EXPECT_TRUE(hints.IsRegistered(panel));
+    EXPECT_TRUE(hints.IsRegistered(image));
+    EXPECT_EQ(SendMessageA(hints.Handle(), TTM_GETTOOLCOUNT, 0, 0), 2);
+    image->Hide();
+    EXPECT_FALSE(hints.IsRegistered(image));
+    form.RemoveControl(panel);
+    EXPECT_EQ(SendMessageA(hints.Handle(), TTM_GETTOOLCOUNT, 0, 0), 0);
+}
+
+TEST(IconTest, MissingFileRaisesTheFileOpenError) {
+    frame::Icon icon;
+    EXPECT_THROW(icon.LoadFromFile("C:\\no\\such.ico"), frame::FileOpenError);
+    EXPECT_TRUE(icon.Empty());
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+#include "app/PngReader.h"
+#include "frame/Exception.h"
+#include "tests/png/PngFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+using Pixel = std::array<std::uint8_t, 4>;  // blue, green, red, alpha as stored
+
+Pixel At(frame::Bitmap& bitmap, int x, int y) {
+    const std::uint8_t* p = bitmap.ScanLine(y) + x * 4;
+    return Pixel{p[0], p[1], p[2], p[3]};
+}
+
+class LoadPngTest : public ::testing::Test {
+protected:
+    PngFiles files;
+};
+
+TEST_F(LoadPngTest, OpaqueRgbImageGetsFullAlphaAndBlueGreenRedOrder) {
+    // 2 x 2: red, green / blue, (10, 20, 30)
+    std::string path = files.Write("rgb.png", 2, 2, 3, {255, 0, 0, 0, 255, 0, 0, 0, 255, 10, 20, 30});
+    frame::Bitmap bitmap;
+    LoadPng(path, bitmap);
+    ASSERT_EQ(bitmap.Format(), frame::PixelFormat::Bits32);
+    ASSERT_EQ(bitmap.Width(), 2);
+    ASSERT_EQ(bitmap.Height(), 2);
+    EXPECT_EQ(At(bitmap, 0, 0), (Pixel{0, 0, 255, 255}));
+    EXPECT_EQ(At(bitmap, 1, 0), (Pixel{0, 255, 0, 255}));
+    EXPECT_EQ(At(bitmap, 0, 1), (Pixel{255, 0, 0, 255}));
+    EXPECT_EQ(At(bitmap, 1, 1), (Pixel{30, 20, 10, 255}));
+}
+
+TEST_F(LoadPngTest, AlphaZeroTurnsBlackWhileAnyOtherAlphaKeepsTheColour) {
+    std::string path = files.Write("rgba.png", 3, 1, 4, {255, 0, 0, 0, 255, 0, 0, 1, 200, 100, 50, 128});
+    frame::Bitmap bitmap;
+    LoadPng(path, bitmap);
+    EXPECT_EQ(At(bitmap, 0, 0), (Pixel{0, 0, 0, 0}));
+    EXPECT_EQ(At(bitmap, 1, 0), (Pixel{0, 0, 255, 1}));
+    EXPECT_EQ(At(bitmap, 2, 0), (Pixel{50, 100, 200, 128}));
+}
+
+TEST_F(LoadPngTest, GreyImagesAreWidenedToColour) {
+    std::string grey = files.Write("grey.png", 1, 1, 1, {77});
+    std::string greyAlpha = files.Write("greyalpha.png", 2, 1, 2, {90, 0, 90, 60});
+    frame::Bitmap bitmap;
+    LoadPng(grey, bitmap);
+    EXPECT_EQ(At(bitmap, 0, 0), (Pixel{77, 77, 77, 255}));
+    LoadPng(greyAlpha, bitmap);
+    EXPECT_EQ(At(bitmap, 0, 0), (Pixel{0, 0, 0, 0}));
+    EXPECT_EQ(At(bitmap, 1, 0), (Pixel{90, 90, 90, 60}));
+}
+
+TEST_F(LoadPngTest, ThePngSizeReplacesALargerPicture) {
+    std::string path = files.Write("small.png", 3, 2, 3, std::vector<std::uint8_t>(3 * 2 * 3, 9));
+    frame::Bitmap bitmap(40, 30, frame::PixelFormat::Bits24);
+    LoadPng(path, bitmap);
+    EXPECT_EQ(bitmap.Width(), 3);
+    EXPECT_EQ(bitmap.Height(), 2);
+    EXPECT_EQ(bitmap.Format(), frame::PixelFormat::Bits32);
+}
+
+// Undecodable data must leave size, format and every pixel as they were.
+class UndecodableFileTest : public LoadPngTest {
+protected:
+    void ExpectUnchangedAfterLoading(const std::string& path) {
+        frame::Bitmap bitmap(4, 3, frame::PixelFormat::Bits32);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 16; ++x) bitmap.ScanLine(y)[x] = static_cast<std::uint8_t>(y * 16 + x);
+        LoadPng(path, bitmap);
+        ASSERT_EQ(bitmap.Width(), 4);
+        ASSERT_EQ(bitmap.Height(), 3);
+        ASSERT_EQ(bitmap.Format(), frame::PixelFormat::Bits32);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 16; ++x) ASSERT_EQ(bitmap.ScanLine(y)[x], y * 16 + x) << "byte " << x << " row " << y;
+    }
+
+    std::vector<std::uint8_t> ValidPng() {
+        std::vector<std::uint8_t> pixels(16 * 16 * 4);
+        for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint8_t>(i * 7);
+        return files.ReadBytes(files.Write("valid.png", 16, 16, 4, pixels));
+    }
+};
+
+TEST_F(UndecodableFileTest, TruncatedFile) {
+    std::vector<std::uint8_t> bytes = ValidPng();
+    bytes.resize(bytes.size() / 2);
+    ExpectUnchangedAfterLoading(files.WriteBytes("truncated.png", bytes));
+}
+
+TEST_F(UndecodableFileTest, CorruptImageData) {
+    std::vector<std::uint8_t> bytes = ValidPng();
+    // Keep the signature and header chunk, scramble everything after them.
+    for (size_t i = 40; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(bytes[i] ^ 0x5A);
+    ExpectUnchangedAfterLoading(files.WriteBytes("corrupt.png", bytes));
+}
+
+TEST_F(UndecodableFileTest, NotAPngAtAll) {
+    ExpectUnchangedAfterLoading(files.WriteBytes("text.png", {'h', 'e', 'l', 'l', 'o'}));
+    ExpectUnchangedAfterLoading(files.WriteBytes("empty.png", {}));
+}
+
+TEST_F(LoadPngTest, MissingFileRaisesTheFileOpenErrorAndKeepsThePicture) {
+    frame::Bitmap bitmap(5, 5, frame::PixelFormat::Bits32);
+    try {
+        LoadPng(files.Folder() + "absent.png", bitmap);
+        FAIL() << "no exception";
+    } catch (const frame::FileOpenError& error) {
+        EXPECT_EQ(error.Kind(), frame::ErrorKind::FileOpen);
+        EXPECT_NE(std::string(error.what()).find("absent.png"), std::string::npos);
+    }
+    EXPECT_EQ(bitmap.Width(), 5);
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+// The reader library on its own, through the record it shares with the
+// program, and the program's behaviour when the library is missing.
+
+#include "app/PngReader.h"
+#include "frame/Handles.h"
+#include "tests/png/PngFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+struct MemorySource {
+    const std::vector<std::uint8_t>* data;
+    size_t position = 0;
+    int calls = 0;
+};
+
+std::uint32_t __stdcall ReadMemory(void* user, void* buffer, std::uint32_t count) {
+    auto* source = static_cast<MemorySource*>(user);
+    ++source->calls;
+    size_t left = source->data->size() - source->position;
+    size_t n = std::min<size_t>(left, count);
+    std::memcpy(buffer, source->data->data() + source->position, n);
+    source->position += n;
+    return static_cast<std::uint32_t>(n);
+}
+
+class ReaderLibraryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        library.Reset(LoadLibraryA((GetProgramFolder() + "picload.dll").c_str()));
+        ASSERT_TRUE(library);
+        readPngEx = reinterpret_cast<ReadPngExFunction>(reinterpret_cast<void*>(GetProcAddress(library.Get(), "ReadPngEx")));
+        freePngData =
+            reinterpret_cast<FreePngDataFunction>(reinterpret_cast<void*>(GetProcAddress(library.Get(), "FreePngData")));
+        ASSERT_NE(readPngEx, nullptr);
+        ASSERT_NE(freePngData, nullptr);
+    }
+
+    frame::ModuleHandle library;
+    ReadPngExFunction readPngEx = nullptr;
+    FreePngDataFunction freePngData = nullptr;
+    PngFiles files;
+};
+
+TEST_F(ReaderLibraryTest, ImagesWithAlphaGiveColourTypeSixAndFourBytesAPixel) {
+    std::vector<std::uint8_t> png = files.ReadBytes(files.Write("a.png", 2, 3, 4, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,
+                                                                                   13, 14, 15, 16, 17, 18, 19, 20, 21,
+                                                                                   22, 23, 24}));
+    MemorySource source{&png};
+    PngImageRecord record = {};
+    ASSERT_NE(readPngEx(&record, &ReadMemory, &source), 0);
+    EXPECT_EQ(record.width, 2u);
+    EXPECT_EQ(record.height, 3u);
+    EXPECT_EQ(record.colorType, 6u);
+    ASSERT_NE(record.rows, nullptr);
+    EXPECT_EQ(record.rows[2][4], 21);  // row 2, pixel 1, red
+    EXPECT_EQ(record.rows[2][7], 24);  // its alpha
+    EXPECT_EQ(source.position, png.size()) << "the whole file is pulled through the read function";
+    freePngData(&record);
+}
+
+TEST_F(ReaderLibraryTest, ImagesWithoutAlphaGiveThreeBytesAPixel) {
+    std::vector<std::uint8_t> png = files.ReadBytes(files.Write("b.png", 2, 1, 3, {1, 2, 3, 4, 5, 6}));
+    MemorySource source{&png};
+    PngImageRecord record = {};
+    ASSERT_NE(readPngEx(&record, &ReadMemory, &source), 0);
+    EXPECT_NE(record.colorType, 6u);
+    EXPECT_EQ(record.rows[0][3], 4);
+    EXPECT_EQ(record.rows[0][5], 6);
+    freePngData(&record);
+}
+
+TEST_F(ReaderLibraryTest, UndecodableInputFailsWithoutARecord) {
+    std::vector<std::uint8_t> junk(100, 0xAB);
+    MemorySource source{&junk};
+    PngImageRecord record = {};
+    EXPECT_EQ(readPngEx(&record, &ReadMemory, &source), 0);
+    EXPECT_EQ(record.rows, nullptr);
+}
+
+std::string TempPath(const std::string& name) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    return std::string(temp) + name + std::to_string(GetCurrentProcessId());
+}
+
+// Runs the probe with `arguments`; returns its exit code and what it wrote.
+std::pair<DWORD, std::string> RunProbe(const std::string& probe, const std::string& arguments,
+                                       const std::string& report) {
+    DeleteFileA(report.c_str());
+    std::string command = "\"" + probe + "\" " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return {~0u, "cannot start " + probe};
+    frame::KernelHandle processHandle(process.hProcess);
+    frame::KernelHandle threadHandle(process.hThread);
+    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) return {~0u, "probe did not end"};
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    std::ifstream in(report);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    DeleteFileA(report.c_str());
+    return {exitCode, text};
+}
+
+const std::string kProbe = "png_missing_reader_probe.exe";
+
+TEST(MissingReaderTest, TheUserIsToldWhatIsMissingAndTheProgramEndsWithCodeOne) {
+    std::string report = TempPath("missing_reader_");
+    auto [exitCode, text] = RunProbe(GetProgramFolder() + "noreader\\" + kProbe, "\"" + report + "\"", report);
+    EXPECT_EQ(exitCode, 1u);
+    EXPECT_NE(text.find("picload.dll"), std::string::npos) << text;
+    EXPECT_NE(text.find("could not be loaded"), std::string::npos) << text;
+}
+
+TEST(MissingReaderTest, ProgramFolderLongerThanTheFirstBufferIsReadWhole) {
+    // Past the 128 characters the path is first read into, within MAX_PATH.
+    std::string folder = TempPath("deep_");
+    std::vector<std::string> created;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    created.push_back(folder);
+    for (int level = 0; level < 4; ++level) {
+        folder += "\\folder_with_a_rather_long_name_" + std::to_string(level);
+        CreateDirectoryA(folder.c_str(), nullptr);
+        created.push_back(folder);
+    }
+    std::string copy = folder + "\\" + kProbe;
+    ASSERT_TRUE(CopyFileA((GetProgramFolder() + "noreader\\" + kProbe).c_str(), copy.c_str(), FALSE));
+    std::string report = TempPath("folder_report_");
+    auto [exitCode, text] = RunProbe(copy, "--folder \"" + report + "\"", report);
+    DeleteFileA(copy.c_str());
+    for (auto it = created.rbegin(); it != created.rend(); ++it) RemoveDirectoryA(it->c_str());
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_GT(folder.size(), 128u);
+    EXPECT_EQ(text, folder + "\\");
+}
+
+}  // namespace
