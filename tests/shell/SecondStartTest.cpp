@@ -9,7 +9,9 @@ using shelltest::RunningCopy;
 
 class ProgramFolder : public ::testing::Environment {
 public:
-    void SetUp() override { shelltest::WriteShadowPngs(RunningCopy::ProgramFolder()); }
+    // Fully transparent shadows, so that the screen shows exactly what the
+    // main window lets through.
+    void SetUp() override { shelltest::WriteShadowPngs(RunningCopy::ProgramFolder(), 0x00000000); }
 };
 
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ProgramFolder);
@@ -73,6 +75,79 @@ TEST(SecondStart, ShowsTheRunningCopyAndEndsWithoutAWindowOfItsOwn) {
     EXPECT_TRUE(IsWindowVisible(main));
     EXPECT_EQ(main, GetForegroundWindow());
     EXPECT_FALSE(first.WaitForExit(0));
+}
+
+// A plain window of one colour, for looking through the shaped window.
+class ColourWindow {
+public:
+    ColourWindow(RECT bounds, COLORREF colour) : m_brush(CreateSolidBrush(colour)) {
+        WNDCLASSA cls{};
+        cls.lpfnWndProc = DefWindowProcA;
+        cls.hInstance = GetModuleHandleA(nullptr);
+        cls.hbrBackground = m_brush;
+        cls.lpszClassName = "ShellTestColour";
+        RegisterClassA(&cls);
+        m_window = CreateWindowExA(WS_EX_NOACTIVATE, cls.lpszClassName, "", WS_POPUP | WS_VISIBLE, bounds.left,
+                                   bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr,
+                                   nullptr, cls.hInstance, nullptr);
+        UpdateWindow(m_window);
+    }
+    ~ColourWindow() {
+        DestroyWindow(m_window);
+        UnregisterClassA("ShellTestColour", GetModuleHandleA(nullptr));
+        DeleteObject(m_brush);
+    }
+    ColourWindow(const ColourWindow&) = delete;
+    ColourWindow& operator=(const ColourWindow&) = delete;
+
+private:
+    HBRUSH m_brush;
+    HWND m_window;
+};
+
+// Reads the screen as the display shows it, waiting a little for the
+// display server to catch up with the last change.
+COLORREF ScreenPixelOnceSettled(POINT at, COLORREF expected) {
+    COLORREF seen = CLR_INVALID;
+    for (int i = 0; i < 100; ++i) {
+        PumpMessages();
+        HDC screen = GetDC(nullptr);
+        seen = GetPixel(screen, at.x, at.y);
+        ReleaseDC(nullptr, screen);
+        if (seen == expected) break;
+        Sleep(20);
+    }
+    return seen;
+}
+
+bool ProgramHasEmbeddedBackground() {
+    const std::string exe = RunningCopy::ProgramFolder() + "Veltrune.exe";
+    HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const bool found = module && FindResourceA(module, "SmallBk", MAKEINTRESOURCEA(2));
+    if (module) FreeLibrary(module);
+    return found;
+}
+
+TEST(ShapedMainWindow, KeyColouredBackgroundIsSeeThrough) {
+    if (!ProgramHasEmbeddedBackground()) GTEST_SKIP() << "program built without its background pictures";
+    RunningCopy first;
+    HWND main = first.MainWindow();
+    ASSERT_NE(nullptr, main);
+    RECT bounds;
+    GetWindowRect(main, &bounds);
+    ASSERT_GT(bounds.right - bounds.left, 20);
+    const COLORREF green = RGB(0, 200, 0);
+    ColourWindow below(bounds, green);
+    {
+        RunningCopy second;
+        ASSERT_TRUE(second.WaitForExit(10000));
+    }
+    ASSERT_TRUE(IsWindowVisible(main));
+    // The compact background's corner lies outside the window's shape, its
+    // middle inside.
+    EXPECT_EQ(green, ScreenPixelOnceSettled(POINT{bounds.left + 2, bounds.top + 2}, green));
+    const POINT inside{bounds.left + 320, bounds.top + 130};
+    EXPECT_NE(green, ScreenPixelOnceSettled(inside, CLR_INVALID));
 }
 
 TEST(CloseMessage, EndsTheProgramOnlyWithTheTagInTheLowByte) {

@@ -32,12 +32,12 @@ void WriteFlatPng(const std::string& path, int width, int height, std::uint32_t 
     WritePng(path, width, height, pixels);
 }
 
-void WriteShadowPngs(const std::string& folder) {
+void WriteShadowPngs(const std::string& folder, std::uint32_t rgba) {
     const std::string resource = folder + "Resource\\";
     CreateDirectoryA(resource.c_str(), nullptr);
-    WriteFlatPng(resource + "small_shadow002.png", ShadowSizes::smallWidth, ShadowSizes::smallHeight, 0x40404080);
-    WriteFlatPng(resource + "big_shadow002.png", ShadowSizes::bigWidth, ShadowSizes::bigHeight, 0x40404080);
-    WriteFlatPng(resource + "big_shadow003.png", ShadowSizes::middleWidth, ShadowSizes::middleHeight, 0x40404080);
+    WriteFlatPng(resource + "small_shadow002.png", ShadowSizes::smallWidth, ShadowSizes::smallHeight, rgba);
+    WriteFlatPng(resource + "big_shadow002.png", ShadowSizes::bigWidth, ShadowSizes::bigHeight, rgba);
+    WriteFlatPng(resource + "big_shadow003.png", ShadowSizes::middleWidth, ShadowSizes::middleHeight, rgba);
 }
 
 }  // namespace shelltest

@@ -17,8 +17,8 @@ void WritePng(const std::string& path, int width, int height, const std::vector<
 void WriteFlatPng(const std::string& path, int width, int height, std::uint32_t rgba);
 
 // Writes small_shadow002.png, big_shadow002.png and big_shadow003.png into
-// `folder` + "Resource\" with three different sizes.
-void WriteShadowPngs(const std::string& folder);
+// `folder` + "Resource\" with three different sizes, every pixel `rgba`.
+void WriteShadowPngs(const std::string& folder, std::uint32_t rgba = 0x40404080);
 
 struct ShadowSizes {
     static constexpr int smallWidth = 40, smallHeight = 30;
