@@ -13,21 +13,24 @@
 
 namespace testing_controls {
 
-// One form serves a whole suite: destroying a form is slow under Wine, and
-// every test starts from an empty form with no modal result.
+// One form serves every test of the program: destroying a form is slow
+// under Wine, and each test starts from an empty form with no modal result.
 class FormTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        s_form = std::make_unique<frame::Form>();
-        s_form->SetBorderStyle(frame::BorderStyle::None);
-        s_form->SetBounds(40, 40, 320, 240);
-        s_form->Show();
-        Pump();
+    static frame::Form& SharedForm() {
+        static std::unique_ptr<frame::Form> shared = [] {
+            auto made = std::make_unique<frame::Form>();
+            made->SetBorderStyle(frame::BorderStyle::None);
+            made->SetBounds(40, 40, 320, 240);
+            made->Show();
+            return made;
+        }();
+        return *shared;
     }
-    static void TearDownTestSuite() { s_form.reset(); }
     void SetUp() override {
         ThrowOnAssert();
-        form = s_form.get();
+        form = &SharedForm();
+        Pump();
         form->SetModalResult(frame::modal::None);
         SetForegroundWindow(form->Handle());
         SetFocus(form->Handle());
@@ -76,7 +79,6 @@ protected:
     }
 
     frame::Form* form = nullptr;
-    static inline std::unique_ptr<frame::Form> s_form;
 };
 
 }  // namespace testing_controls
