@@ -82,9 +82,11 @@ void LuCustomControl::Paint(frame::Canvas& canvas) {
     frame::Bitmap& picture = m_faces.Picture();
     if (picture.Empty()) return;
     const RECT whole{0, 0, picture.Width(), picture.Height()};
+    const POINT at = m_faces.Layer().Position();
+    const RECT placed{at.x, at.y, at.x + picture.Width(), at.y + picture.Height()};
     const DWORD mode = canvas.CopyMode();
     canvas.SetCopyMode(SRCCOPY);
-    canvas.CopyRect(whole, picture.Canvas(), whole);
+    canvas.CopyRect(placed, picture.Canvas(), whole);
     canvas.SetCopyMode(mode);
 }
 
