@@ -32,9 +32,13 @@ std::wstring OwnFolder() {
     return Folder(path);
 }
 
-// Returns the milliseconds until the subject's window appeared, or a
-// negative value when it never did.
-double TimeOneStart(const Subject& subject) {
+struct Timing {
+    double window = -1;  // until the hidden main window exists
+    double idle = -1;    // until the message loop first waits for input
+};
+
+// Negative times mean the window never appeared.
+Timing TimeOneStart(const Subject& subject) {
     LARGE_INTEGER frequency, start, now;
     QueryPerformanceFrequency(&frequency);
     STARTUPINFOW startup{};
@@ -46,21 +50,25 @@ double TimeOneStart(const Subject& subject) {
     if (!CreateProcessW(subject.exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &process)) {
         std::fwprintf(stderr, L"cannot start %ls (error %lu)\n", subject.exe.c_str(), GetLastError());
-        return -1;
+        return {};
     }
     HWND window = nullptr;
-    double elapsed = -1;
+    Timing timing;
     // Polling here is the measuring instrument, not the measured program.
     for (;;) {
         window = FindWindowW(subject.windowClass, subject.caption);
         QueryPerformanceCounter(&now);
         if (window) {
-            elapsed = 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+            timing.window = 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
             break;
         }
         if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;
         if (now.QuadPart - start.QuadPart > 30 * frequency.QuadPart) break;
         Sleep(0);
+    }
+    if (window && WaitForInputIdle(process.hProcess, 30000) == 0) {
+        QueryPerformanceCounter(&now);
+        timing.idle = 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
     }
     if (window) PostMessageW(window, subject.closeMessage, subject.closeParam, 0);
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
@@ -69,7 +77,7 @@ double TimeOneStart(const Subject& subject) {
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return elapsed;
+    return timing;
 }
 
 double Median(std::vector<double> values) {
@@ -91,19 +99,26 @@ int wmain(int argc, wchar_t** argv) {
     TimeOneStart(veltrune);
     TimeOneStart(bare);
 
-    std::vector<double> veltruneTimes, bareTimes;
+    std::vector<double> veltruneWindow, bareWindow, veltruneIdle, bareIdle;
     for (int i = 0; i < runs; ++i) {
-        const double v = TimeOneStart(veltrune);
-        const double b = TimeOneStart(bare);
-        if (v < 0 || b < 0) {
+        const Timing v = TimeOneStart(veltrune);
+        const Timing b = TimeOneStart(bare);
+        if (v.window < 0 || b.window < 0) {
             std::fprintf(stderr, "run %d: a window never appeared\n", i + 1);
             return 1;
         }
-        veltruneTimes.push_back(v);
-        bareTimes.push_back(b);
-        std::printf("run %d: Veltrune %.1f ms, bare %.1f ms\n", i + 1, v, b);
+        veltruneWindow.push_back(v.window);
+        bareWindow.push_back(b.window);
+        veltruneIdle.push_back(v.idle);
+        bareIdle.push_back(b.idle);
+        std::printf("run %d: window Veltrune %.1f ms, bare %.1f ms; idle Veltrune %.1f ms, bare %.1f ms\n", i + 1,
+                    v.window, b.window, v.idle, b.idle);
     }
-    const double v = Median(veltruneTimes), b = Median(bareTimes);
-    std::printf("median: Veltrune %.1f ms, bare %.1f ms, ratio %.2f (goal <= 1.30)\n", v, b, v / b);
+    const double vw = Median(veltruneWindow), bw = Median(bareWindow);
+    const double vi = Median(veltruneIdle), bi = Median(bareIdle);
+    std::printf("median until the hidden main window exists: Veltrune %.1f ms, bare %.1f ms, ratio %.2f (goal <= 1.30)\n",
+                vw, bw, vw / bw);
+    std::printf("median until the message loop is idle:      Veltrune %.1f ms, bare %.1f ms, ratio %.2f\n", vi, bi,
+                vi / bi);
     return 0;
 }
