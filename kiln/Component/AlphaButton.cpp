@@ -21,6 +21,12 @@ void AlphaButton::LoadFaces(const std::string& raised, const std::string& sunken
 }
 
 void AlphaButton::Recompose() {
+    if (m_composing) return;
+    m_composing = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{m_composing};
     m_background.SetPixelFormat(frame::PixelFormat::Bits32);
     const PixelView background = ViewOf(m_background);
     for (size_t i = 0; i < m_sources.size(); ++i) {

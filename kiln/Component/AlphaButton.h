@@ -32,6 +32,8 @@ public:
 private:
     frame::Bitmap& m_background;
     std::array<frame::Bitmap, 4> m_sources;
+    // A new face 0 resizes the button, which must not compose again.
+    bool m_composing = false;
 };
 
 }  // namespace kiln

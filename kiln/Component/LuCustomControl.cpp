@@ -69,7 +69,8 @@ void LuCustomControl::FaceChanged(frame::Bitmap& face) {
     m_faces.Picture().SetSize(face.Width(), face.Height());
     RepaintFace();
     if (m_face0Previous) m_face0Previous(face);
-    if (!face.Empty()) LuControl::SetBounds(Left(), Top(), face.Width(), face.Height());
+    // Through the virtual SetBounds, so that captioned controls re-centre their text.
+    if (!face.Empty()) SetBounds(Left(), Top(), face.Width(), face.Height());
     RebuildRegion();
 }
 

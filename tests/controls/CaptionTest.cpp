@@ -120,6 +120,14 @@ TEST_F(CaptionTest, SunkenCaptionIsDrawnDisplacedOnceInItsColour) {
     EXPECT_EQ(raised.left + 3, InkOf(button->Picture(), kRed).left);
 }
 
+TEST_F(CaptionTest, NewFaceZeroSizesTheTextRectangle) {
+    auto* button = Add<kiln::LuButtonTx>(10, 10, 5, 5);
+    button->Appearance().SetRaisedBmp(*SolidFace(80, 30, kFace));
+    const RECT text = button->TextBounds();
+    EXPECT_EQ(80, text.right);
+    EXPECT_EQ(30, text.bottom);
+}
+
 TEST_F(CaptionTest, TextBoundsPlaceTheCaption) {
     auto* button = Add<kiln::LuButtonTx>(10, 10, 80, 30);
     GiveFaces(*button, 1);
