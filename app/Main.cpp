@@ -76,6 +76,12 @@ TMainForm::TMainForm() {
         [this](MSG& message, bool& handled) { HookApplicationMessage(message, handled); });
     AllowMessageThroughFilter(m_broadcastMessage, MSGFLT_ADD);
     m_hover.Clear();
+    // The program lives in the background: closing its window (Alt+F4 too)
+    // only hides it. Ending it takes the private close message or logoff.
+    OnClose = [](frame::Form*, frame::CloseAction& action) {
+        action = frame::CloseAction::None;
+        Director::Instance().HideMainWindow();
+    };
 }
 
 TMainForm::~TMainForm() {

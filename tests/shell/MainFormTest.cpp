@@ -90,9 +90,11 @@ TEST_F(MainFormTest, ShowRequestsNeedTheTagInTheLowByteOnly) {
     EXPECT_EQ((Calls{"ShowMainWindow", "ShowMainWindow", "ShowMainWindow"}), DirectorCalls());
 }
 
-TEST_F(MainFormTest, CloseWithoutTheTagLeavesTheProgramRunning) {
+TEST_F(MainFormTest, OnlyTheTaggedCloseMessageEndsTheProgram) {
     Send(kMsgClose, 0x56);
     Send(kMsgClose, 0x5500);
+    Send(WM_CLOSE, 0);
+    EXPECT_EQ(Calls{"HideMainWindow"}, DirectorCalls());
     EXPECT_FALSE(frame::Application::Instance().Terminated());
     EXPECT_TRUE(IsWindow(MainForm->Handle()));
 }
