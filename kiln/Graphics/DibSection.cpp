@@ -4,39 +4,18 @@
 #include <utility>
 
 namespace kiln {
-namespace {
-
-struct BitmapInfo16 {
-    BITMAPINFOHEADER header;
-    RGBQUAD colors[16];
-};
-
-// The 16 colours a 4-bit screen shows, so 4-bit faces keep their look.
-const RGBQUAD kVgaColors[16] = {
-    {0, 0, 0, 0},       {0, 0, 128, 0},   {0, 128, 0, 0},   {0, 128, 128, 0},
-    {128, 0, 0, 0},     {128, 0, 128, 0}, {128, 128, 0, 0}, {192, 192, 192, 0},
-    {128, 128, 128, 0}, {0, 0, 255, 0},   {0, 255, 0, 0},   {0, 255, 255, 0},
-    {255, 0, 0, 0},     {255, 0, 255, 0}, {255, 255, 0, 0}, {255, 255, 255, 0},
-};
-
-}  // namespace
 
 DibSection::DibSection(int width, int height, int bitsPerPixel) {
-    if (width <= 0 || height <= 0) return;
-    BitmapInfo16 info{};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = width;
-    info.header.biHeight = -height;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = static_cast<WORD>(bitsPerPixel);
-    info.header.biCompression = BI_RGB;
-    if (bitsPerPixel == 4) {
-        info.header.biClrUsed = 16;
-        std::memcpy(info.colors, kVgaColors, sizeof kVgaColors);
-    }
+    if (width <= 0 || height <= 0 || (bitsPerPixel != 24 && bitsPerPixel != 32)) return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    m_bitmap = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
-                                nullptr, 0);
+    m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!m_bitmap) return;
     m_bits = static_cast<BYTE*>(bits);
     m_width = width;
@@ -68,7 +47,7 @@ void DibSection::Release() {
 }
 
 PixelView DibSection::View() const {
-    if (Empty() || (m_bitsPerPixel != 24 && m_bitsPerPixel != 32)) return {};
+    if (Empty()) return {};
     return PixelView{m_bits, m_width, m_height, DibStride(m_width, m_bitsPerPixel), m_bitsPerPixel / 8};
 }
 

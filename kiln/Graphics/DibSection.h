@@ -11,7 +11,7 @@ namespace kiln {
 class DibSection {
 public:
     DibSection() = default;
-    // bitsPerPixel is 4, 24 or 32; a 4-bit section gets the 16 VGA colours.
+    // bitsPerPixel is 24 or 32; the pixels start out zero.
     DibSection(int width, int height, int bitsPerPixel);
     ~DibSection();
     DibSection(DibSection&& other) noexcept;
@@ -24,9 +24,8 @@ public:
     int Height() const { return m_height; }
     int BitsPerPixel() const { return m_bitsPerPixel; }
     bool Empty() const { return m_bitmap == nullptr || m_width <= 0 || m_height <= 0; }
-    // Only for 24 and 32 bits per pixel; an empty view otherwise.
     PixelView View() const;
-    // Sets every byte of every pixel (4-bit sections: every pixel pair).
+    // Sets every byte of every pixel.
     void Fill(BYTE value);
 
 private:
