@@ -98,7 +98,7 @@ TEST_F(LedTest, OutOfRangeIndexesAndZeroStatesAreProgrammingErrors) {
     EXPECT_EQ("stateCount > 0", condition([] { kiln::TBmpLEDCtrl none(0, frame::PixelFormat::Bits24); }));
 }
 
-TEST(LedLayerFormat, FourBitScreensGetFourBitLayersAndFigures) {
+TEST(LedLayerFormat, FourBitScreensGetFourBitLayers) {
     EXPECT_EQ(frame::PixelFormat::Bits4, kiln::LayerPixelFormat(1));
     EXPECT_EQ(frame::PixelFormat::Bits4, kiln::LayerPixelFormat(4));
     EXPECT_EQ(frame::PixelFormat::Bits24, kiln::LayerPixelFormat(8));
