@@ -28,9 +28,18 @@ BOOL CALLBACK HideIfVisible(HWND window, LPARAM data) {
 
 }  // namespace
 
+namespace {
+Application* g_host = nullptr;
+}  // namespace
+
 Application& Application::Instance() {
+    if (g_host) return *g_host;
     static Application instance;
     return instance;
+}
+
+void Application::UseHost(Application& host) {
+    g_host = &host;
 }
 
 Application::Application() = default;

@@ -25,10 +25,17 @@ public:
     // included) before it is dispatched; setting `handled` stops dispatch.
     using MessageHook = std::function<void(MSG& message, bool& handled)>;
 
+    // This module's application object, or the host's after UseHost().
     static Application& Instance();
+    // A library that carries its own copy of the framework hands its forms
+    // to the program's application object: they are then owned by the
+    // program's application window and their modal loops run the program's
+    // hooks. The operations that touch the loop are virtual so that the
+    // program's own code runs them.
+    static void UseHost(Application& host);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
-    ~Application();
+    virtual ~Application();
 
     // Creates the application window; safe to call more than once.
     void Initialize();
@@ -54,34 +61,34 @@ public:
     }
 
     // Runs the message loop until the quit message that Terminate() posts.
-    void Run();
+    virtual void Run();
     // For nested loops: waits for one message and processes it; false when
     // it was the quit message, which is then posted again for the outer loop.
-    bool HandleMessage();
+    virtual bool HandleMessage();
     // Processes every message already queued, without waiting.
-    void ProcessMessages();
+    virtual void ProcessMessages();
     // Routes one retrieved message through the hooks and dispatches it.
-    void ProcessMessage(MSG& message);
-    void Terminate();
+    virtual void ProcessMessage(MSG& message);
+    virtual void Terminate();
     bool Terminated() const { return m_terminated; }
 
     // Hides every visible form and shows the application minimised;
     // Restore() brings back exactly the forms it hid.
-    void Minimize();
-    void Restore();
+    virtual void Minimize();
+    virtual void Restore();
     bool Minimized() const { return m_minimized; }
 
-    int AddMessageHook(MessageHook hook);
-    void RemoveMessageHook(int id);
+    virtual int AddMessageHook(MessageHook hook);
+    virtual void RemoveMessageHook(int id);
 
     // Shows `error` (or hands it to OnException when set).
-    void HandleException(const std::exception& error);
+    virtual void HandleException(const std::exception& error);
     // The standard display: a stop message box captioned with the title.
-    void ShowException(const std::exception& error);
+    virtual void ShowException(const std::exception& error);
 
     // Full path of the program file.
     std::string ExeName() const;
-    HintWindow& Hints() { return m_hints; }
+    virtual HintWindow& Hints() { return m_hints; }
 
     std::function<void()> OnActivate;
     std::function<void()> OnDeactivate;
