@@ -58,6 +58,9 @@ TMainForm::TMainForm() {
     SetScaled(false);
     SetClientSize(544, 395);
     SetPosition(frame::FormPosition::ScreenCenter);
+    // The window exists before anything slower is done, so that a second
+    // start finds this copy as early as possible.
+    HandleNeeded();
 
     m_background = MakeChild<frame::Image>();
     m_background->SetName("Background");

@@ -28,7 +28,6 @@ void RunFirstCopy() {
         application.SetShowMainForm(false);
         application.SetTitle(kTitle);
         MainForm = application.CreateForm<TMainForm>();
-        MainForm->HandleNeeded();
         // The shadow names the main window as its owner, so it comes second.
         ShadowForm = application.CreateForm<TShadowForm>();
         Director::Instance().Initialize(MainForm);
