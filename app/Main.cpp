@@ -36,13 +36,6 @@ constexpr WPARAM kPowerResumeAutomatic = 18;
 
 bool TagInLowByte(WPARAM wParam) { return (wParam & 0xFF) == kMessageTag; }
 
-// The window definition's pictures are bitmap resources of the program;
-// a program built without one shows an empty face rather than failing.
-void LoadEmbedded(frame::Image* image, const char* name) {
-    if (FindResourceA(frame::ThisModule(), name, MAKEINTRESOURCEA(2))) {
-        image->Picture().LoadFromResourceName(frame::ThisModule(), name);
-    }
-}
 
 }  // namespace
 
@@ -66,10 +59,12 @@ TMainForm::TMainForm() {
     m_background->SetName("Background");
     m_background->SetBounds(0, 0, 0, 0);
     m_background->SetAutoSize(true);
-    m_smallBk = MakeChild<frame::Image>();
-    m_smallBk->SetName("SmallBk");
-    m_smallBk->SetVisible(false);
-    LoadEmbedded(m_smallBk, "SmallBk");
+    m_smallBk = MakeHolder("SmallBk");
+    m_middleBk = MakeHolder("MiddleBk");
+    m_largeBk = MakeHolder("LargeBk");
+    m_coreBk = MakeHolder("CoreBk");
+    m_comboBoxBody = MakeHolder("ComboBoxBody");
+    m_comboBoxBottom = MakeHolder("ComboBoxBottom");
 
     FirmInitialize();
     SetDoubleBuffered(true);
@@ -90,6 +85,18 @@ TMainForm::TMainForm() {
 TMainForm::~TMainForm() {
     frame::Application::Instance().RemoveMessageHook(m_hookId);
     if (MainForm == this) MainForm = nullptr;
+}
+
+// The window definition's pictures are bitmap resources of the program; a
+// program built without one shows an empty picture rather than failing.
+frame::Image* TMainForm::MakeHolder(const char* name) {
+    frame::Image* image = MakeChild<frame::Image>();
+    image->SetName(name);
+    image->SetVisible(false);
+    image->SetAutoSize(true);
+    if (FindResourceA(frame::ThisModule(), name, MAKEINTRESOURCEA(2)))
+        image->Picture().LoadFromResourceName(frame::ThisModule(), name);
+    return image;
 }
 
 void TMainForm::CreateParams(frame::WindowParams& params) {

@@ -39,9 +39,15 @@ public:
     void SetHoverTarget(HoverSlot slot) { m_hover.SetTarget(std::move(slot)); }
     frame::Control* HoverTarget() const { return m_hover.Target(); }
 
-    // The visible face, and the hidden holder of the compact background.
+    // The visible face, which takes a copy of one of the three backgrounds.
     frame::Image* Background() const { return m_background; }
+    // Hidden holders of the window's built-in pictures.
     frame::Image* SmallBk() const { return m_smallBk; }
+    frame::Image* MiddleBk() const { return m_middleBk; }
+    frame::Image* LargeBk() const { return m_largeBk; }
+    frame::Image* CoreBk() const { return m_coreBk; }
+    frame::Image* ComboBoxBody() const { return m_comboBoxBody; }
+    frame::Image* ComboBoxBottom() const { return m_comboBoxBottom; }
 
     // Notifications of the notification-area icon (message 1224).
     std::function<void(frame::Message& message)> OnTrayNotification;
@@ -54,12 +60,18 @@ protected:
 private:
     void HookApplicationMessage(MSG& message, bool& handled);
     bool DispatchPrivate(frame::Message& message);
+    frame::Image* MakeHolder(const char* name);
 
     UINT m_broadcastMessage = 0;
     int m_hookId = -1;
     HoverTracker m_hover;
     frame::Image* m_background = nullptr;
     frame::Image* m_smallBk = nullptr;
+    frame::Image* m_middleBk = nullptr;
+    frame::Image* m_largeBk = nullptr;
+    frame::Image* m_coreBk = nullptr;
+    frame::Image* m_comboBoxBody = nullptr;
+    frame::Image* m_comboBoxBottom = nullptr;
 };
 
 // The one main window of the process; nullptr until it is made.
