@@ -184,6 +184,12 @@ void WinControl::Dispatch(Message& message) {
             return;
         }
         break;
+    case WM_PRINTCLIENT:
+        if (!m_systemProc) {
+            WmPrintClient(message);
+            return;
+        }
+        break;
     case WM_WINDOWPOSCHANGED:
         // Before the default handling, which sends WM_MOVE and WM_SIZE: their
         // handlers then already see the new bounds.
@@ -253,6 +259,19 @@ void WinControl::WmPaint(Message& message) {
         PaintControls(canvas);
     }
     EndPaint(m_handle, &ps);
+    message.result = 0;
+}
+
+void WinControl::WmPrintClient(Message& message) {
+    HDC dc = reinterpret_cast<HDC>(message.wParam);
+    if ((message.lParam & PRF_ERASEBKGND) && !Opaque()) {
+        m_bufferDC = dc;
+        Perform(WM_ERASEBKGND, message.wParam, 0);
+        m_bufferDC = nullptr;
+    }
+    Canvas canvas(dc);
+    Paint(canvas);
+    PaintControls(canvas);
     message.result = 0;
 }
 

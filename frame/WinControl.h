@@ -110,6 +110,8 @@ private:
 
     void WmPaint(Message& message);
     void WmEraseBackground(Message& message);
+    // Paints into a DC someone else provides (PrintWindow, animations).
+    void WmPrintClient(Message& message);
     bool RouteMouseToGraphic(Message& message);
     bool SetCursorFor(Message& message);
     bool Reflect(Message& message);

@@ -1,0 +1,77 @@
+#include "tests/frame/FrameTestSupport.h"
+
+#include "frame/Bitmap.h"
+#include "frame/Image.h"
+
+#include <gtest/gtest.h>
+
+using frametest::App;
+
+namespace {
+
+class PaintTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        form.SetBorderStyle(frame::BorderStyle::None);
+        form.SetClientSize(40, 40);
+        form.SetColor(RGB(0, 0, 200));
+        image = form.MakeChild<frame::Image>();
+        image->SetBounds(10, 10, 10, 10);
+        image->Picture().SetSize(10, 10);
+        image->Picture().Canvas().Brush().color = RGB(0, 200, 0);
+        image->Picture().Canvas().FillRect(RECT{0, 0, 10, 10});
+        form.OnPaint = [this](frame::Form*, frame::Canvas& canvas) {
+            ++paints;
+            canvas.Brush().color = RGB(200, 0, 0);
+            canvas.FillRect(RECT{0, 0, 5, 5});
+        };
+    }
+
+    void Print(frame::Bitmap& target) {
+        SendMessageA(form.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.Canvas().Handle()),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    }
+
+    frame::Form form;
+    frame::Image* image = nullptr;
+    int paints = 0;
+};
+
+TEST_F(PaintTest, BackgroundThenOwnPaintingThenWindowlessChildren) {
+    frame::Bitmap picture(40, 40, frame::PixelFormat::Bits24);
+    Print(picture);
+    EXPECT_EQ(picture.PixelColor(30, 30), RGB(0, 0, 200));
+    EXPECT_EQ(picture.PixelColor(2, 2), RGB(200, 0, 0));
+    EXPECT_EQ(picture.PixelColor(15, 15), RGB(0, 200, 0));
+    EXPECT_EQ(paints, 1);
+}
+
+TEST_F(PaintTest, AnOpaqueControlIsNotErasedFirst) {
+    form.SetOpaque(true);
+    frame::Bitmap picture(40, 40, frame::PixelFormat::Bits24);
+    Print(picture);
+    EXPECT_EQ(picture.PixelColor(30, 30), RGB(0, 0, 0)) << "left as it was";
+    EXPECT_EQ(picture.PixelColor(15, 15), RGB(0, 200, 0));
+}
+
+TEST_F(PaintTest, DoubleBufferedPaintingErasesIntoTheBuffer) {
+    form.SetDoubleBuffered(true);
+    form.Show();
+    std::vector<DWORD> eraseTargets;  // object types of the erased DCs
+    frame::WindowProcedure previous = form.WindowProc();
+    form.SetWindowProc([&](frame::Message& message) {
+        if (message.msg == WM_ERASEBKGND)
+            eraseTargets.push_back(GetObjectType(reinterpret_cast<HGDIOBJ>(message.wParam)));
+        previous(message);
+    });
+    paints = 0;
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    form.SetWindowProc(previous);
+    EXPECT_EQ(paints, 1);
+    // The system's own erase of the window may come too, but one erase went
+    // to a memory DC, which is the buffer.
+    EXPECT_NE(std::find(eraseTargets.begin(), eraseTargets.end(), static_cast<DWORD>(OBJ_MEMDC)), eraseTargets.end());
+}
+
+}  // namespace
