@@ -125,6 +125,16 @@ void Form::SetClientSize(int width, int height) {
     }
 }
 
+void Form::SetBounds(int left, int top, int width, int height) {
+    if (!HandleAllocated()) {
+        // The window is made from the client size: keep it in step.
+        SIZE frame = WindowSizeFor(0, 0);
+        m_clientWidth = width - frame.cx;
+        m_clientHeight = height - frame.cy;
+    }
+    WinControl::SetBounds(left, top, width, height);
+}
+
 void Form::CenterOnScreen() {
     SIZE size{Width(), Height()};
     SetBounds((GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2, (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2, size.cx,

@@ -40,6 +40,8 @@ public:
     void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
     int Width() const override;
     int Height() const override;
+    // Window bounds in screen coordinates (frame included).
+    void SetBounds(int left, int top, int width, int height) override;
     void CenterOnScreen();
 
     // Showing activates the form; SetVisible(false) hides it.

@@ -67,6 +67,21 @@ TEST(FormTest, ClientSizeHoldsWithAFrameAndCentringUsesTheScreen) {
     EXPECT_EQ(form.Top(), 23);
 }
 
+TEST(FormTest, BoundsSetBeforeTheWindowExistsAreTheWindowsBounds) {
+    App();
+    frame::Form form;
+    form.SetBorderStyle(frame::BorderStyle::Single);
+    form.SetBounds(40, 50, 260, 180);
+    EXPECT_EQ(form.Width(), 260);
+    form.HandleNeeded();
+    RECT rect;
+    GetWindowRect(form.Handle(), &rect);
+    EXPECT_EQ(rect.left, 40);
+    EXPECT_EQ(rect.top, 50);
+    EXPECT_EQ(rect.right - rect.left, 260);
+    EXPECT_EQ(rect.bottom - rect.top, 180);
+}
+
 TEST(FormTest, ShowHideAndTheShowEvent) {
     App();
     frame::Form form;
