@@ -33,6 +33,9 @@ constexpr std::uint32_t kColorTypeRgba = 6;
 // Larger inputs are not images this program draws; refusing them keeps a
 // runaway read function from exhausting memory.
 constexpr std::size_t kMaxFileBytes = 64u << 20;
+// Likewise for the decoded size: a forged header must not make us allocate
+// gigabytes before the data turns out to be short.
+constexpr std::uint64_t kMaxPixels = 1u << 26;
 
 bool ReadAll(ReadFunction read, void* user, std::vector<unsigned char>& data) {
     unsigned char chunk[16384];
@@ -57,6 +60,8 @@ extern "C" int __stdcall ReadPngEx(ImageRecord* record, ReadFunction read, void*
     }
     int width = 0, height = 0, channels = 0;
     if (!stbi_info_from_memory(data.data(), static_cast<int>(data.size()), &width, &height, &channels)) return 0;
+    if (width <= 0 || height <= 0 || static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMaxPixels)
+        return 0;
     const bool alpha = channels == 2 || channels == 4;
     const int outChannels = alpha ? 4 : 3;
     stbi_uc* pixels =

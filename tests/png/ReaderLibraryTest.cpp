@@ -81,6 +81,13 @@ TEST_F(ReaderLibraryTest, UndecodableInputFailsWithoutARecord) {
     PngImageRecord record = {};
     EXPECT_EQ(readPngEx(&record, &ReadMemory, &source), 0);
     EXPECT_EQ(record.rows, nullptr);
+
+    // A header claiming 60000 x 60000 pixels over a few bytes of data.
+    std::vector<std::uint8_t> forged = files.ReadBytes(files.Write("tiny.png", 1, 1, 3, {1, 2, 3}));
+    const std::uint8_t huge[8] = {0, 0, 0xEA, 0x60, 0, 0, 0xEA, 0x60};
+    std::copy(huge, huge + 8, forged.begin() + 16);  // width and height of the header chunk
+    MemorySource forgedSource{&forged};
+    EXPECT_EQ(readPngEx(&record, &ReadMemory, &forgedSource), 0);
 }
 
 std::string TempPath(const std::string& name) {
