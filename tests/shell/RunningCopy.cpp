@@ -6,22 +6,30 @@ namespace shelltest {
 
 std::string RunningCopy::ProgramFolder() { return OwnFolder() + "program\\"; }
 
-RunningCopy::RunningCopy() {
+RunningCopy::RunningCopy(bool suspended) {
     const std::string folder = ProgramFolder();
     const std::string exe = folder + "Veltrune.exe";
     std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &info))
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, suspended ? CREATE_SUSPENDED : 0,
+                        nullptr, folder.c_str(), &startup, &info))
         return;
-    CloseHandle(info.hThread);
+    m_thread = info.hThread;
     m_process = info.hProcess;
     m_processId = info.dwProcessId;
 }
 
+void RunningCopy::Resume() {
+    if (m_thread) ResumeThread(m_thread);
+}
+
 RunningCopy::~RunningCopy() {
+    if (m_thread) {
+        ResumeThread(m_thread);
+        CloseHandle(m_thread);
+    }
     if (!m_process) return;
     if (WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
         if (m_mainWindow) PostMessageA(m_mainWindow, 1024, 85, 0);

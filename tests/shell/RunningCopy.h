@@ -12,11 +12,14 @@ namespace shelltest {
 
 class RunningCopy {
 public:
-    RunningCopy();
+    // A suspended copy runs only once Resume() is called, so that watchers
+    // can be in place before it does anything.
+    explicit RunningCopy(bool suspended = false);
     ~RunningCopy();
     RunningCopy(const RunningCopy&) = delete;
     RunningCopy& operator=(const RunningCopy&) = delete;
 
+    void Resume();
     bool Started() const { return m_process != nullptr; }
     DWORD ProcessId() const { return m_processId; }
     HANDLE Process() const { return m_process; }
@@ -30,6 +33,7 @@ public:
 
 private:
     HANDLE m_process = nullptr;
+    HANDLE m_thread = nullptr;
     DWORD m_processId = 0;
     HWND m_mainWindow = nullptr;
 };

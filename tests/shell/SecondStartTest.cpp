@@ -57,9 +57,18 @@ TEST(SecondStart, ShowsTheRunningCopyAndEndsWithoutAWindowOfItsOwn) {
     HWND main = first.MainWindow();
     ASSERT_NE(nullptr, main);
 
-    RunningCopy second;
+    {
+        // The watcher itself must see a window being made.
+        CreatedWindows own(GetCurrentProcessId());
+        HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        PumpMessages();
+        DestroyWindow(probe);
+        ASSERT_GE(CreatedWindows::Count(), 1);
+    }
+    RunningCopy second(true);
     ASSERT_TRUE(second.Started());
     CreatedWindows created(second.ProcessId());
+    second.Resume();
     DWORD exitCode = 1;
     bool ended = false;
     for (int i = 0; i < 500 && !ended; ++i) {
