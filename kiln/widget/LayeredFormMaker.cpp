@@ -24,7 +24,7 @@ void TLayeredFormMaker::RemoveFromWindow(HWND window) {
 
 void TLayeredFormMaker::SetTransparentColor(frame::Color color) {
     m_transparentColor = frame::ColorToRGB(color) & 0x00FFFFFF;
-    if (m_maker) m_maker->SetColorKey(m_transparentColor);
+    if (m_maker) m_maker->SetColorKey(color);
 }
 
 frame::Color TLayeredFormMaker::TransparentColor() const {

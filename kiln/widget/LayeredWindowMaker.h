@@ -3,6 +3,8 @@
 // SetLayeredWindowAttributes. Used for shaped forms: every pixel of the key
 // colour is see-through and lets clicks through to the window below.
 
+#include "frame/Types.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -23,7 +25,7 @@ public:
     void Remove(HWND window);
 
     COLORREF ColorKey() const { return m_colorKey & 0x00FFFFFF; }
-    void SetColorKey(COLORREF color) { m_colorKey = (color & 0x00FFFFFF) | 0xFF000000; }
+    void SetColorKey(frame::Color color) { m_colorKey = (frame::ColorToRGB(color) & 0x00FFFFFF) | 0xFF000000; }
     bool UseColorKey() const { return m_useColorKey; }
     void SetUseColorKey(bool on) { m_useColorKey = on; }
     bool ClickThrough() const { return m_clickThrough; }

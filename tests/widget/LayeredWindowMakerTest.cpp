@@ -37,6 +37,8 @@ TEST(LayeredWindowMaker, ColourKeyMakesTheWindowLayeredWithThatKey) {
     kiln::LayeredWindowMaker maker;
     ASSERT_TRUE(maker.IsEnabled());
     EXPECT_EQ(0xFFFFFFu, maker.ColorKey());
+    maker.SetColorKey(frame::colors::Window);
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), maker.ColorKey());
     maker.SetColorKey(0x12FF00FF);
     EXPECT_EQ(0xFF00FFu, maker.ColorKey());
     maker.SetUseColorKey(true);
