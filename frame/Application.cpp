@@ -159,7 +159,9 @@ void Application::Minimize() {
     m_minimized = true;
     m_hiddenByMinimize.clear();
     HideVisibleWindows job{m_handle, &m_hiddenByMinimize};
+    m_changingMinimizedState = true;
     EnumThreadWindows(GetCurrentThreadId(), &HideIfVisible, reinterpret_cast<LPARAM>(&job));
+    m_changingMinimizedState = false;
     ShowWindow(m_handle, SW_SHOWMINNOACTIVE);
     if (OnMinimize) OnMinimize();
 }
@@ -168,8 +170,10 @@ void Application::Restore() {
     if (!m_minimized) return;
     m_minimized = false;
     ShowWindow(m_handle, SW_HIDE);
+    m_changingMinimizedState = true;
     for (HWND window : m_hiddenByMinimize)
         if (IsWindow(window)) ShowWindow(window, SW_SHOWNA);
+    m_changingMinimizedState = false;
     m_hiddenByMinimize.clear();
     if (m_mainForm && m_mainForm->HandleAllocated() && IsWindowVisible(m_mainForm->Handle()))
         SetForegroundWindow(m_mainForm->Handle());

@@ -77,6 +77,9 @@ public:
     virtual void Minimize();
     virtual void Restore();
     bool Minimized() const { return m_minimized; }
+    // True while Minimize or Restore hides or shows the forms: their
+    // Visible() stays what the program made it.
+    bool ChangingMinimizedState() const { return m_changingMinimizedState; }
 
     virtual int AddMessageHook(MessageHook hook);
     virtual void RemoveMessageHook(int id);
@@ -109,6 +112,7 @@ private:
     bool m_showMainForm = true;
     bool m_terminated = false;
     bool m_minimized = false;
+    bool m_changingMinimizedState = false;
     Form* m_mainForm = nullptr;
     std::vector<std::unique_ptr<Form>> m_forms;
     std::map<int, MessageHook> m_hooks;

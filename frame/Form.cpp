@@ -232,8 +232,9 @@ void Form::Dispatch(Message& message) {
         return;
     case WM_SHOWWINDOW:
         // lParam 0: ShowWindow was called on this window itself, whoever
-        // called it. Hiding because the owner minimises keeps Visible().
-        if (message.lParam == 0) SetVisibleFlag(message.wParam != 0);
+        // called it. Hiding while the application minimises keeps Visible().
+        if (message.lParam == 0 && !Application::Instance().ChangingMinimizedState())
+            SetVisibleFlag(message.wParam != 0);
         if (message.wParam)
             DoShow();
         else

@@ -185,6 +185,7 @@ TEST(ApplicationTest, MinimiseHidesTheVisibleFormsAndRestoreBringsBackOnlyThose)
     app.Minimize();
     EXPECT_TRUE(app.Minimized());
     EXPECT_FALSE(IsWindowVisible(shown.Handle()));
+    EXPECT_TRUE(shown.Visible()) << "still meant to be visible";
     app.Restore();
     EXPECT_FALSE(app.Minimized());
     EXPECT_TRUE(IsWindowVisible(shown.Handle()));
