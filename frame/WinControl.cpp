@@ -210,6 +210,8 @@ void WinControl::Dispatch(Message& message) {
         break;
     default:
         if (IsMouseMessage(message.msg) && RouteMouseToGraphic(message)) return;
+        if (m_captureMouse && IsButtonDown(message.msg)) SetCapture(m_handle);
+        if (m_captureMouse && IsButtonUp(message.msg) && GetCapture() == m_handle) ReleaseCapture();
         break;
     }
     Control::Dispatch(message);

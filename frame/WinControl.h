@@ -63,6 +63,10 @@ public:
 
     bool DoubleBuffered() const { return m_doubleBuffered; }
     void SetDoubleBuffered(bool buffered) { m_doubleBuffered = buffered; }
+    // Keeps the mouse from a button press until its release, also outside
+    // the window (for drags).
+    bool CaptureMouse() const { return m_captureMouse; }
+    void SetCaptureMouse(bool capture) { m_captureMouse = capture; }
     bool TabStop() const { return m_tabStop; }
     void SetTabStop(bool tabStop) { m_tabStop = tabStop; }
     bool Focused() const;
@@ -123,6 +127,7 @@ private:
     mutable std::string m_text;
     bool m_doubleBuffered = false;
     bool m_tabStop = false;
+    bool m_captureMouse = false;
     HDC m_bufferDC = nullptr;
     Control* m_captureControl = nullptr;
     int m_nextChildId = 0;

@@ -129,6 +129,19 @@ TEST_F(ControlsTest, HintsBecomeToolsOfTheTooltipOnlyWhenShown) {
     EXPECT_EQ(SendMessageA(hints.Handle(), TTM_GETTOOLCOUNT, 0, 0), 0);
 }
 
+TEST_F(ControlsTest, ACapturingControlKeepsTheMouseFromPressToRelease) {
+    auto* panel = form.MakeChild<frame::Panel>();
+    panel->SetCaptureMouse(true);
+    form.HandleNeeded();
+    SendMessageA(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    EXPECT_EQ(GetCapture(), panel->Handle());
+    SendMessageA(panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(500, 500));
+    EXPECT_EQ(GetCapture(), nullptr);
+    panel->SetCaptureMouse(false);
+    SendMessageA(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST(IconTest, MissingFileRaisesTheFileOpenError) {
     frame::Icon icon;
     EXPECT_THROW(icon.LoadFromFile("C:\\no\\such.ico"), frame::FileOpenError);
