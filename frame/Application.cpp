@@ -144,9 +144,19 @@ void Application::ProcessMessage(MSG& message) {
             handled = true;
         }
     }
-    if (handled) return;
+    if (handled || MoveFocusOnTab(message)) return;
     TranslateMessage(&message);
     DispatchMessageA(&message);
+}
+
+bool Application::MoveFocusOnTab(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0) return false;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (!root || root == message.hwnd) return false;
+    HWND next = GetNextDlgTabItem(root, message.hwnd, GetKeyState(VK_SHIFT) < 0);
+    if (!next || next == message.hwnd) return false;
+    SetFocus(next);
+    return true;
 }
 
 void Application::Terminate() {

@@ -102,6 +102,8 @@ public:
 private:
     Application();
     bool NextMessage(bool passQuitOn);
+    // Tab and Shift+Tab move the focus between a form's tab stops.
+    static bool MoveFocusOnTab(const MSG& message);
     void AdoptForm(std::unique_ptr<Form> form);
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleAppMessage(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -142,6 +142,23 @@ TEST_F(ControlsTest, ACapturingControlKeepsTheMouseFromPressToRelease) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+TEST_F(ControlsTest, TabMovesTheFocusToTheNextTabStop) {
+    auto* first = form.MakeChild<frame::Edit>();
+    auto* skipped = form.MakeChild<frame::Edit>();
+    auto* second = form.MakeChild<frame::Edit>();
+    first->SetBounds(0, 0, 50, 20);
+    skipped->SetBounds(0, 30, 50, 20);
+    skipped->SetTabStop(false);
+    second->SetBounds(0, 60, 50, 20);
+    form.Show();
+    first->SetFocus();
+    ASSERT_TRUE(first->Focused());
+    PostMessageA(first->Handle(), WM_KEYDOWN, VK_TAB, 0);
+    frametest::PumpUntil([&] { return second->Focused(); });
+    EXPECT_TRUE(second->Focused());
+    EXPECT_EQ(first->Text(), "") << "the tab key is not typed into the field";
+}
+
 TEST(IconTest, MissingFileRaisesTheFileOpenError) {
     frame::Icon icon;
     EXPECT_THROW(icon.LoadFromFile("C:\\no\\such.ico"), frame::FileOpenError);
