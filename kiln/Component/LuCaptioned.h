@@ -1,0 +1,76 @@
+#pragma once
+// The caption shared by the three captioned controls: a text drawn over the
+// faces in the colour of the state on show, pushed down and right once when
+// the face turns sunken. `Colors` is the control's font-colour object.
+
+#include "kiln/Component/LuCaption.h"
+
+#include <string>
+
+namespace kiln {
+
+template <class Base, class Colors>
+class LuCaptioned : public Base {
+public:
+    explicit LuCaptioned(bool clicksDisabled) : Base(clicksDisabled) {
+        m_fontColors.OnChange = [this] { RepaintFace(); };
+    }
+
+    void ShowSunken() override {
+        m_caption.ArmDisplacement();
+        Base::ShowSunken();
+    }
+
+    void ShowBitmap(int index) override {
+        Base::ShowBitmap(index);
+        RepaintFace();
+    }
+
+    void RepaintFace() override {
+        this->Faces().Redraw();
+        m_caption.Draw(this->FaceCanvas(), this->Text(), this->Font(), CaptionColor());
+        this->Invalidate();
+    }
+
+    void SetBounds(int left, int top, int width, int height) override {
+        Base::SetBounds(left, top, width, height);
+        m_caption.SetTextRect(RECT{0, 0, width, height});
+    }
+
+    void SetText(const std::string& text) {
+        Base::SetText(text);
+        RepaintFace();
+    }
+    const std::string& GetText() const { return this->Text(); }
+
+    void SetTextBounds(int left, int top, int width, int height) {
+        m_caption.SetTextRect(RECT{left, top, left + width, top + height});
+        RepaintFace();
+    }
+    RECT TextBounds() const { return m_caption.TextRect(); }
+
+    void SetDisp(int dx, int dy) { m_caption.SetDisplacement(dx, dy); }
+
+    bool WordWrap() const { return m_caption.WordWrap(); }
+    void SetWordWrap(bool wrap) {
+        m_caption.SetWordWrap(wrap);
+        RepaintFace();
+    }
+
+    Colors& FontColors() { return m_fontColors; }
+    // The caption colour of the state on show.
+    virtual COLORREF CaptionColor() = 0;
+
+protected:
+    void PropertiesChanged() override {
+        Base::PropertiesChanged();
+        RepaintFace();
+    }
+
+    Colors m_fontColors;
+
+private:
+    LuCaption m_caption;
+};
+
+}  // namespace kiln
