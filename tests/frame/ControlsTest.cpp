@@ -81,6 +81,34 @@ TEST_F(ControlsTest, EditReportsChangesAndKeepsItsText) {
     EXPECT_FALSE(GetWindowLongA(edit->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
+TEST_F(ControlsTest, FieldAndListColoursComeFromTheControls) {
+    auto* edit = form.MakeChild<frame::Edit>();
+    auto* list = form.MakeChild<frame::ListBox>();
+    edit->SetColor(RGB(28, 36, 40));
+    edit->Font().SetColor(RGB(204, 204, 204));
+    list->SetColor(RGB(1, 2, 3));
+    form.HandleNeeded();
+    frame::MemoryDC dc(CreateCompatibleDC(nullptr));
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageA(form.Handle(), WM_CTLCOLOREDIT,
+                                                       reinterpret_cast<WPARAM>(dc.Get()),
+                                                       reinterpret_cast<LPARAM>(edit->Handle())));
+    LOGBRUSH lb = {};
+    ASSERT_TRUE(GetObjectA(brush, sizeof lb, &lb));
+    EXPECT_EQ(lb.lbColor, RGB(28, 36, 40));
+    EXPECT_EQ(GetBkColor(dc.Get()), RGB(28, 36, 40));
+    EXPECT_EQ(GetTextColor(dc.Get()), RGB(204, 204, 204));
+    brush = reinterpret_cast<HBRUSH>(SendMessageA(form.Handle(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc.Get()),
+                                                  reinterpret_cast<LPARAM>(list->Handle())));
+    ASSERT_TRUE(GetObjectA(brush, sizeof lb, &lb));
+    EXPECT_EQ(lb.lbColor, RGB(1, 2, 3));
+    // A new colour gives a new brush.
+    edit->SetColor(RGB(9, 9, 9));
+    brush = reinterpret_cast<HBRUSH>(SendMessageA(form.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.Get()),
+                                                  reinterpret_cast<LPARAM>(edit->Handle())));
+    ASSERT_TRUE(GetObjectA(brush, sizeof lb, &lb));
+    EXPECT_EQ(lb.lbColor, RGB(9, 9, 9));
+}
+
 TEST_F(ControlsTest, AutoSizedImageFollowsItsPicture) {
     auto* image = form.MakeChild<frame::Image>();
     image->SetBounds(5, 6, 10, 10);
