@@ -5,7 +5,6 @@
 #include "frame/Module.h"
 #include "kiln/System/Diagnostics.h"
 
-#include <commctrl.h>
 
 namespace frame {
 namespace {
@@ -55,8 +54,6 @@ Application::~Application() {
 
 void Application::Initialize() {
     if (m_handle) return;
-    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
 
     WNDCLASSEXA existing = {};
     existing.cbSize = sizeof existing;

@@ -43,7 +43,7 @@ void Canvas::Draw(int x, int y, Bitmap& bitmap) {
     HDC dc = Handle();
     HDC source = bitmap.Canvas().Handle();
     if (bitmap.Transparent()) {
-        TransparentBlt(dc, x, y, bitmap.Width(), bitmap.Height(), source, 0, 0, bitmap.Width(), bitmap.Height(),
+        GdiTransparentBlt(dc, x, y, bitmap.Width(), bitmap.Height(), source, 0, 0, bitmap.Width(), bitmap.Height(),
                        ColorToRGB(bitmap.TransparentColor()));
     } else {
         BitBlt(dc, x, y, bitmap.Width(), bitmap.Height(), source, 0, 0, m_copyMode);
@@ -58,7 +58,7 @@ void Canvas::StretchDraw(const RECT& dest, Bitmap& bitmap) {
     int width = dest.right - dest.left;
     int height = dest.bottom - dest.top;
     if (bitmap.Transparent()) {
-        TransparentBlt(dc, dest.left, dest.top, width, height, source, 0, 0, bitmap.Width(), bitmap.Height(),
+        GdiTransparentBlt(dc, dest.left, dest.top, width, height, source, 0, 0, bitmap.Width(), bitmap.Height(),
                        ColorToRGB(bitmap.TransparentColor()));
     } else {
         int oldMode = SetStretchBltMode(dc, COLORONCOLOR);

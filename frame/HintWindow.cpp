@@ -50,8 +50,16 @@ HintWindow::~HintWindow() {
 
 bool HintWindow::EnsureWindow() {
     if (m_tooltip) return true;
-    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (!m_commonControls) {
+        m_commonControls.Reset(LoadLibraryA("comctl32.dll"));
+        using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        auto init = m_commonControls ? reinterpret_cast<InitFunction>(reinterpret_cast<void*>(
+                                           GetProcAddress(m_commonControls.Get(), "InitCommonControlsEx")))
+                                     : nullptr;
+        if (!init) return false;
+        INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+        init(&controls);
+    }
     m_tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                 Application::Instance().Handle(), nullptr, ThisModule(), nullptr);
