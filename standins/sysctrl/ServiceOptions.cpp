@@ -3,6 +3,20 @@
 #include <cerrno>
 #include <cstdlib>
 
+const char kServiceUsage[] =
+    "usage: sysctrl-service [options]\n"
+    "  --pipe NAME          pipe name (default \"ARVEX SYSTEM CONTROL PIPE\")\n"
+    "  --state N            state word of the state answer (default 0)\n"
+    "  --second N           second value of the state answer (default 0)\n"
+    "  --result N           result word of every answer (default 1)\n"
+    "  --reply-bytes N      cut or zero-pad every answer to N bytes\n"
+    "  --delay MS           wait this long before answering each request\n"
+    "  --log FILE           append one line per request: its length and words\n"
+    "  --max-requests N     end after answering N requests\n"
+    "  --stop-event NAME    end when this named event is set\n"
+    "  --ready-event NAME   set this named event once the pipe is listening\n"
+    "Numbers may be decimal or 0x-prefixed hexadecimal.\n";
+
 namespace {
 
 bool ParseNumber(const char* text, DWORD& value) {

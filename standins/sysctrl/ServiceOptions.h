@@ -1,17 +1,5 @@
 #pragma once
-// Command line of the stand-in service.
-//
-//   --pipe NAME          pipe name (default "ARVEX SYSTEM CONTROL PIPE")
-//   --state N            state word of the state answer (default 0)
-//   --second N           second value of the state answer (default 0)
-//   --result N           result word of every answer (default 1)
-//   --reply-bytes N      cut or zero-pad every answer to N bytes
-//   --delay MS           wait this long before answering each request
-//   --log FILE           append one line per request: its length and words
-//   --max-requests N     end after answering N requests
-//   --stop-event NAME    end when this named event is set
-//   --ready-event NAME   set this named event once the pipe is listening
-// Numbers may be decimal or 0x-prefixed hexadecimal.
+// Command line of the stand-in service; kServiceUsage lists the options.
 
 #include <windows.h>
 
@@ -30,6 +18,8 @@ struct ServiceOptions {
     std::string stopEvent;
     std::string readyEvent;
 };
+
+extern const char kServiceUsage[];
 
 // Fills `options`; on a bad command line returns false with `error` set.
 bool ParseServiceOptions(int argc, char** argv, ServiceOptions& options, std::string& error);
