@@ -1,7 +1,8 @@
 #pragma once
 // The caption shared by the three captioned controls: a text drawn over the
 // faces in the colour of the state on show, pushed down and right once when
-// the face turns sunken. `Colors` is the control's font-colour object.
+// the face turns sunken. `Colors` is the control's font-colour object;
+// `Wraps` says whether the caption may break into several lines.
 
 #include "kiln/Component/LuCaption.h"
 
@@ -9,7 +10,7 @@
 
 namespace kiln {
 
-template <class Base, class Colors>
+template <class Base, class Colors, bool Wraps = true>
 class LuCaptioned : public Base {
 public:
     explicit LuCaptioned(bool clicksDisabled) : Base(clicksDisabled) {
@@ -51,8 +52,14 @@ public:
 
     void SetDisp(int dx, int dy) { m_caption.SetDisplacement(dx, dy); }
 
-    bool WordWrap() const { return m_caption.WordWrap(); }
-    void SetWordWrap(bool wrap) {
+    bool WordWrap() const
+        requires Wraps
+    {
+        return m_caption.WordWrap();
+    }
+    void SetWordWrap(bool wrap)
+        requires Wraps
+    {
         m_caption.SetWordWrap(wrap);
         RepaintFace();
     }

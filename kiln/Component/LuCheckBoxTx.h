@@ -1,5 +1,6 @@
 #pragma once
-// A check box with a caption drawn over its faces in a colour per state.
+// A check box with a caption drawn over its faces in a colour per state;
+// the caption is always one line.
 
 #include "kiln/Component/LuCaptioned.h"
 #include "kiln/Component/LuCheckBox.h"
@@ -7,7 +8,7 @@
 
 namespace kiln {
 
-class LuCheckBoxTx : public LuCaptioned<LuCheckBox, LuCheckBoxFontColor> {
+class LuCheckBoxTx : public LuCaptioned<LuCheckBox, LuCheckBoxFontColor, false> {
 public:
     explicit LuCheckBoxTx(bool clicksDisabled = false) : LuCaptioned(clicksDisabled) {}
 
