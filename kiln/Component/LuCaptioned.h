@@ -65,6 +65,8 @@ public:
     }
 
     Colors& FontColors() { return m_fontColors; }
+    // Copies the colours; the caption shows them at once.
+    void SetFontColors(const Colors& colors) { m_fontColors.Assign(colors); }
     // The caption colour of the state on show.
     virtual COLORREF CaptionColor() = 0;
 

@@ -9,6 +9,12 @@ COLORREF Resolve(frame::Color color, frame::Color fallback) {
 
 }  // namespace
 
+void LuThreeStateFontColor::Assign(const LuThreeStateFontColor& other) {
+    SetSunken(other.m_sunken);
+    SetFocused(other.m_focused);
+    SetDisabled(other.m_disabled);
+}
+
 COLORREF LuThreeStateFontColor::ColorFor(int offset, frame::Color fontColor) const {
     switch (offset) {
     case 1: return Resolve(m_sunken, fontColor);
@@ -16,6 +22,13 @@ COLORREF LuThreeStateFontColor::ColorFor(int offset, frame::Color fontColor) con
     case 3: return Resolve(m_disabled, frame::colors::GrayText);
     default: return frame::ColorToRGB(fontColor);
     }
+}
+
+void LuFourStateFontColor::Assign(const LuFourStateFontColor& other) {
+    SetRaised(other.m_raised);
+    SetSunken(other.m_sunken);
+    SetFocused(other.m_focused);
+    SetDisabled(other.m_disabled);
 }
 
 COLORREF LuFourStateFontColor::ColorFor(int offset, frame::Color fontColor) const {
@@ -38,12 +51,23 @@ LuCheckBoxFontColor::LuCheckBoxFontColor() {
     Uncheck.OnChange = forward;
 }
 
+void LuCheckBoxFontColor::Assign(const LuCheckBoxFontColor& other) {
+    Check.Assign(other.Check);
+    Gray.Assign(other.Gray);
+    Uncheck.Assign(other.Uncheck);
+}
+
 LuRadioBtnFontColor::LuRadioBtnFontColor() {
     auto forward = [this] {
         if (OnChange) OnChange();
     };
     Check.OnChange = forward;
     Uncheck.OnChange = forward;
+}
+
+void LuRadioBtnFontColor::Assign(const LuRadioBtnFontColor& other) {
+    Check.Assign(other.Check);
+    Uncheck.Assign(other.Uncheck);
 }
 
 }  // namespace kiln

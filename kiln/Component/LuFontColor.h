@@ -30,6 +30,8 @@ public:
     void SetSunken(frame::Color color) { Store(m_sunken, color); }
     void SetFocused(frame::Color color) { Store(m_focused, color); }
     void SetDisabled(frame::Color color) { Store(m_disabled, color); }
+    // Takes the other's colours; the change handler stays this object's.
+    void Assign(const LuThreeStateFontColor& other);
     // The caption colour for a state offset (0 raised .. 3 disabled).
     COLORREF ColorFor(int offset, frame::Color fontColor) const;
 
@@ -49,6 +51,7 @@ public:
     void SetSunken(frame::Color color) { Store(m_sunken, color); }
     void SetFocused(frame::Color color) { Store(m_focused, color); }
     void SetDisabled(frame::Color color) { Store(m_disabled, color); }
+    void Assign(const LuFourStateFontColor& other);
     COLORREF ColorFor(int offset, frame::Color fontColor) const;
 
 private:
@@ -63,6 +66,7 @@ public:
     LuCheckBoxFontColor();
     LuCheckBoxFontColor(const LuCheckBoxFontColor&) = delete;
     LuCheckBoxFontColor& operator=(const LuCheckBoxFontColor&) = delete;
+    void Assign(const LuCheckBoxFontColor& other);
     LuFourStateFontColor Check;
     LuFourStateFontColor Gray;
     LuThreeStateFontColor Uncheck;
@@ -73,6 +77,7 @@ public:
     LuRadioBtnFontColor();
     LuRadioBtnFontColor(const LuRadioBtnFontColor&) = delete;
     LuRadioBtnFontColor& operator=(const LuRadioBtnFontColor&) = delete;
+    void Assign(const LuRadioBtnFontColor& other);
     LuFourStateFontColor Check;
     LuThreeStateFontColor Uncheck;
 };

@@ -145,4 +145,23 @@ TEST_F(CaptionTest, TextBoundsPlaceTheCaption) {
     EXPECT_EQ(0, InkOf(button->Picture(), kFace).left);
 }
 
+TEST_F(CaptionTest, AssignedFontColoursAreCopiedAndShownAtOnce) {
+    auto* box = Add<kiln::LuCheckBoxTx>(10, 10, 80, 30);
+    GiveFaces(*box, 3);
+    box->Font().SetColor(kFont);
+    box->Font().SetHeight(-16);
+    box->SetText("HH");
+    box->SetChecked(true);
+    kiln::LuCheckBoxFontColor colors;
+    colors.Check.SetRaised(kGreen);
+    colors.Uncheck.SetFocused(kBlue);
+    box->SetFontColors(colors);
+    const RECT ink = InkOf(box->Picture(), kGreen);
+    EXPECT_LT(ink.left, ink.right) << "caption not repainted in the new colour";
+    EXPECT_EQ(kBlue, box->FontColors().Uncheck.Focused());
+    // A copy: changing the source afterwards does not reach the control.
+    colors.Check.SetRaised(kRed);
+    EXPECT_EQ(kGreen, box->CaptionColor());
+}
+
 }  // namespace
