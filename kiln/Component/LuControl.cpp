@@ -180,6 +180,18 @@ void LuControl::SetClicksDisabled(bool disabled) {
 }
 
 void LuControl::Dispatch(frame::Message& message) {
+    if (message.msg == WM_LBUTTONUP) {
+        // The framework clicks on a release anywhere in the window's
+        // rectangle; with the mouse captured that includes the cut-out parts
+        // of a shaped control, which are not the control.
+        m_releasedOutside = !HitTest(GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam));
+        struct Reset {
+            bool& flag;
+            ~Reset() { flag = false; }
+        } reset{m_releasedOutside};
+        frame::WinControl::Dispatch(message);
+        return;
+    }
     switch (message.msg) {
     case WM_MOUSELEAVE: MouseLeft(); break;
     case WM_SETFOCUS: FocusGained(); break;

@@ -47,8 +47,9 @@ protected:
     virtual void FocusGained();
     virtual void FocusLost();
 
-    // Clicks reach the handlers only from an enabled control that takes them.
-    bool CanClick() const { return !m_clicksDisabled && Enabled(); }
+    // Clicks reach the handlers only from an enabled control that takes them,
+    // and not from a release outside the hit area.
+    bool CanClick() const { return !m_clicksDisabled && Enabled() && !m_releasedOutside; }
     bool Pressed() const { return m_keyPressed || m_mousePressed; }
     bool MousePressed() const { return m_mousePressed; }
     bool KeyPressed() const { return m_keyPressed; }
@@ -69,6 +70,7 @@ private:
     bool m_mouseInside = false;
     bool m_mousePressed = false;
     bool m_keyPressed = false;
+    bool m_releasedOutside = false;
 };
 
 }  // namespace kiln

@@ -196,6 +196,13 @@ TEST_F(ButtonTest, NewFaceZeroResizesTheControlAndRebuildsItsShape) {
     EXPECT_EQ(0, enters);
     Move(*button, 10, 5);
     EXPECT_EQ(1, enters);
+    // A press released over the cut-out part is no click.
+    Down(*button, 10, 5);
+    Up(*button, 1, 5);
+    EXPECT_EQ(0, clicks);
+    Down(*button, 10, 5);
+    Up(*button, 12, 5);
+    EXPECT_EQ(1, clicks);
 
     // The size stays pinned to face 0.
     button->SetBounds(10, 10, 100, 100);
