@@ -32,6 +32,13 @@ RECT BoundsWhere(frame::Bitmap& picture, const std::function<bool(COLORREF)>& te
 bool IsShadow(COLORREF c) { return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c) && GetRValue(c) < 250; }
 bool IsText(COLORREF c) { return GetBValue(c) > GetRValue(c) + 40; }
 
+bool SamePixels(frame::Bitmap& a, frame::Bitmap& b) {
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.PixelColor(x, y) != b.PixelColor(x, y)) return false;
+    return true;
+}
+
 class ShadedTextTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -90,6 +97,23 @@ TEST_F(ShadedTextTest, UnshadedDrawsNoShadowAndMeasuresTight) {
     EXPECT_EQ(plain.bottom + 3 + 2, shaded.bottom);
 }
 
+TEST_F(ShadedTextTest, WideTextIsShadedAndMeasuredAsNarrowText) {
+    layout.SetShadowOffset(3, 3);
+    Draw();
+    auto wide = SolidFace(120, 60, kWhite);
+    frame::Canvas& canvas = wide->Canvas();
+    canvas.Font().Assign(target->Canvas().Font());
+    RECT rect{0, 0, 120, 60};
+    layout.DrawWideText(canvas, L"HH", rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    EXPECT_LT(BoundsWhere(*wide, IsShadow).left, 120) << "no shadow under wide text";
+    EXPECT_TRUE(SamePixels(*target, *wide));
+
+    RECT narrowSize{0, 0, 120, 60}, wideSize{0, 0, 120, 60};
+    layout.CalcRect(canvas, "HH", narrowSize, DT_SINGLELINE);
+    layout.CalcWideRect(canvas, L"HH", wideSize, DT_SINGLELINE);
+    EXPECT_TRUE(EqualRect(&narrowSize, &wideSize));
+}
+
 TEST_F(ShadedTextTest, ShadowAlphaFollowsTheSettingAndIsZeroAtTheBorder) {
     RECT rect{0, 0, 120, 60};
     layout.SetShadowAlpha(255);
@@ -127,13 +151,6 @@ void Prepare(L& label, bool enabled) {
     label.Font().SetColor(kBlue);
     label.SetCaption("Ab");
     label.SetEnabled(enabled);
-}
-
-bool SamePixels(frame::Bitmap& a, frame::Bitmap& b) {
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.PixelColor(x, y) != b.PixelColor(x, y)) return false;
-    return true;
 }
 
 TEST(LuLabel, ShadedLabelDrawsAShadowADisabledOneDrawsAsAPlainLabel) {

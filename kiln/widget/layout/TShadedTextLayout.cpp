@@ -16,6 +16,12 @@ RECT TShadedTextLayout::Inner(const RECT& rect) const {
 
 DibSection TShadedTextLayout::MakeShadow(frame::Canvas& canvas, const std::string& text, const RECT& rect,
                                          UINT format) const {
+    return MakeShadowOf(canvas, rect, [&](HDC dc, RECT& inner) {
+        ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &inner, format);
+    });
+}
+
+DibSection TShadedTextLayout::MakeShadowOf(frame::Canvas& canvas, const RECT& rect, const TextPainter& paint) const {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     DibSection shadow(width, height, 32);
     if (shadow.Empty()) return shadow;
@@ -27,7 +33,7 @@ DibSection TShadedTextLayout::MakeShadow(frame::Canvas& canvas, const std::strin
         SetBkMode(memory.Get(), TRANSPARENT);
         RECT inner = Inner(rect);
         OffsetRect(&inner, -rect.left, -rect.top);
-        ::DrawTextA(memory.Get(), text.c_str(), static_cast<int>(text.size()), &inner, format);
+        paint(memory.Get(), inner);
     }
     GdiFlush();
 
@@ -62,28 +68,47 @@ DibSection TShadedTextLayout::MakeShadow(frame::Canvas& canvas, const std::strin
     return shadow;
 }
 
+void TShadedTextLayout::PutShadow(frame::Canvas& canvas, const RECT& rect, const DibSection& shadow) const {
+    if (shadow.Empty()) return;
+    DibSection background = CaptureRect(canvas.Handle(), rect);
+    const RECT whole{0, 0, shadow.Width(), shadow.Height()};
+    Blend(shadow.View(), whole, background.View(), m_offset.x, m_offset.y, 255);
+    PutBitmap(canvas.Handle(), rect.left, rect.top, background);
+}
+
+void TShadedTextLayout::WidenForShadow(RECT& rect, const RECT& measured) const {
+    rect = measured;
+    if (m_shaded) {
+        rect.right = measured.right + 3 + std::abs(m_offset.x);
+        rect.bottom = measured.bottom + 3 + std::abs(m_offset.y);
+    }
+}
+
 void TShadedTextLayout::DrawText(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) {
     RECT inner = Inner(rect);
-    if (m_shaded) {
-        const DibSection shadow = MakeShadow(canvas, text, rect, format);
-        if (!shadow.Empty()) {
-            DibSection background = CaptureRect(canvas.Handle(), rect);
-            const RECT whole{0, 0, shadow.Width(), shadow.Height()};
-            Blend(shadow.View(), whole, background.View(), m_offset.x, m_offset.y, 255);
-            PutBitmap(canvas.Handle(), rect.left, rect.top, background);
-        }
-    }
+    if (m_shaded) PutShadow(canvas, rect, MakeShadow(canvas, text, rect, format));
     TTextLayout::DrawText(canvas, text, inner, format);
+}
+
+void TShadedTextLayout::DrawWideText(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) {
+    RECT inner = Inner(rect);
+    if (m_shaded)
+        PutShadow(canvas, rect, MakeShadowOf(canvas, rect, [&](HDC dc, RECT& at) {
+                      ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &at, format);
+                  }));
+    TTextLayout::DrawWideText(canvas, text, inner, format);
 }
 
 void TShadedTextLayout::CalcRect(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) {
     RECT inner = Inner(rect);
     TTextLayout::CalcRect(canvas, text, inner, format);
-    rect = inner;
-    if (m_shaded) {
-        rect.right = inner.right + 3 + std::abs(m_offset.x);
-        rect.bottom = inner.bottom + 3 + std::abs(m_offset.y);
-    }
+    WidenForShadow(rect, inner);
+}
+
+void TShadedTextLayout::CalcWideRect(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) {
+    RECT inner = Inner(rect);
+    TTextLayout::CalcWideRect(canvas, text, inner, format);
+    WidenForShadow(rect, inner);
 }
 
 }  // namespace kiln

@@ -5,12 +5,16 @@
 #include "kiln/Graphics/DibSection.h"
 #include "kiln/widget/layout/TTextLayout.h"
 
+#include <functional>
+
 namespace kiln {
 
 class TShadedTextLayout : public TTextLayout {
 public:
     void DrawText(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) override;
     void CalcRect(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format) override;
+    void DrawWideText(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) override;
+    void CalcWideRect(frame::Canvas& canvas, const std::wstring& text, RECT& rect, UINT format) override;
 
     bool Shaded() const { return m_shaded; }
     void SetShaded(bool shaded) { m_shaded = shaded; }
@@ -31,7 +35,15 @@ public:
     DibSection MakeShadow(frame::Canvas& canvas, const std::string& text, const RECT& rect, UINT format) const;
 
 private:
+    // Draws the text into a DC whose font and colour are already chosen.
+    using TextPainter = std::function<void(HDC dc, RECT& rect)>;
+
     RECT Inner(const RECT& rect) const;
+    DibSection MakeShadowOf(frame::Canvas& canvas, const RECT& rect, const TextPainter& paint) const;
+    // Blends the shadow under whatever the canvas shows in rect.
+    void PutShadow(frame::Canvas& canvas, const RECT& rect, const DibSection& shadow) const;
+    // The rectangle measured for the inner rectangle, widened for the shadow.
+    void WidenForShadow(RECT& rect, const RECT& measured) const;
 
     POINT m_offset{1, 1};
     BYTE m_shadowAlpha = 120;
