@@ -45,6 +45,7 @@ void LuOcPrimaryItemSet::Load() {
         kiln::ShowMessage("Can not get any information from group 3", "AcOcItemSetBase", MB_OK);
         return;
     }
+    m_loaded = true;
     for (; !traverser.AtEnd(); traverser.Next()) {
         std::unique_ptr<kiln::BiosItem> item = traverser.CreateItem();
         if (!item || item->IsSkipped()) continue;
@@ -105,6 +106,11 @@ void LuOcPrimaryItemSet::ApplyOtherPart(const VeOcItemValueList& values) {
 }
 
 void LuOcPrimaryItemSet::Apply(const VeOcItemValueList& list) {
+    // Without group 3 neither the clock item nor the ratio set is known, so
+    // the safe order cannot be judged and the ratio values would be dropped:
+    // a clock raised without its lowered ratio can leave the processor faster
+    // than either the old or the new settings meant.
+    if (!m_loaded) return;
     const VeOcItemValueList values = list;  // callers may reuse theirs while we write
     const VeOcItemValue* frequency = FindFirst(values, kFrequencyLocal);
     const VeOcItemValue* ratio = FindFirst(values, kRatioLocal);

@@ -41,7 +41,7 @@ public:
     // Writes the items whose value differs from the hardware. Frequency and
     // ratio go first when the resulting processor frequency goes down, last
     // otherwise, so the processor never passes through a frequency above both
-    // the old and the new one.
+    // the old and the new one. Writes nothing when group 3 could not be read.
     virtual void Apply(const VeOcItemValueList& values);
 
 private:
@@ -54,4 +54,5 @@ private:
 
     std::vector<std::unique_ptr<kiln::BiosItem>> m_items;
     LuOcRatio* m_ratio;
+    bool m_loaded = false;
 };

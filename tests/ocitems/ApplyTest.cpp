@@ -104,6 +104,19 @@ TEST_F(Apply, UnchangedAndUnreadableItemsAreNotWritten) {
     EXPECT_EQ(SimulatedBoard::Peek(kPllVoltage), 30u);
 }
 
+TEST_F(Apply, UnreadableGroupThreeWritesNothing) {
+    SimulatedBoard::SetFault(3, kFirmFaultListGroup);
+    m_ratio = std::make_unique<LuOcRatio>();
+    m_set = std::make_unique<LuOcPrimaryItemSet>(m_ratio.get());
+    SimulatedBoard::ResetCounts();
+    // Readable and writable by number, yet the clock would go up while the
+    // ratio it was meant to go with is dropped.
+    m_set->Apply(WithRatio({{kCoreVoltage, 90}, {kClock, 30}}, 20));
+    EXPECT_EQ(SimulatedBoard::Calls(2), 0u);
+    EXPECT_EQ(SimulatedBoard::Peek(kClock), 0u);
+    EXPECT_EQ(SimulatedBoard::Peek(kRatio, 3), 26u);
+}
+
 TEST_F(Apply, OnlyTheRatioItemFeedsTheRatioWrite) {
     // 0x0302_0113 shares its low eight bits with the ratio item but is not it.
     auto writes = TuningWrites({{kClock, 30}, {kRatio, 30}, {0x03020113, 5}});
