@@ -29,11 +29,11 @@ void LuCheckBox::SetState(CheckState state) {
 void LuCheckBox::SetChecked(bool checked) { SetState(checked ? CheckState::Checked : CheckState::Unchecked); }
 
 void LuCheckBox::FaceChanged(frame::Bitmap& face) {
+    LuCustomControl::FaceChanged(face);
     // The face on show may be standing in for an empty one; a new picture
     // there must reach the screen as well.
     const int substitute = Substitute(FaceIndex());
     if (substitute != 0 && Faces().IndexOf(face) == substitute) ShowBitmap(FaceIndex());
-    LuCustomControl::FaceChanged(face);
 }
 
 bool LuCheckBox::LoadChecked(const std::string& folder, const std::string& raised, const std::string& sunken,

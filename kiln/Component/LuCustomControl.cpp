@@ -61,14 +61,16 @@ void LuCustomControl::RebuildRegion() {
 void LuCustomControl::FaceChanged(frame::Bitmap& face) {
     const int index = m_faces.IndexOf(face);
     if (index < 0) return;
+    // The face store's own handling comes first: it redraws a face on show
+    // without the caption, which the re-show and repaint below put back.
     if (index != 0) {
-        if (index == m_faceIndex) ShowBitmap(index);
         m_faces.BitmapChanged(face);
+        if (index == m_faceIndex) ShowBitmap(index);
         return;
     }
     m_faces.Picture().SetSize(face.Width(), face.Height());
-    RepaintFace();
     if (m_face0Previous) m_face0Previous(face);
+    RepaintFace();
     // Through the virtual SetBounds, so that captioned controls re-centre their text.
     if (!face.Empty()) SetBounds(Left(), Top(), face.Width(), face.Height());
     RebuildRegion();

@@ -40,9 +40,9 @@ void LuRadioButton::ExcludeOther() {
 }
 
 void LuRadioButton::FaceChanged(frame::Bitmap& face) {
+    LuCustomControl::FaceChanged(face);
     const int substitute = Substitute(FaceIndex());
     if (substitute != 0 && Faces().IndexOf(face) == substitute) ShowBitmap(FaceIndex());
-    LuCustomControl::FaceChanged(face);
 }
 
 bool LuRadioButton::LoadChecked(const std::string& folder, const std::string& raised,

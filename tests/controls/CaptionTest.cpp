@@ -164,4 +164,33 @@ TEST_F(CaptionTest, AssignedFontColoursAreCopiedAndShownAtOnce) {
     EXPECT_EQ(kGreen, box->CaptionColor());
 }
 
+TEST_F(CaptionTest, NewPictureForTheFaceOnShowKeepsTheCaption) {
+    const COLORREF kOther = RGB(250, 250, 200);
+    auto* button = Add<kiln::LuButtonTx>(10, 10, 80, 30);
+    GiveFaces(*button, 1);
+    button->Font().SetColor(kBlue);
+    button->Font().SetHeight(-16);
+    button->SetText("HH");
+    button->Appearance().SetRaisedBmp(*SolidFace(80, 30, kOther));
+    EXPECT_EQ(kOther, button->Picture().PixelColor(1, 1));
+    EXPECT_LT(InkOf(button->Picture(), kBlue).left, 80) << "caption lost with a new face 0";
+    button->ShowFocused();
+    button->Appearance().SetFocusedBmp(*SolidFace(80, 30, kOther));
+    EXPECT_LT(InkOf(button->Picture(), kBlue).left, 80) << "caption lost with a new focused face";
+
+    // A face standing in for an empty one.
+    auto* box = Add<kiln::LuCheckBoxTx>(10, 50, 80, 30);
+    box->Appearance().Uncheck.SetRaisedBmp(*SolidFace(80, 30, kFace));
+    box->Appearance().Check.SetRaisedBmp(*SolidFace(80, 30, kFace));
+    box->Font().SetColor(kBlue);
+    box->Font().SetHeight(-16);
+    box->SetText("HH");
+    box->SetChecked(true);
+    box->ShowFocused();
+    ASSERT_EQ(4, box->ShownFace());
+    box->Appearance().Check.SetRaisedBmp(*SolidFace(80, 30, kOther));
+    EXPECT_EQ(kOther, box->Picture().PixelColor(1, 1));
+    EXPECT_LT(InkOf(box->Picture(), kBlue).left, 80) << "caption lost with a new stand-in face";
+}
+
 }  // namespace
