@@ -19,7 +19,12 @@ void Director::Initialize(TMainForm* mainForm) {
     m_flicker.Attach(mainForm);
 }
 
+// Both run on requests from outside (a second start, the taskbar, the
+// window's Close) that can arrive while a start-up message box is open,
+// before Initialize has handed over the window: there is nothing to show
+// or hide yet.
 void Director::ShowMainWindow() {
+    if (!m_mainForm) return;
     m_mainForm->Show();
     if (ShadowForm) ShadowForm->ShowNoActivate();
     frame::Application::Instance().Restore();
@@ -29,6 +34,7 @@ void Director::ShowMainWindow() {
 }
 
 void Director::HideMainWindow() {
+    if (!m_mainForm) return;
     m_mainForm->Hide();
     if (ShadowForm) ShadowForm->Hide();
 }
