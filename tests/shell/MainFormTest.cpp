@@ -99,6 +99,27 @@ TEST_F(MainFormTest, OnlyTheTaggedCloseMessageEndsTheProgram) {
     EXPECT_TRUE(IsWindow(MainForm->Handle()));
 }
 
+TEST_F(MainFormTest, MinimiseAndToFrontNeedTheTagInTheLowByte) {
+    frame::Application& application = frame::Application::Instance();
+    Send(kMsgMinimize, 0x56);
+    EXPECT_FALSE(application.Minimized());
+    Send(kMsgMinimize, 0x155);
+    EXPECT_TRUE(application.Minimized());
+    application.Restore();
+
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, nullptr,
+                                 nullptr);
+    MainForm->Show();
+    SetForegroundWindow(other);
+    Send(kMsgToFront, 0x56);
+    EXPECT_EQ(other, GetForegroundWindow());
+    Send(kMsgToFront, 0x155);
+    EXPECT_EQ(MainForm->Handle(), GetForegroundWindow());
+    MainForm->Hide();
+    DestroyWindow(other);
+    EXPECT_TRUE(DirectorCalls().empty());
+}
+
 TEST_F(MainFormTest, RemoteMessagesNeedTheWholeWordToBeTheTag) {
     Send(kMsgRemoteWrite, kMessageTag, 7);
     Send(kMsgRemoteCommand, kMessageTag, 0x8002);
