@@ -35,7 +35,8 @@ public:
 
     void SetBounds(int left, int top, int width, int height) override {
         Base::SetBounds(left, top, width, height);
-        m_caption.SetTextRect(RECT{0, 0, width, height});
+        // The size the control took: a face 0 overrules the one asked for.
+        m_caption.SetTextRect(RECT{0, 0, this->Width(), this->Height()});
     }
 
     void SetText(const std::string& text) {

@@ -126,10 +126,15 @@ TEST_F(CaptionTest, SunkenCaptionIsDrawnDisplacedOnceInItsColour) {
     EXPECT_EQ(raised.left + 3, InkOf(button->Picture(), kRed).left);
 }
 
-TEST_F(CaptionTest, NewFaceZeroSizesTheTextRectangle) {
+TEST_F(CaptionTest, TextRectangleIsTheSizeTheControlHas) {
     auto* button = Add<kiln::LuButtonTx>(10, 10, 5, 5);
     button->Appearance().SetRaisedBmp(*SolidFace(80, 30, kFace));
-    const RECT text = button->TextBounds();
+    RECT text = button->TextBounds();
+    EXPECT_EQ(80, text.right);
+    EXPECT_EQ(30, text.bottom);
+    // Face 0 keeps the control at its size; the caption stays centred on it.
+    button->SetBounds(20, 10, 5, 5);
+    text = button->TextBounds();
     EXPECT_EQ(80, text.right);
     EXPECT_EQ(30, text.bottom);
 }
