@@ -3,15 +3,13 @@
 // SetLayeredWindowAttributes. Used for shaped forms: every pixel of the key
 // colour is see-through and lets clicks through to the window below.
 
-#include "frame/Types.h"
+#include "kiln/widget/LayeredAttributes.h"
 
 #include <windows.h>
 
-#include <cstdint>
-
 namespace kiln {
 
-class LayeredWindowMaker {
+class LayeredWindowMaker : public LayeredAttributes {
 public:
     LayeredWindowMaker();
     virtual ~LayeredWindowMaker() = default;
@@ -24,25 +22,9 @@ public:
     void Apply(HWND window);
     void Remove(HWND window);
 
-    COLORREF ColorKey() const { return m_colorKey & 0x00FFFFFF; }
-    void SetColorKey(frame::Color color) { m_colorKey = (frame::ColorToRGB(color) & 0x00FFFFFF) | 0xFF000000; }
-    bool UseColorKey() const { return m_useColorKey; }
-    void SetUseColorKey(bool on) { m_useColorKey = on; }
-    bool ClickThrough() const { return m_clickThrough; }
-    void SetClickThrough(bool on) { m_clickThrough = on; }
-    bool UseConstantAlpha() const { return m_useConstantAlpha; }
-    void SetUseConstantAlpha(bool on) { m_useConstantAlpha = on; }
-    BYTE ConstantAlpha() const { return m_constantAlpha; }
-    void SetConstantAlpha(BYTE alpha) { m_constantAlpha = alpha; }
-
 private:
     using SetAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
-    uint32_t m_colorKey = 0xFFFFFFFF;
-    bool m_useColorKey = false;
-    bool m_clickThrough = false;
-    bool m_useConstantAlpha = false;
-    BYTE m_constantAlpha = 255;
     SetAttributesFn m_setAttributes;
 };
 

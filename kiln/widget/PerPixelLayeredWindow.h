@@ -4,14 +4,13 @@
 // drop shadows), any other bitmap a colour key or a constant alpha.
 
 #include "frame/Bitmap.h"
+#include "kiln/widget/LayeredAttributes.h"
 
 #include <windows.h>
 
-#include <cstdint>
-
 namespace kiln {
 
-class PerPixelLayeredWindowBase {
+class PerPixelLayeredWindowBase : public LayeredAttributes {
 public:
     PerPixelLayeredWindowBase();
     virtual ~PerPixelLayeredWindowBase() = default;
@@ -22,16 +21,6 @@ public:
     // system without UpdateLayeredWindow, where the window keeps its look.
     void Apply(HWND window, frame::Bitmap& bitmap);
 
-    COLORREF ColorKey() const { return m_colorKey & 0x00FFFFFF; }
-    void SetColorKey(frame::Color color) { m_colorKey = (frame::ColorToRGB(color) & 0x00FFFFFF) | 0xFF000000; }
-    bool UseColorKey() const { return m_useColorKey; }
-    void SetUseColorKey(bool on) { m_useColorKey = on; }
-    bool ClickThrough() const { return m_clickThrough; }
-    void SetClickThrough(bool on) { m_clickThrough = on; }
-    bool UseConstantAlpha() const { return m_useConstantAlpha; }
-    void SetUseConstantAlpha(bool on) { m_useConstantAlpha = on; }
-    BYTE ConstantAlpha() const { return m_constantAlpha; }
-    void SetConstantAlpha(BYTE alpha) { m_constantAlpha = alpha; }
     bool PerPixelAlphaAllowed() const { return m_perPixelAllowed; }
     void SetPerPixelAlphaAllowed(bool on) { m_perPixelAllowed = on; }
 
@@ -43,11 +32,6 @@ private:
 
     void Update(HWND window, HBITMAP bitmap, SIZE size, BLENDFUNCTION* blend, DWORD flags);
 
-    uint32_t m_colorKey = 0xFFFFFFFF;
-    bool m_useColorKey = false;
-    bool m_clickThrough = false;
-    bool m_useConstantAlpha = false;
-    BYTE m_constantAlpha = 255;
     bool m_perPixelAllowed = false;
     UpdateFn m_update;
 };
