@@ -1,5 +1,6 @@
 #include "RunningCopy.h"
 #include "ShellFiles.h"
+#include "tests/support/ColourWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -86,33 +87,7 @@ TEST(SecondStart, ShowsTheRunningCopyAndEndsWithoutAWindowOfItsOwn) {
     EXPECT_FALSE(first.WaitForExit(0));
 }
 
-// A plain window of one colour, for looking through the shaped window.
-class ColourWindow {
-public:
-    ColourWindow(RECT bounds, COLORREF colour) : m_brush(CreateSolidBrush(colour)) {
-        WNDCLASSA cls{};
-        cls.lpfnWndProc = DefWindowProcA;
-        cls.hInstance = GetModuleHandleA(nullptr);
-        cls.hbrBackground = m_brush;
-        cls.lpszClassName = "ShellTestColour";
-        RegisterClassA(&cls);
-        m_window = CreateWindowExA(WS_EX_NOACTIVATE, cls.lpszClassName, "", WS_POPUP | WS_VISIBLE, bounds.left,
-                                   bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr,
-                                   nullptr, cls.hInstance, nullptr);
-        UpdateWindow(m_window);
-    }
-    ~ColourWindow() {
-        DestroyWindow(m_window);
-        UnregisterClassA("ShellTestColour", GetModuleHandleA(nullptr));
-        DeleteObject(m_brush);
-    }
-    ColourWindow(const ColourWindow&) = delete;
-    ColourWindow& operator=(const ColourWindow&) = delete;
-
-private:
-    HBRUSH m_brush;
-    HWND m_window;
-};
+using testsupport::ColourWindow;
 
 // Reads the screen as the display shows it, waiting a little for the
 // display server to catch up with the last change.
@@ -160,6 +135,7 @@ TEST(ShapedMainWindow, KeyColouredBackgroundIsSeeThrough) {
     ASSERT_GT(bounds.right - bounds.left, 20);
     const COLORREF green = RGB(0, 200, 0);
     ColourWindow below(bounds, green);
+    below.Show();
     {
         RunningCopy second;
         ASSERT_TRUE(second.WaitForExit(10000));

@@ -1,6 +1,7 @@
 #include "kiln/widget/PerPixelLayeredWindow.h"
 
 #include "WidgetTestSupport.h"
+#include "tests/support/ColourWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -8,37 +9,9 @@
 
 namespace {
 
-// A topmost plain window of one colour, shown without activation.
-class ColourWindow {
-public:
-    ColourWindow(RECT bounds, COLORREF colour) : m_brush(CreateSolidBrush(colour)) {
-        WNDCLASSA cls{};
-        cls.lpfnWndProc = DefWindowProcA;
-        cls.hInstance = GetModuleHandleA(nullptr);
-        cls.hbrBackground = m_brush;
-        cls.lpszClassName = "WidgetTestColour";
-        RegisterClassA(&cls);
-        m_window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, cls.lpszClassName, "", WS_POPUP, bounds.left,
-                                   bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr,
-                                   nullptr, cls.hInstance, nullptr);
-    }
-    ~ColourWindow() {
-        DestroyWindow(m_window);
-        UnregisterClassA("WidgetTestColour", GetModuleHandleA(nullptr));
-        DeleteObject(m_brush);
-    }
-    ColourWindow(const ColourWindow&) = delete;
-    ColourWindow& operator=(const ColourWindow&) = delete;
-    HWND Get() const { return m_window; }
-    void Show() const {
-        ShowWindow(m_window, SW_SHOWNOACTIVATE);
-        UpdateWindow(m_window);
-    }
+using testsupport::ColourWindow;
 
-private:
-    HBRUSH m_brush;
-    HWND m_window;
-};
+constexpr DWORD kTopmost = WS_EX_TOPMOST | WS_EX_NOACTIVATE;
 
 void Pump() {
     MSG msg;
@@ -83,9 +56,9 @@ void PaintShadow(frame::Bitmap& bitmap, int width, int height) {
 constexpr RECT kArea{600, 100, 700, 160};
 
 TEST(PerPixelLayeredWindow, BlackWithHalfAlphaDarkensWhatLiesBelowAndClicksFallThrough) {
-    ColourWindow below(kArea, RGB(255, 255, 255));
+    ColourWindow below(kArea, RGB(255, 255, 255), kTopmost);
     below.Show();
-    ColourWindow shadow(kArea, RGB(255, 0, 0));
+    ColourWindow shadow(kArea, RGB(255, 0, 0), kTopmost);
     frame::Bitmap picture;
     PaintShadow(picture, 100, 60);
     kiln::TPerPixelLayeredWindowMaker maker;
@@ -109,9 +82,9 @@ TEST(PerPixelLayeredWindow, BlackWithHalfAlphaDarkensWhatLiesBelowAndClicksFallT
 }
 
 TEST(PerPixelLayeredWindow, OpaquePictureWithColourKeyLetsTheKeyThrough) {
-    ColourWindow below(kArea, RGB(0, 200, 0));
+    ColourWindow below(kArea, RGB(0, 200, 0), kTopmost);
     below.Show();
-    ColourWindow top(kArea, RGB(255, 255, 255));
+    ColourWindow top(kArea, RGB(255, 255, 255), kTopmost);
     frame::Bitmap picture;
     widgettest::PaintPicture(picture, 100, 60, RGB(0, 0, 200), RGB(255, 0, 255), RECT{50, 0, 100, 60});
     kiln::TPerPixelLayeredWindowMaker maker;
@@ -126,7 +99,7 @@ TEST(PerPixelLayeredWindow, OpaquePictureWithColourKeyLetsTheKeyThrough) {
 }
 
 TEST(PerPixelLayeredWindow, NeitherKeyNorAlphaLeavesAnOrdinaryWindow) {
-    ColourWindow window(kArea, RGB(255, 255, 255));
+    ColourWindow window(kArea, RGB(255, 255, 255), kTopmost);
     SetWindowLongA(window.Get(), GWL_EXSTYLE, GetWindowLongA(window.Get(), GWL_EXSTYLE) | WS_EX_LAYERED);
     frame::Bitmap picture;
     widgettest::PaintPicture(picture, 10, 10, RGB(1, 2, 3), RGB(1, 2, 3), RECT{0, 0, 0, 0});
