@@ -10,7 +10,8 @@
 #include <cstdint>
 #include <string>
 
-// The decoded image as the reader library fills it (24 bytes).
+// The decoded image as the reader library fills it (24 bytes in the 32-bit
+// build; natural alignment in the 64-bit one).
 struct PngImageRecord {
     std::uint32_t width;
     std::uint32_t height;
@@ -19,7 +20,7 @@ struct PngImageRecord {
     std::uint32_t channels;   // not used by the program
     std::uint8_t** rows;      // `height` pointers, top row first
 };
-static_assert(sizeof(PngImageRecord) == 24, "the reader library expects a 24-byte record");
+static_assert(sizeof(void*) != 4 || sizeof(PngImageRecord) == 24, "the 32-bit reader library expects a 24-byte record");
 
 // Delivers up to `count` bytes into `buffer`; returns how many it delivered.
 using PngReadFunction = std::uint32_t(__stdcall*)(void* user, void* buffer, std::uint32_t count);

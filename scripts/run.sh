@@ -7,14 +7,20 @@
 # With a display the desktop window stays open until you close it. Without
 # one everything runs on a private Xvfb screen, and a picture of the desktop
 # is saved as BUILD_DIR/veltrune-desktop.png.
+#
+# It runs the build this machine can execute: the shipped 32-bit program, or
+# the 64-bit one where 32-bit programs cannot start (see scripts/arch.sh).
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
+source "$(dirname "$0")/arch.sh"
+arch=$(veltrune_runnable_arch)
+veltrune_check_arch "$arch"
+build=$(veltrune_build_dir "$arch")
 
 if [ "${1:-}" != "--inside-wine" ]; then
-  "$root/scripts/setup.sh"
-  BUILD_DIR="$build" "$root/scripts/build.sh"
-  VELTRUNE_USE_DISPLAY=${DISPLAY:+1} exec "$root/scripts/with-wine.sh" "$build" "$0" --inside-wine
+  "$veltrune_root/scripts/setup.sh"
+  "$veltrune_root/scripts/build.sh" "$arch"
+  echo "Running the $arch build in $build"
+  VELTRUNE_USE_DISPLAY=${DISPLAY:+1} exec "$veltrune_root/scripts/with-wine.sh" "$build" "$0" --inside-wine
 fi
 
 # Inside the private Wine environment from here on.

@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
 # Quick-start test command: installs what is missing, builds, and runs every
-# test under Wine.
+# test under Wine on the architecture this machine can run (i686 where 32-bit
+# programs start, x86_64 elsewhere; VELTRUNE_TEST_ARCH forces one). The
+# shipped i686 program is built either way.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
-"$root/scripts/setup.sh"
-BUILD_DIR="$build" "$root/scripts/build.sh"
-"$root/scripts/with-wine.sh" "$build" ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@"
+source "$(dirname "$0")/arch.sh"
+arch=$(veltrune_runnable_arch)
+veltrune_check_arch "$arch"
+"$veltrune_root/scripts/setup.sh"
+if [ "$arch" != i686 ]; then
+  BUILD_DIR= "$veltrune_root/scripts/build.sh" i686
+fi
+"$veltrune_root/scripts/build.sh" "$arch"
+build=$(veltrune_build_dir "$arch")
+echo "Testing the $arch build in $build"
+status=0
+"$veltrune_root/scripts/with-wine.sh" "$build" ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@" || status=$?
+echo "Tested architecture: $arch ($([ $status -eq 0 ] && echo passed || echo FAILED))"
+exit $status

@@ -8,6 +8,27 @@
 set -euo pipefail
 build=$(cd "$1" && pwd); shift
 
+# "wine" (and "wine-stable", which winepath and friends call) must start the
+# loader that fits the build's binaries: Debian's /usr/bin/wine would take the
+# 32-bit one whenever wine32 is installed, even where it cannot run.
+arch=$(cat "$build/veltrune-arch" 2>/dev/null || echo i686)
+case "$arch" in
+  i686) loader=/usr/lib/wine/wine ;;
+  x86_64) loader=/usr/lib/wine/wine64 ;;
+  *) echo "unknown build architecture '$arch' in $build" >&2; exit 2 ;;
+esac
+if ! "$loader" --version >/dev/null 2>&1; then
+  echo "$loader cannot run on this machine; build and test x86_64 instead (scripts/build.sh x86_64)" >&2
+  exit 1
+fi
+shim="$build/wine-shim"
+mkdir -p "$shim"
+for name in wine wine-stable; do
+  printf '#!/bin/sh\nexport WINELOADER=%s\nexec %s "$@"\n' "$loader" "$loader" > "$shim/$name"
+  chmod +x "$shim/$name"
+done
+export PATH="$shim:$PATH"
+
 export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"

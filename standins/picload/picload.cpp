@@ -24,7 +24,8 @@ struct ImageRecord {
     std::uint32_t channels;
     std::uint8_t** rows;
 };
-static_assert(sizeof(ImageRecord) == 24, "record layout");
+// 24 bytes as the 32-bit program expects; natural size in a 64-bit build.
+static_assert(sizeof(void*) != 4 || sizeof(ImageRecord) == 24, "record layout");
 
 using ReadFunction = std::uint32_t(__stdcall*)(void* user, void* buffer, std::uint32_t count);
 
