@@ -28,14 +28,7 @@ struct MainUnitInitialization {
     }
 } g_mainUnitInitialization;
 
-constexpr UINT kPowerBroadcast = WM_POWERBROADCAST;
-constexpr WPARAM kPowerSuspend = 4;
-constexpr WPARAM kPowerResumeCritical = 6;
-constexpr WPARAM kPowerResumeSuspend = 7;
-constexpr WPARAM kPowerResumeAutomatic = 18;
-
 bool TagInLowByte(WPARAM wParam) { return (wParam & 0xFF) == kMessageTag; }
-
 
 }  // namespace
 
@@ -123,11 +116,11 @@ bool TMainForm::DispatchPrivate(frame::Message& message) {
     case WM_MOVE:
         if (ShadowForm) ShadowForm->Follow(*this);
         return false;
-    case kPowerBroadcast:
-        if (message.wParam == kPowerSuspend) {
+    case WM_POWERBROADCAST:
+        if (message.wParam == PBT_APMSUSPEND) {
             director().OnSuspend();
-        } else if (message.wParam == kPowerResumeCritical || message.wParam == kPowerResumeSuspend ||
-                   message.wParam == kPowerResumeAutomatic) {
+        } else if (message.wParam == PBT_APMRESUMECRITICAL || message.wParam == PBT_APMRESUMESUSPEND ||
+                   message.wParam == PBT_APMRESUMEAUTOMATIC) {
             director().OnResume();
         }
         message.result = TRUE;

@@ -10,8 +10,8 @@ void HoverTracker::MouseMoved(WPARAM keys, LPARAM position) {
     // While the left button is held the slider is being dragged and keeps
     // the hover look even outside its area.
     if ((keys & MK_LBUTTON) || !m_slot.isOutside) return;
-    const int x = int(position & 0xFFFF);
-    const int y = int((position >> 16) & 0xFFFF);
+    const int x = LOWORD(position);
+    const int y = HIWORD(position);
     frame::Control* control = m_slot.control;
     const int left = control ? control->Left() : 0;
     const int top = control ? control->Top() : 0;

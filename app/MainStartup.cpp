@@ -4,8 +4,10 @@
 #include "app/Director.h"
 #include "app/Main.h"
 #include "app/Shadow.h"
+#include "base/Diagnostics.h"
 #include "frame/Application.h"
 #include "frame/Exception.h"
+#include "kiln/Graphics/PngReader.h"
 
 namespace {
 
@@ -21,12 +23,22 @@ void AskRunningCopyToShow() {
     SendMessageA(running, kMsgShowFromSecondStart, kMessageTag, 0);
 }
 
-void RunFirstCopy() {
+// Every window is drawn from PNG pictures: without the reader there is
+// nothing to show, so the user is told what is missing and the program ends.
+bool PngReaderUsable() {
+    const kiln::PngManager& reader = kiln::PngManager::Instance();
+    if (reader.Usable()) return true;
+    base::ShowMessage(reader.Problem().c_str(), kTitle, MB_OK | MB_ICONERROR);
+    return false;
+}
+
+int RunFirstCopy() {
     frame::Application& application = frame::Application::Instance();
     try {
         application.Initialize();
         application.SetShowMainForm(false);
         application.SetTitle(kTitle);
+        if (!PngReaderUsable()) return 1;
         MainForm = application.CreateForm<TMainForm>();
         // The shadow names the main window as its owner, so it comes second.
         ShadowForm = application.CreateForm<TShadowForm>();
@@ -36,6 +48,7 @@ void RunFirstCopy() {
     } catch (const frame::Exception& error) {
         application.ShowException(error);
     }
+    return 0;
 }
 
 }  // namespace
@@ -47,6 +60,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         AskRunningCopyToShow();
         return 0;
     }
-    RunFirstCopy();
-    return 0;
+    return RunFirstCopy();
 }

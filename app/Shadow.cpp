@@ -1,8 +1,11 @@
 #include "app/Shadow.h"
 
 #include "app/Main.h"
-#include "app/PngReader.h"
+#include "kiln/Graphics/PngReader.h"
 #include "frame/Image.h"
+
+using kiln::LoadPng;
+using kiln::GetProgramFolder;
 
 TShadowForm* ShadowForm = nullptr;
 

@@ -3,7 +3,7 @@
 #include "frame/Exception.h"
 #include "frame/Form.h"
 #include "frame/Module.h"
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 
 namespace frame {
@@ -207,7 +207,7 @@ void Application::HandleException(const std::exception& error) {
 void Application::ShowException(const std::exception& error) {
     std::string text = error.what();
     if (!text.empty() && text.back() != '.') text += '.';
-    kiln::ShowMessage(text.c_str(), m_title.c_str(), MB_OK | MB_ICONSTOP);
+    base::ShowMessage(text.c_str(), m_title.c_str(), MB_OK | MB_ICONSTOP);
 }
 
 std::string Application::ExeName() const {

@@ -1,9 +1,11 @@
 #include "frame/Bitmap.h"
 
+#include "frame/DCScope.h"
 #include "frame/Exception.h"
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace frame {
 namespace {
@@ -58,7 +60,7 @@ protected:
 
 private:
     Bitmap& m_owner;
-    MemoryDC m_dc;
+    base::MemoryDC m_dc;
     std::optional<SelectObjectScope> m_selection;
 };
 
@@ -66,6 +68,29 @@ Bitmap::Bitmap() = default;
 
 Bitmap::Bitmap(int width, int height, PixelFormat format) : m_format(format) {
     Recreate(width, height, format, false);
+}
+
+Bitmap::Bitmap(Bitmap&& other) noexcept {
+    *this = std::move(other);
+}
+
+Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
+    if (this == &other) return *this;
+    // Each canvas draws on its own owner's handle: let both go first.
+    m_canvas.reset();
+    other.m_canvas.reset();
+    m_dib = std::move(other.m_dib);
+    m_width = std::exchange(other.m_width, 0);
+    m_height = std::exchange(other.m_height, 0);
+    m_format = std::exchange(other.m_format, PixelFormat::Bits24);
+    m_bits = std::exchange(other.m_bits, nullptr);
+    m_stride = std::exchange(other.m_stride, 0);
+    m_transparent = std::exchange(other.m_transparent, false);
+    m_transparentMode = std::exchange(other.m_transparentMode, frame::TransparentMode::Auto);
+    m_transparentColor = std::exchange(other.m_transparentColor, 0);
+    OnChange = std::move(other.OnChange);
+    other.OnChange = nullptr;
+    return *this;
 }
 
 Bitmap::~Bitmap() {
@@ -86,7 +111,7 @@ void Bitmap::Recreate(int width, int height, PixelFormat format, bool keepPictur
     height = std::max(height, 0);
     ReleaseCanvasSelection();
 
-    GdiBitmap dib;
+    base::GdiBitmap dib;
     std::uint8_t* bits = nullptr;
     int stride = 0;
     if (width > 0 && height > 0) {
@@ -117,8 +142,8 @@ void Bitmap::Recreate(int width, int height, PixelFormat format, bool keepPictur
                     std::memcpy(bits + static_cast<size_t>(y) * stride, m_bits + static_cast<size_t>(y) * m_stride,
                                 rowBytes);
             } else {
-                MemoryDC source(CreateCompatibleDC(nullptr));
-                MemoryDC target(CreateCompatibleDC(nullptr));
+                base::MemoryDC source(CreateCompatibleDC(nullptr));
+                base::MemoryDC target(CreateCompatibleDC(nullptr));
                 SelectObjectScope selectSource(source.Get(), m_dib.Get());
                 SelectObjectScope selectTarget(target.Get(), dib.Get());
                 BitBlt(target.Get(), 0, 0, copyWidth, copyHeight, source.Get(), 0, 0, SRCCOPY);
@@ -182,7 +207,7 @@ void Bitmap::Assign(const Bitmap& source) {
 }
 
 void Bitmap::AdoptHandle(HBITMAP source) {
-    GdiBitmap owned(source);
+    base::GdiBitmap owned(source);
     BITMAP info = {};
     if (!GetObjectA(source, sizeof info, &info)) throw Exception("Bitmap image is not valid", ErrorKind::InvalidGraphic);
     PixelFormat format = info.bmBitsPixel == 32 ? PixelFormat::Bits32
@@ -190,8 +215,8 @@ void Bitmap::AdoptHandle(HBITMAP source) {
                                                  : PixelFormat::Bits24;
     Recreate(info.bmWidth, std::abs(info.bmHeight), format, false);
     if (!Empty()) {
-        MemoryDC sourceDC(CreateCompatibleDC(nullptr));
-        MemoryDC targetDC(CreateCompatibleDC(nullptr));
+        base::MemoryDC sourceDC(CreateCompatibleDC(nullptr));
+        base::MemoryDC targetDC(CreateCompatibleDC(nullptr));
         SelectObjectScope selectSource(sourceDC.Get(), source);
         SelectObjectScope selectTarget(targetDC.Get(), m_dib.Get());
         BitBlt(targetDC.Get(), 0, 0, m_width, m_height, sourceDC.Get(), 0, 0, SRCCOPY);
@@ -202,7 +227,7 @@ void Bitmap::AdoptHandle(HBITMAP source) {
 
 void Bitmap::LoadFromFile(const std::string& path) {
     // Open first so a missing file reports as such, not as a bad image.
-    FileHandle probe(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    base::FileHandle probe(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!probe) throw FileOpenError(path, GetLastError());
     probe.Reset();
     HANDLE loaded = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);

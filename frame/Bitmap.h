@@ -3,7 +3,7 @@
 // ScanLine(0) is the top row, and a canvas that draws on it.
 
 #include "frame/Canvas.h"
-#include "frame/Handles.h"
+#include "base/Handles.h"
 
 #include <cstdint>
 #include <functional>
@@ -26,6 +26,10 @@ public:
     Bitmap(int width, int height, PixelFormat format = PixelFormat::Bits24);
     Bitmap(const Bitmap&) = delete;
     Bitmap& operator=(const Bitmap&) = delete;
+    // Moving hands over the picture, its settings and the change handler;
+    // the source is left empty. Neither keeps a canvas selection.
+    Bitmap(Bitmap&& other) noexcept;
+    Bitmap& operator=(Bitmap&& other) noexcept;
     ~Bitmap();
 
     int Width() const { return m_width; }
@@ -85,7 +89,7 @@ private:
     int m_width = 0;
     int m_height = 0;
     PixelFormat m_format = PixelFormat::Bits24;
-    GdiBitmap m_dib;
+    base::GdiBitmap m_dib;
     std::uint8_t* m_bits = nullptr;
     int m_stride = 0;
     bool m_transparent = false;

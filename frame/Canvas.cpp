@@ -1,6 +1,7 @@
 #include "frame/Canvas.h"
 
 #include "frame/Bitmap.h"
+#include "frame/DCScope.h"
 #include "frame/Exception.h"
 
 namespace frame {
@@ -17,21 +18,21 @@ void Canvas::Changed() {
 
 void Canvas::FillRect(const RECT& rect) {
     if (m_brush.style == Brush::Style::Clear) return;
-    GdiBrush brush(CreateSolidBrush(ColorToRGB(m_brush.color)));
+    base::GdiBrush brush(CreateSolidBrush(ColorToRGB(m_brush.color)));
     ::FillRect(Handle(), &rect, brush.Get());
     Changed();
 }
 
 void Canvas::FrameRect(const RECT& rect) {
-    GdiBrush brush(CreateSolidBrush(ColorToRGB(m_pen.color)));
+    base::GdiBrush brush(CreateSolidBrush(ColorToRGB(m_pen.color)));
     ::FrameRect(Handle(), &rect, brush.Get());
     Changed();
 }
 
 void Canvas::Rectangle(const RECT& rect) {
     HDC dc = Handle();
-    GdiPen pen(CreatePen(PS_SOLID, m_pen.width, ColorToRGB(m_pen.color)));
-    GdiBrush brush(m_brush.style == Brush::Style::Clear ? nullptr : CreateSolidBrush(ColorToRGB(m_brush.color)));
+    base::GdiPen pen(CreatePen(PS_SOLID, m_pen.width, ColorToRGB(m_pen.color)));
+    base::GdiBrush brush(m_brush.style == Brush::Style::Clear ? nullptr : CreateSolidBrush(ColorToRGB(m_brush.color)));
     SelectObjectScope selectPen(dc, pen.Get());
     SelectObjectScope selectBrush(dc, brush ? static_cast<HGDIOBJ>(brush.Get()) : GetStockObject(NULL_BRUSH));
     ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);

@@ -1,7 +1,7 @@
 #pragma once
 // A single-line text field (the system's edit control).
 
-#include "frame/Handles.h"
+#include "base/Handles.h"
 #include "frame/WinControl.h"
 
 namespace frame {
@@ -29,7 +29,7 @@ protected:
 private:
     bool m_border = true;
     int m_maxLength = 0;
-    GdiBrush m_background;
+    base::GdiBrush m_background;
 };
 
 }  // namespace frame

@@ -1,7 +1,7 @@
 #pragma once
 // A file opened for reading, shared with other readers.
 
-#include "frame/Handles.h"
+#include "base/Handles.h"
 
 #include <cstddef>
 #include <string>
@@ -20,7 +20,7 @@ public:
 
 private:
     std::string m_path;
-    FileHandle m_file;
+    base::FileHandle m_file;
 };
 
 }  // namespace frame

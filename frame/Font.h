@@ -1,7 +1,7 @@
 #pragma once
 // A font description and the GDI font made from it on demand.
 
-#include "frame/Handles.h"
+#include "base/Handles.h"
 #include "frame/Types.h"
 
 #include <functional>
@@ -43,7 +43,7 @@ private:
     int m_height = -11;
     Color m_color = colors::WindowText;
     bool m_bold = false;
-    GdiFont m_handle;
+    base::GdiFont m_handle;
 };
 
 }  // namespace frame

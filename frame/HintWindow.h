@@ -2,7 +2,7 @@
 // Hints as tooltips: one tooltip window for the application, made when the
 // first control with a hint needs it, with one tool per control.
 
-#include "frame/Handles.h"
+#include "base/Handles.h"
 
 #include <windows.h>
 
@@ -38,7 +38,7 @@ private:
     void DeleteTool(Control* control);
 
     // The common controls are loaded with the first hint, not at start-up.
-    ModuleHandle m_commonControls;
+    base::ModuleHandle m_commonControls;
     HWND m_tooltip = nullptr;
     // The address each tool was added under: the control may be half
     // destroyed when its tool is removed.

@@ -1,7 +1,7 @@
 #pragma once
 // An icon loaded from a file.
 
-#include "frame/Handles.h"
+#include "base/Handles.h"
 
 #include <string>
 
@@ -21,7 +21,7 @@ public:
     HICON ReleaseHandle() { return m_icon.Release(); }
 
 private:
-    IconHandle m_icon;
+    base::IconHandle m_icon;
 };
 
 }  // namespace frame

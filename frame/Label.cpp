@@ -1,7 +1,7 @@
 #include "frame/Label.h"
 
 #include "frame/Canvas.h"
-#include "frame/Handles.h"
+#include "frame/DCScope.h"
 
 namespace frame {
 

@@ -1,5 +1,7 @@
 #include "frame/ListBox.h"
 
+#include "frame/DCScope.h"
+
 namespace frame {
 
 ListBox::ListBox() {

@@ -3,7 +3,7 @@
 // a fixed item height.
 
 #include "frame/Canvas.h"
-#include "frame/Handles.h"
+#include "base/Handles.h"
 #include "frame/WinControl.h"
 
 #include <functional>
@@ -65,7 +65,7 @@ private:
     int m_updateDepth = 0;
     std::vector<std::string> m_items;
     frame::Canvas m_canvas;
-    GdiBrush m_background;
+    base::GdiBrush m_background;
 };
 
 }  // namespace frame

@@ -2,28 +2,11 @@
 
 #include <process.h>
 
-#include <utility>
-
 namespace frame {
-
-Thread::WaitHandle::WaitHandle(WaitHandle&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, nullptr)) {}
-
-Thread::WaitHandle& Thread::WaitHandle::operator=(WaitHandle&& other) noexcept {
-    if (this != &other) {
-        if (m_handle) CloseHandle(m_handle);
-        m_handle = std::exchange(other.m_handle, nullptr);
-    }
-    return *this;
-}
-
-Thread::WaitHandle::~WaitHandle() {
-    if (m_handle) CloseHandle(m_handle);
-}
 
 DWORD Thread::WaitHandle::Wait(DWORD milliseconds) const {
     if (!m_handle) return WAIT_FAILED;
-    return WaitForSingleObject(m_handle, milliseconds);
+    return WaitForSingleObject(m_handle.Get(), milliseconds);
 }
 
 Thread::Thread() {
@@ -32,7 +15,7 @@ Thread::Thread() {
     // per-thread data for threads it starts itself.
     uintptr_t handle = _beginthreadex(nullptr, 0, &Thread::Entry, this, CREATE_SUSPENDED, &id);
     if (handle != 0) {
-        m_handle = reinterpret_cast<HANDLE>(handle);
+        m_handle.Reset(reinterpret_cast<HANDLE>(handle));
         m_threadId = id;
     }
 }
@@ -42,21 +25,20 @@ Thread::~Thread() {
     if (GetCurrentThreadId() != m_threadId) {
         if (!m_started) {
             InterlockedExchange(&m_discarded, 1);
-            ResumeThread(m_handle);
+            ResumeThread(m_handle.Get());
         }
-        WaitForSingleObject(m_handle, INFINITE);
+        WaitForSingleObject(m_handle.Get(), INFINITE);
     }
-    CloseHandle(m_handle);
 }
 
 DWORD Thread::WaitFor(DWORD milliseconds) const {
     if (!m_handle || !m_started) return WAIT_FAILED;
-    return WaitForSingleObject(m_handle, milliseconds);
+    return WaitForSingleObject(m_handle.Get(), milliseconds);
 }
 
 Thread::WaitHandle Thread::DuplicateWaitHandle() const {
     HANDLE copy = nullptr;
-    if (m_handle && !DuplicateHandle(GetCurrentProcess(), m_handle, GetCurrentProcess(), &copy, SYNCHRONIZE,
+    if (m_handle && !DuplicateHandle(GetCurrentProcess(), m_handle.Get(), GetCurrentProcess(), &copy, SYNCHRONIZE,
                                      FALSE, 0))
         copy = nullptr;
     return WaitHandle(copy);
@@ -65,7 +47,7 @@ Thread::WaitHandle Thread::DuplicateWaitHandle() const {
 bool Thread::Resume() {
     if (!m_handle || m_started) return false;
     m_started = true;
-    if (ResumeThread(m_handle) != static_cast<DWORD>(-1)) return true;
+    if (ResumeThread(m_handle.Get()) != static_cast<DWORD>(-1)) return true;
     m_started = false;
     return false;
 }

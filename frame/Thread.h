@@ -5,30 +5,27 @@
 // returns, so whoever wants to wait for it takes a WaitHandle first: that is a
 // duplicate of the thread handle and stays valid after the object is gone.
 
+#include "base/Handles.h"
+
 #include <windows.h>
 
 namespace frame {
 
 class Thread {
 public:
-    // An owned, waitable handle on the thread; closes itself on destruction.
+    // An owned, waitable handle on the thread; move-only.
     class WaitHandle {
     public:
         WaitHandle() = default;
         explicit WaitHandle(HANDLE handle) : m_handle(handle) {}
-        WaitHandle(WaitHandle&& other) noexcept;
-        WaitHandle& operator=(WaitHandle&& other) noexcept;
-        WaitHandle(const WaitHandle&) = delete;
-        WaitHandle& operator=(const WaitHandle&) = delete;
-        ~WaitHandle();
 
-        bool IsValid() const { return m_handle != nullptr; }
+        bool IsValid() const { return static_cast<bool>(m_handle); }
         // WAIT_OBJECT_0 when the thread has ended, WAIT_TIMEOUT, or WAIT_FAILED
         // (also for an empty handle).
         DWORD Wait(DWORD milliseconds) const;
 
     private:
-        HANDLE m_handle = nullptr;
+        base::KernelHandle m_handle;
     };
 
     Thread(const Thread&) = delete;
@@ -40,7 +37,7 @@ public:
     virtual ~Thread();
 
     // False when the system could not create the thread.
-    bool Created() const { return m_handle != nullptr; }
+    bool Created() const { return static_cast<bool>(m_handle); }
 
     // Only before Resume(): afterwards the object may already be gone.
     void SetFreeOnTerminate(bool free) { m_freeOnTerminate = free; }
@@ -62,7 +59,7 @@ protected:
 private:
     static unsigned __stdcall Entry(void* self);
 
-    HANDLE m_handle = nullptr;
+    base::KernelHandle m_handle;
     DWORD m_threadId = 0;
     bool m_freeOnTerminate = false;
     bool m_started = false;

@@ -3,7 +3,8 @@
 #include "frame/Application.h"
 #include "frame/Canvas.h"
 #include "frame/Exception.h"
-#include "frame/Handles.h"
+#include "base/Handles.h"
+#include "frame/DCScope.h"
 #include "frame/Module.h"
 
 #include <windowsx.h>
@@ -236,31 +237,29 @@ void WinControl::PaintControls(Canvas& canvas) {
 }
 
 void WinControl::WmPaint(Message& message) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_handle, &ps);
+    PaintScope paint(m_handle);
+    const HDC dc = paint.Get();
+    const RECT& area = paint.Area();
     if (m_doubleBuffered) {
         RECT client;
         GetClientRect(m_handle, &client);
-        MemoryDC buffer(CreateCompatibleDC(dc));
-        GdiBitmap pixels(CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
-        {
-            SelectObjectScope select(buffer.Get(), pixels.Get());
-            IntersectClipRect(buffer.Get(), ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
-            m_bufferDC = buffer.Get();
-            if (!Opaque()) Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(buffer.Get()), 0);
-            m_bufferDC = nullptr;
-            Canvas canvas(buffer.Get());
-            Paint(canvas);
-            PaintControls(canvas);
-            BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-                   ps.rcPaint.bottom - ps.rcPaint.top, buffer.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-        }
+        base::MemoryDC buffer(CreateCompatibleDC(dc));
+        base::GdiBitmap pixels(CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+        SelectObjectScope select(buffer.Get(), pixels.Get());
+        IntersectClipRect(buffer.Get(), area.left, area.top, area.right, area.bottom);
+        m_bufferDC = buffer.Get();
+        if (!Opaque()) Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(buffer.Get()), 0);
+        m_bufferDC = nullptr;
+        Canvas canvas(buffer.Get());
+        Paint(canvas);
+        PaintControls(canvas);
+        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.Get(), area.left,
+               area.top, SRCCOPY);
     } else {
         Canvas canvas(dc);
         Paint(canvas);
         PaintControls(canvas);
     }
-    EndPaint(m_handle, &ps);
     message.result = 0;
 }
 
@@ -286,7 +285,7 @@ void WinControl::WmEraseBackground(Message& message) {
     if (m_doubleBuffered && dc != m_bufferDC) return;
     RECT client;
     GetClientRect(m_handle, &client);
-    GdiBrush brush(CreateSolidBrush(ColorToRGB(GetColor())));
+    base::GdiBrush brush(CreateSolidBrush(ColorToRGB(GetColor())));
     FillRect(dc, &client, brush.Get());
 }
 

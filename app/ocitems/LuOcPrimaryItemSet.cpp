@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/ocitems/LuOcRatio.h"
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/ItemTraverser.h"
 #include "standins/firmlink/firmlink.h"
@@ -42,7 +42,7 @@ void LuOcPrimaryItemSet::Load() {
     m_items.resize(kFirstOrdinaryEntry);
     kiln::ItemTraverser traverser;
     if (!traverser.Open(3)) {
-        kiln::ShowMessage("Can not get any information from group 3", "AcOcItemSetBase", MB_OK);
+        base::ShowMessage("Can not get any information from group 3", "AcOcItemSetBase", MB_OK);
         return;
     }
     m_loaded = true;
@@ -59,7 +59,7 @@ void LuOcPrimaryItemSet::Load() {
         if (item->HasExtraStrings()) {
             char text[64];
             std::snprintf(text, sizeof text, "Item %x can not have extra string", item->Number());
-            kiln::ShowMessage(text, "VeAcpi", MB_OK);
+            base::ShowMessage(text, "VeAcpi", MB_OK);
         }
         m_items[entry] = std::move(item);
     }

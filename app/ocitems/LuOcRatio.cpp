@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/ItemTraverser.h"
 
@@ -20,7 +20,7 @@ LuOcRatio::~LuOcRatio() = default;
 void LuOcRatio::Load() {
     kiln::ItemTraverser traverser;
     if (!traverser.Open(3)) {
-        kiln::ShowMessage("Can not get any information from group 3", "AcOcItemSetBase", MB_OK);
+        base::ShowMessage("Can not get any information from group 3", "AcOcItemSetBase", MB_OK);
         return;
     }
     // One walk of the group answers all three questions (ratio item, core

@@ -1,7 +1,7 @@
 #include "app/ocitems/SysCtrlPipeClient.h"
 
 #include "app/ocitems/SysCtrlPipeClientThread.h"
-#include "kiln/System/DebugOutput.h"
+#include "base/DebugOutput.h"
 
 #include <cstring>
 
@@ -27,7 +27,7 @@ SysCtrlPipeClient::SysCtrlPipeClient() : m_response(new BYTE[kResponseCapacity](
 
 bool SysCtrlPipeClient::CallSysCtrlService(const void* request, DWORD length) {
     if (InterlockedExchange(&g_ready, 0) != 1) {
-        kiln::DebugReport("CallSysCtrlService Failed, the previous request is not completed yet.");
+        base::DebugReport("CallSysCtrlService Failed, the previous request is not completed yet.");
         return false;
     }
     m_callStatus = FALSE;
@@ -42,11 +42,11 @@ bool SysCtrlPipeClient::CallSysCtrlService(const void* request, DWORD length) {
         delete worker;
         m_worker = {};
         InterlockedExchange(&g_ready, 1);
-        kiln::DebugReport("CallSysCtrlService Failed, the worker thread could not be started.");
+        base::DebugReport("CallSysCtrlService Failed, the worker thread could not be started.");
         return false;
     }
     if (m_worker.Wait(kWaitMilliseconds) != WAIT_OBJECT_0) {
-        kiln::DebugReport("CallSysCtrlService Failed, Waiting error or Timeout.");
+        base::DebugReport("CallSysCtrlService Failed, Waiting error or Timeout.");
         return false;
     }
     // Even a failed transaction is judged by its result word when one arrived

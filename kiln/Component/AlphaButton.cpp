@@ -1,6 +1,6 @@
 #include "kiln/Component/AlphaButton.h"
 
-#include "app/PngReader.h"
+#include "kiln/Graphics/PngReader.h"
 #include "kiln/Graphics/BitmapView.h"
 #include "kiln/Graphics/Blend.h"
 

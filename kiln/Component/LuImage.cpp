@@ -30,9 +30,9 @@ void LuImage::Paint(frame::Canvas& canvas) {
         canvas.Draw(0, 0, picture);
         return;
     }
-    DibSection below = CaptureRect(canvas.Handle(), RECT{0, 0, Width(), Height()});
+    frame::Bitmap below = CaptureRect(canvas.Handle(), RECT{0, 0, Width(), Height()});
     const RECT whole{0, 0, picture.Width(), picture.Height()};
-    Blend(ViewOf(picture), whole, below.View(), 0, 0, m_alphaBlend ? m_alphaValue : 255);
+    Blend(ViewOf(picture), whole, ViewOf(below), 0, 0, m_alphaBlend ? m_alphaValue : 255);
     PutBitmap(canvas.Handle(), 0, 0, below);
 }
 

@@ -1,13 +1,13 @@
 #include "kiln/Component/TBmpLEDCtrl.h"
 
 #include "kiln/Graphics/LayerFormat.h"
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 namespace kiln {
 namespace {
 
 int CheckedCount(int stateCount) {
-    KILN_ASSERT(stateCount > 0, "kiln/Component/Source/TBmpLEDCtrl");
+    BASE_ASSERT(stateCount > 0, "kiln/Component/Source/TBmpLEDCtrl");
     return stateCount;
 }
 

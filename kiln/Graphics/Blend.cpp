@@ -1,6 +1,6 @@
 #include "kiln/Graphics/Blend.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 #include <algorithm>
 
@@ -25,8 +25,8 @@ void Blend(const PixelView& source, const RECT& sourceRect, const PixelView& des
     const int minCol = std::max<int>(sourceRect.left, sourceRect.left - x);
     const int maxCol = std::min<int>(sourceRect.right, sourceRect.left - x + destination.width);
     if (minRow >= maxRow || minCol >= maxCol) return;
-    KILN_ASSERT(maxRow <= src->Height && maxCol <= src->Width, "kiln/Graphics/Source/GraphicUtil");
-    KILN_ASSERT(minRow >= 0 && minCol >= 0, "kiln/Graphics/Source/GraphicUtil");
+    BASE_ASSERT(maxRow <= src->Height && maxCol <= src->Width, "kiln/Graphics/Source/GraphicUtil");
+    BASE_ASSERT(minRow >= 0 && minCol >= 0, "kiln/Graphics/Source/GraphicUtil");
 
     const double overall = opacity / 255.0;
     for (int r = minRow; r < maxRow; ++r) {

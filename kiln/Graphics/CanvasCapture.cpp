@@ -1,13 +1,14 @@
 #include "kiln/Graphics/CanvasCapture.h"
 
-#include "frame/Handles.h"
+#include "base/Handles.h"
+#include "frame/DCScope.h"
 
 namespace kiln {
 
-DibSection CaptureRect(HDC dc, const RECT& rect) {
-    DibSection capture(rect.right - rect.left, rect.bottom - rect.top, 24);
+frame::Bitmap CaptureRect(HDC dc, const RECT& rect) {
+    frame::Bitmap capture(rect.right - rect.left, rect.bottom - rect.top, frame::PixelFormat::Bits24);
     if (capture.Empty()) return capture;
-    frame::MemoryDC memory(CreateCompatibleDC(dc));
+    base::MemoryDC memory(CreateCompatibleDC(dc));
     {
         frame::SelectObjectScope select(memory.Get(), capture.Handle());
         BitBlt(memory.Get(), 0, 0, capture.Width(), capture.Height(), dc, rect.left, rect.top, SRCCOPY);
@@ -16,10 +17,10 @@ DibSection CaptureRect(HDC dc, const RECT& rect) {
     return capture;
 }
 
-void PutBitmap(HDC dc, int x, int y, const DibSection& bitmap) {
+void PutBitmap(HDC dc, int x, int y, frame::Bitmap& bitmap) {
     if (bitmap.Empty()) return;
     GdiFlush();
-    frame::MemoryDC memory(CreateCompatibleDC(dc));
+    base::MemoryDC memory(CreateCompatibleDC(dc));
     frame::SelectObjectScope select(memory.Get(), bitmap.Handle());
     BitBlt(dc, x, y, bitmap.Width(), bitmap.Height(), memory.Get(), 0, 0, SRCCOPY);
 }

@@ -2,15 +2,15 @@
 // Reading back what is already drawn on a device context, so that pictures
 // with soft edges can be blended onto it exactly and written back.
 
-#include "kiln/Graphics/DibSection.h"
+#include "frame/Bitmap.h"
 
 #include <windows.h>
 
 namespace kiln {
 
 // A new 24-bit bitmap of the rectangle's size holding that part of the DC.
-DibSection CaptureRect(HDC dc, const RECT& rect);
+frame::Bitmap CaptureRect(HDC dc, const RECT& rect);
 // Copies a bitmap back onto the DC with its top-left corner at (x, y).
-void PutBitmap(HDC dc, int x, int y, const DibSection& bitmap);
+void PutBitmap(HDC dc, int x, int y, frame::Bitmap& bitmap);
 
 }  // namespace kiln

@@ -1,5 +1,7 @@
 #include "kiln/Graphics/LayerFormat.h"
 
+#include "frame/DCScope.h"
+
 namespace kiln {
 
 frame::PixelFormat LayerPixelFormat(int screenBitsPerPixel) {
@@ -7,10 +9,8 @@ frame::PixelFormat LayerPixelFormat(int screenBitsPerPixel) {
 }
 
 frame::PixelFormat ScreenLayerPixelFormat() {
-    HDC screen = GetDC(nullptr);
-    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-    ReleaseDC(nullptr, screen);
-    return LayerPixelFormat(bits);
+    frame::WindowDC screen(nullptr);
+    return LayerPixelFormat(GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES));
 }
 
 }  // namespace kiln

@@ -1,6 +1,7 @@
 #include "kiln/Graphics/WinRegion.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
+#include "frame/DCScope.h"
 
 #include <vector>
 
@@ -12,38 +13,39 @@ constexpr const char* kSource = "kiln/Graphics/Source/WinRegion";
 }  // namespace
 
 WinRegion::WinRegion() : m_region(CreateRectRgn(0, 0, 0, 0)) {
-    HRGN hrgn = m_region;
-    KILN_ASSERT(hrgn != NULL, kSource);
+    HRGN hrgn = m_region.Get();
+    BASE_ASSERT(hrgn != NULL, kSource);
 }
 
-WinRegion::~WinRegion() { DeleteObject(m_region); }
+WinRegion::~WinRegion() = default;
 
 void WinRegion::SetRect(int left, int top, int right, int bottom) {
-    BOOL result = SetRectRgn(m_region, left, top, right, bottom);
-    KILN_ASSERT(result != 0, kSource);
+    BOOL result = SetRectRgn(m_region.Get(), left, top, right, bottom);
+    BASE_ASSERT(result != 0, kSource);
 }
 
 void WinRegion::Clear() { SetRect(0, 0, 0, 0); }
 
-void WinRegion::Subtract(HRGN other) { Combine(m_region, m_region, other, RGN_DIFF); }
+void WinRegion::Subtract(HRGN other) { Combine(m_region.Get(), m_region.Get(), other, RGN_DIFF); }
 
 void WinRegion::Combine(HRGN destination, HRGN source1, HRGN source2, int mode) {
     int combineResult = CombineRgn(destination, source1, source2, mode);
-    KILN_ASSERT(combineResult != ERROR, kSource);
+    BASE_ASSERT(combineResult != ERROR, kSource);
 }
 
-HRGN WinRegion::Copy() const {
+base::GdiRegion WinRegion::Copy() const {
     HRGN copy = CreateRectRgn(0, 0, 0, 0);
-    KILN_ASSERT(copy != NULL, kSource);
-    Combine(copy, m_region, nullptr, RGN_COPY);
-    return copy;
+    BASE_ASSERT(copy != NULL, kSource);
+    base::GdiRegion owned(copy);
+    Combine(copy, m_region.Get(), nullptr, RGN_COPY);
+    return owned;
 }
 
 void WinRegion::SubtractRun(int x0, int x1, int y) {
     HRGN run = CreateRectRgn(x0, y, x1, y + 1);
-    KILN_ASSERT(run != NULL, kSource);
+    BASE_ASSERT(run != NULL, kSource);
+    base::GdiRegion owned(run);
     Subtract(run);
-    DeleteObject(run);
 }
 
 void WinRegion::BuildFromPixels(const PixelView& pixels, COLORREF key) {
@@ -85,9 +87,8 @@ void WinRegion::BuildFromBitmap(HBITMAP bitmap, COLORREF key) {
     request.bmiHeader.biPlanes = 1;
     request.bmiHeader.biBitCount = 24;
     request.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    const int copied = GetDIBits(screen, bitmap, 0, height, rows.data(), &request, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    frame::WindowDC screen(nullptr);
+    const int copied = GetDIBits(screen.Get(), bitmap, 0, height, rows.data(), &request, DIB_RGB_COLORS);
     if (copied != height) {
         // Unreadable pixels cannot be keyed out; the control stays rectangular.
         SetRect(0, 0, width, height);
@@ -97,9 +98,9 @@ void WinRegion::BuildFromBitmap(HBITMAP bitmap, COLORREF key) {
 }
 
 int WinRegion::ApplyToWindow(HWND window, bool redraw) const {
-    HRGN copy = Copy();
-    const int result = SetWindowRgn(window, copy, redraw);
-    if (!result) DeleteObject(copy);  // only a window that accepted it owns it
+    base::GdiRegion copy = Copy();
+    const int result = SetWindowRgn(window, copy.Get(), redraw);
+    if (result) copy.Release();  // a window that accepted the region owns it
     return result;
 }
 

@@ -2,6 +2,7 @@
 // One window region for the object's whole life: the outline of a skinned
 // control, built from its face picture minus the key-coloured pixels.
 
+#include "base/Handles.h"
 #include "kiln/Graphics/PixelView.h"
 
 #include <windows.h>
@@ -15,14 +16,14 @@ public:
     WinRegion(const WinRegion&) = delete;
     WinRegion& operator=(const WinRegion&) = delete;
 
-    HRGN Handle() const { return m_region; }
+    HRGN Handle() const { return m_region.Get(); }
 
     void SetRect(int left, int top, int right, int bottom);
     void Clear();
     void Subtract(HRGN other);
     static void Combine(HRGN destination, HRGN source1, HRGN source2, int mode);
-    // A new region of the same shape; the caller owns it.
-    HRGN Copy() const;
+    // A new region of the same shape.
+    base::GdiRegion Copy() const;
 
     // key is a COLORREF (red in the low byte). The bitmap is read as 24 bits
     // per pixel through a copy, so its own pixel format never changes.
@@ -36,7 +37,7 @@ public:
 private:
     void SubtractRun(int x0, int x1, int y);
 
-    HRGN m_region;
+    base::GdiRegion m_region;
 };
 
 }  // namespace kiln

@@ -1,6 +1,6 @@
 #include "kiln/System/WinPipe.h"
 
-#include "kiln/System/DebugOutput.h"
+#include "base/DebugOutput.h"
 
 #include <string>
 
@@ -38,7 +38,7 @@ bool BasicNamedPipe<char_t>::Call(const char_t* server, const char_t* pipe, cons
                        timeout);
     const DWORD error = GetLastError();
     if (bytesReceived) *bytesReceived = received;
-    if (!ok) DebugReport("[BasicNamedPipe<char_t>::Call] failed, GetLastError returned %d", int(error));
+    if (!ok) base::DebugReport("[BasicNamedPipe<char_t>::Call] failed, GetLastError returned %d", int(error));
     return ok != FALSE;
 }
 
@@ -48,7 +48,7 @@ bool BasicNamedPipe<char_t>::Close() {
     HANDLE handle = m_handle;
     m_handle = INVALID_HANDLE_VALUE;
     if (CloseHandle(handle)) return true;
-    DebugReport("[BasicNamedPipe::Close] failed! GetLastError returned %d", int(GetLastError()));
+    base::DebugReport("[BasicNamedPipe::Close] failed! GetLastError returned %d", int(GetLastError()));
     return false;
 }
 

@@ -1,6 +1,6 @@
 #include "kiln/System/WinRegistry.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 namespace kiln {
 namespace {
@@ -14,38 +14,39 @@ RegAccessor::~RegAccessor() {
 }
 
 bool RegAccessor::Open(HKEY root, const char* path, bool create) {
-    KILN_ASSERT(!IsOpen(), kSource);
+    BASE_ASSERT(!IsOpen(), kSource);
     HKEY key = nullptr;
     LONG status = create ? RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
                                            &key, nullptr)
                          : RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, &key);
     if (status != ERROR_SUCCESS) return false;
-    Attach(key);
-    m_ownsKey = true;
+    m_owned.Reset(key);
+    Bind(key);
     return true;
 }
 
 bool RegAccessor::Attach(HKEY key) {
-    KILN_ASSERT(!IsOpen(), kSource);
-    m_key = key;
-    m_values = std::make_unique<RegValueBase>(key);
-    m_subKeys = std::make_unique<RegSubKeyBase>(key);
+    BASE_ASSERT(!IsOpen(), kSource);
+    m_borrowed = key;
+    Bind(key);
     return true;
 }
 
+void RegAccessor::Bind(HKEY key) {
+    m_values = std::make_unique<RegValueBase>(key);
+    m_subKeys = std::make_unique<RegSubKeyBase>(key);
+}
+
 bool RegAccessor::SetDWORD(const char* name, DWORD value) {
-    return RegSetValueExA(m_key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value) ==
+    return RegSetValueExA(Key(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value) ==
            ERROR_SUCCESS;
 }
 
 void RegAccessor::Close() {
-    if (m_ownsKey) {
-        RegCloseKey(m_key);
-        m_ownsKey = false;
-    }
     m_values.reset();
     m_subKeys.reset();
-    m_key = nullptr;
+    m_owned.Reset();
+    m_borrowed = nullptr;
 }
 
 }  // namespace kiln

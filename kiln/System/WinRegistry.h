@@ -3,6 +3,7 @@
 // it and closes it on Close() or destruction. A key handed over by Attach()
 // is used but never closed here.
 
+#include "base/Handles.h"
 #include "kiln/System/RegNameBuffers.h"
 
 #include <windows.h>
@@ -29,15 +30,18 @@ public:
     virtual void Close();
 
     bool IsOpen() const { return m_values != nullptr && m_subKeys != nullptr; }
-    HKEY Key() const { return m_key; }
-    bool OwnsKey() const { return m_ownsKey; }
+    HKEY Key() const { return m_owned ? m_owned.Get() : m_borrowed; }
+    bool OwnsKey() const { return static_cast<bool>(m_owned); }
     // The key's value and sub-key names; nullptr while closed.
     RegValueBase* Values() const { return m_values.get(); }
     RegSubKeyBase* SubKeys() const { return m_subKeys.get(); }
 
 private:
-    HKEY m_key = nullptr;
-    bool m_ownsKey = false;
+    void Bind(HKEY key);
+
+    // An opened key is owned; an attached one is only borrowed.
+    base::RegistryKey m_owned;
+    HKEY m_borrowed = nullptr;
     std::unique_ptr<RegValueBase> m_values;
     std::unique_ptr<RegSubKeyBase> m_subKeys;
 };

@@ -1,6 +1,6 @@
 #include "kiln/arvex/GroupInfoTraverser.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/PackageView.h"
 #include "standins/firmlink/firmlink.h"
@@ -8,7 +8,7 @@
 namespace kiln {
 
 bool GroupInfoTraverser::Open(uint32_t group) {
-    KILN_ASSERT(!IsOpen(), kBiosInterfaceSource);
+    BASE_ASSERT(!IsOpen(), kBiosInterfaceSource);
     if (!m_buffer) m_buffer = std::make_unique<Buffer>();
     m_buffer->fill(0);
     m_size = kPackageCapacity;

@@ -1,6 +1,6 @@
 #include "kiln/arvex/ItemTraverser.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/PackageView.h"
 #include "standins/firmlink/firmlink.h"
@@ -8,7 +8,7 @@
 namespace kiln {
 
 bool ItemTraverser::Open(uint32_t group) {
-    KILN_ASSERT(!IsOpen(), kBiosInterfaceSource);
+    BASE_ASSERT(!IsOpen(), kBiosInterfaceSource);
     if (!m_group.Open(group)) {
         Close();
         return false;

@@ -1,6 +1,6 @@
 #include "kiln/fileutl/WinDirTraverser.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 namespace kiln {
 namespace {
@@ -59,7 +59,7 @@ void WinDirTraverser::Settle() {
 }
 
 const WIN32_FIND_DATAA& WinDirTraverser::Current() const {
-    KILN_ASSERT(!AtEnd(), kSource);
+    BASE_ASSERT(!AtEnd(), kSource);
     return m_searches.back()->Data();
 }
 

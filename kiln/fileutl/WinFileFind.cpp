@@ -1,6 +1,6 @@
 #include "kiln/fileutl/WinFileFind.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 #include <cstring>
 
@@ -11,10 +11,10 @@ WinFileFindA::~WinFileFindA() {
 }
 
 bool WinFileFindA::Open(const char* pattern) {
-    KILN_ASSERT(!IsOpen(), "kiln/fileutl/Source/WinFileFind");
+    BASE_ASSERT(!IsOpen(), "kiln/fileutl/Source/WinFileFind");
     m_data = std::make_unique<WIN32_FIND_DATAA>();
-    m_find = FindFirstFileA(pattern, m_data.get());
-    if (m_find == INVALID_HANDLE_VALUE) {
+    m_find.Reset(FindFirstFileA(pattern, m_data.get()));
+    if (!m_find) {
         m_data.reset();
         m_valid = false;
         return false;
@@ -24,15 +24,12 @@ bool WinFileFindA::Open(const char* pattern) {
 }
 
 void WinFileFindA::Next() {
-    m_valid = m_find != INVALID_HANDLE_VALUE && FindNextFileA(m_find, m_data.get());
+    m_valid = m_find && FindNextFileA(m_find.Get(), m_data.get());
 }
 
 void WinFileFindA::Close() {
     m_data.reset();
-    if (m_find != INVALID_HANDLE_VALUE) {
-        FindClose(m_find);
-        m_find = INVALID_HANDLE_VALUE;
-    }
+    m_find.Reset();
     m_valid = false;
 }
 

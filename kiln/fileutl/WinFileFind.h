@@ -1,6 +1,8 @@
 #pragma once
 // One find-first/find-next search over a directory pattern.
 
+#include "base/Handles.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -30,7 +32,7 @@ public:
     bool IsDotDot() const;
 
 private:
-    HANDLE m_find = INVALID_HANDLE_VALUE;
+    base::FindHandle m_find;
     std::unique_ptr<WIN32_FIND_DATAA> m_data;
     bool m_valid = false;
 };

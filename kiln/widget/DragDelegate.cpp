@@ -2,12 +2,12 @@
 
 #include "frame/Form.h"
 #include "frame/Image.h"
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 namespace kiln {
 
 void TDragDelegate::Attach(frame::Form* form, frame::Image* image) {
-    KILN_ASSERT(!IsAttached(), "kiln/widget/Source/TShapedForm");
+    BASE_ASSERT(!IsAttached(), "kiln/widget/Source/TShapedForm");
     m_form = form;
     m_image = image;
     AttachHook(image);

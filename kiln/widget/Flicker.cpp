@@ -1,11 +1,11 @@
 #include "kiln/widget/Flicker.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 namespace kiln {
 
 void FlickerEliminator::Attach(frame::Control* control) {
-    KILN_ASSERT(m_control == NULL, "kiln/widget/Source/Flicker");
+    BASE_ASSERT(m_control == NULL, "kiln/widget/Source/Flicker");
     m_control = control;
     m_previous = control->WindowProc();
     control->SetWindowProc([this](frame::Message& message) { WindowProc(message); });

@@ -1,6 +1,6 @@
 #include "kiln/widget/LayeredWindowMaker.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 #include "kiln/widget/LayeredStyle.h"
 
 namespace kiln {
@@ -14,7 +14,7 @@ LayeredWindowMaker::LayeredWindowMaker()
           reinterpret_cast<void*>(FindUser32Function("SetLayeredWindowAttributes")))) {}
 
 void LayeredWindowMaker::Apply(HWND window) {
-    KILN_ASSERT(IsEnabled(), kSource);
+    BASE_ASSERT(IsEnabled(), kSource);
     if (!m_useColorKey && !m_useConstantAlpha) {
         if (SetLayeredStyles(window, false, m_clickThrough)) RedrawWhole(window);
         return;

@@ -1,6 +1,7 @@
 #include "kiln/widget/PerPixelLayeredWindow.h"
 
-#include "frame/Handles.h"
+#include "base/Handles.h"
+#include "frame/DCScope.h"
 #include "kiln/widget/LayeredStyle.h"
 
 namespace kiln {
@@ -32,7 +33,7 @@ void PerPixelLayeredWindowBase::Update(HWND window, HBITMAP bitmap, SIZE size, B
     // the system reject the call.
     if (!m_update || !bitmap) return;
     frame::WindowDC windowDC(window);
-    frame::MemoryDC memoryDC(CreateCompatibleDC(windowDC.Get()));
+    base::MemoryDC memoryDC(CreateCompatibleDC(windowDC.Get()));
     RECT rect;
     GetWindowRect(window, &rect);
     POINT destination{rect.left, rect.top};

@@ -2,7 +2,7 @@
 
 #include "frame/Form.h"
 #include "frame/Image.h"
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 namespace kiln {
 
@@ -11,7 +11,7 @@ constexpr const char* kSource = "kiln/widget/Source/TShapedForm";
 }
 
 bool TShapedFormMaker::Attach(frame::Image* image) {
-    KILN_ASSERT(!IsAttached(), kSource);
+    BASE_ASSERT(!IsAttached(), kSource);
     if (!image) return false;
     frame::Form* form = image->ParentForm();
     if (!form) return false;
@@ -35,8 +35,8 @@ void TShapedFormMaker::PrepareForm() {
     if (m_form->Scaled()) {
         // The picture fixes the form's size in pixels; a form that the
         // framework may rescale would no longer match its own shape.
-        ShowMessage("Scaled is not set false", m_form->Name().c_str());
-        AssertFailed("m_form->Scaled == false", kSource, __LINE__);
+        base::ShowMessage("Scaled is not set false", m_form->Name().c_str());
+        base::AssertFailed("m_form->Scaled == false", kSource, __LINE__);
     }
     m_image->SetAutoSize(true);
     m_form->SetClientSize(m_image->Width(), m_image->Height());

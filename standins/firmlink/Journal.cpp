@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "standins/firmlink/UniqueHandle.h"
+#include "base/Handles.h"
 
 namespace firmsim {
 
@@ -30,11 +30,11 @@ void JournalCall(uint32_t ordinal, std::initializer_list<uint32_t> args, uint32_
 
     // Opened per call in append mode: several processes share one journal and
     // each line lands whole at the end.
-    UniqueHandle file(CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    base::FileHandle file(CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return;
     DWORD written = 0;
-    WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
 }  // namespace firmsim

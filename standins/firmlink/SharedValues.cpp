@@ -16,7 +16,7 @@ std::string ObjectName(const char* prefix, const std::string& instance) {
 
 }  // namespace
 
-SharedValues::Lock::Lock(const SharedValues& owner) : m_mutex(owner.m_mutex.get()) {
+SharedValues::Lock::Lock(const SharedValues& owner) : m_mutex(owner.m_mutex.Get()) {
     // An abandoned mutex still hands over ownership; the values it guards are
     // plain words and stay usable.
     WaitForSingleObject(m_mutex, INFINITE);
@@ -25,22 +25,22 @@ SharedValues::Lock::Lock(const SharedValues& owner) : m_mutex(owner.m_mutex.get(
 SharedValues::Lock::~Lock() { ReleaseMutex(m_mutex); }
 
 bool SharedValues::Open(const std::string& instance, const Board& board, std::string& error) {
-    m_mutex = UniqueHandle(CreateMutexA(nullptr, FALSE, ObjectName("firmlink-lock-", instance).c_str()));
+    m_mutex = base::KernelHandle(CreateMutexA(nullptr, FALSE, ObjectName("firmlink-lock-", instance).c_str()));
     if (!m_mutex) {
         error = "cannot create the firmware lock (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
     Lock lock(*this);
-    m_mapping = UniqueHandle(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(SharedBlock),
+    m_mapping = base::KernelHandle(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(SharedBlock),
                                                 ObjectName("firmlink-values-", instance).c_str()));
     if (!m_mapping) {
         error = "cannot create the firmware memory (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
-    m_view = MappedView(MapViewOfFile(m_mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedBlock)));
-    if (!m_view.get()) {
+    m_view = base::MappedView(MapViewOfFile(m_mapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SharedBlock)));
+    if (!m_view.Get()) {
         error = "cannot map the firmware memory (error " + std::to_string(GetLastError()) + ")";
-        m_mapping.reset();
+        m_mapping.Reset();
         return false;
     }
     // New mappings are zero-filled, so the magic tells whether anyone has

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "standins/firmlink/Board.h"
-#include "standins/firmlink/UniqueHandle.h"
+#include "base/Handles.h"
 
 namespace firmsim {
 
@@ -44,8 +44,8 @@ public:
         HANDLE m_mutex;
     };
 
-    bool IsOpen() const { return m_view.get() != nullptr; }
-    SharedBlock& block() const { return *static_cast<SharedBlock*>(m_view.get()); }
+    bool IsOpen() const { return m_view.Get() != nullptr; }
+    SharedBlock& block() const { return *static_cast<SharedBlock*>(m_view.Get()); }
     SharedSlot* Find(uint32_t item) const;
     // Rewrites everything from the board (values, selected core, faults).
     void LoadFrom(const Board& board) const;
@@ -56,9 +56,9 @@ private:
     void Merge(const Board& board) const;
     void Fill(SharedSlot& slot, const BoardItem& item) const;
 
-    UniqueHandle m_mutex;
-    UniqueHandle m_mapping;
-    MappedView m_view;
+    base::KernelHandle m_mutex;
+    base::KernelHandle m_mapping;
+    base::MappedView m_view;
 };
 
 }  // namespace firmsim

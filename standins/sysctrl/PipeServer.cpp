@@ -15,39 +15,39 @@ PipeServer::~PipeServer() {
     if (m_log) std::fclose(m_log);
 }
 
-OwnedHandle PipeServer::CreateInstance() const {
-    return OwnedHandle(CreateNamedPipeA(m_fullName.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
+base::FileHandle PipeServer::CreateInstance() const {
+    return base::FileHandle(CreateNamedPipeA(m_fullName.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
                                         PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT,
                                         PIPE_UNLIMITED_INSTANCES, kChunk, kChunk, 0, nullptr));
 }
 
 int PipeServer::Run() {
-    m_ioDone = OwnedHandle(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    m_ioDone = base::KernelHandle(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     if (!m_options.stopEvent.empty())
-        m_stop = OwnedHandle(CreateEventA(nullptr, TRUE, FALSE, m_options.stopEvent.c_str()));
+        m_stop = base::KernelHandle(CreateEventA(nullptr, TRUE, FALSE, m_options.stopEvent.c_str()));
     if (!m_options.logFile.empty()) m_log = std::fopen(m_options.logFile.c_str(), "ab");
-    if (!m_ioDone.IsValid() || (!m_options.stopEvent.empty() && !m_stop.IsValid()) ||
+    if (!m_ioDone || (!m_options.stopEvent.empty() && !m_stop) ||
         (!m_options.logFile.empty() && !m_log))
         return 1;
 
-    OwnedHandle current = CreateInstance();
-    if (!current.IsValid()) return 1;
+    base::FileHandle current = CreateInstance();
+    if (!current) return 1;
     if (!m_options.readyEvent.empty()) {
-        OwnedHandle ready(CreateEventA(nullptr, TRUE, FALSE, m_options.readyEvent.c_str()));
-        if (ready.IsValid()) SetEvent(ready.Get());
+        base::KernelHandle ready(CreateEventA(nullptr, TRUE, FALSE, m_options.readyEvent.c_str()));
+        if (ready) SetEvent(ready.Get());
     }
 
     DWORD served = 0;
     while (m_options.maxRequests == 0 || served < m_options.maxRequests) {
         Outcome connected = Connect(current.Get());
         if (connected == Outcome::Stopped) break;
-        OwnedHandle next = CreateInstance();
+        base::FileHandle next = CreateInstance();
         if (connected == Outcome::Done) {
             if (Serve(current.Get()) == Outcome::Stopped) break;
             ++served;
         }
         DisconnectNamedPipe(current.Get());
-        if (!next.IsValid()) return 1;
+        if (!next) return 1;
         current = std::move(next);
     }
     return 0;
@@ -60,7 +60,7 @@ PipeServer::Outcome PipeServer::Await(HANDLE pipe, OVERLAPPED& overlapped, BOOL 
         error = GetLastError();
         if (error != ERROR_IO_PENDING) return Outcome::Failed;
         HANDLE handles[2] = {overlapped.hEvent, m_stop.Get()};
-        DWORD count = m_stop.IsValid() ? 2 : 1;
+        DWORD count = m_stop ? 2 : 1;
         if (WaitForMultipleObjects(count, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
             CancelIo(pipe);
             GetOverlappedResult(pipe, &overlapped, &transferred, TRUE);
@@ -108,10 +108,10 @@ PipeServer::Outcome PipeServer::Serve(HANDLE pipe) {
     if (outcome != Outcome::Done) return outcome;
     Log(FormatRequest(request));
 
-    if (m_options.delayMilliseconds > 0 && m_stop.IsValid() &&
+    if (m_options.delayMilliseconds > 0 && m_stop &&
         WaitForSingleObject(m_stop.Get(), m_options.delayMilliseconds) == WAIT_OBJECT_0)
         return Outcome::Stopped;
-    if (m_options.delayMilliseconds > 0 && !m_stop.IsValid()) Sleep(m_options.delayMilliseconds);
+    if (m_options.delayMilliseconds > 0 && !m_stop) Sleep(m_options.delayMilliseconds);
 
     std::vector<BYTE> answer = BuildAnswer(request, m_options);
     OVERLAPPED overlapped{};

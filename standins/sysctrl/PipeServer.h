@@ -3,7 +3,7 @@
 // message-mode pipe. While a client is served the next instance is already
 // listening, so a caller never finds the pipe missing between two clients.
 
-#include "standins/sysctrl/OwnedHandle.h"
+#include "base/Handles.h"
 #include "standins/sysctrl/ServiceOptions.h"
 
 #include <cstdio>
@@ -24,7 +24,7 @@ public:
 private:
     enum class Outcome { Done, Stopped, Failed };
 
-    OwnedHandle CreateInstance() const;
+    base::FileHandle CreateInstance() const;
     Outcome Await(HANDLE pipe, OVERLAPPED& overlapped, BOOL started, DWORD& transferred, DWORD& error);
     Outcome Connect(HANDLE pipe);
     Outcome ReadRequest(HANDLE pipe, std::vector<BYTE>& request);
@@ -33,7 +33,7 @@ private:
 
     const ServiceOptions& m_options;
     std::string m_fullName;
-    OwnedHandle m_stop;
-    OwnedHandle m_ioDone;
+    base::KernelHandle m_stop;
+    base::KernelHandle m_ioDone;
     std::FILE* m_log = nullptr;
 };

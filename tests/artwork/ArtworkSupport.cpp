@@ -1,4 +1,5 @@
 #include "tests/artwork/ArtworkSupport.h"
+#include "base/Handles.h"
 
 #include <windows.h>
 
@@ -49,12 +50,13 @@ Picture LoadPng(const std::string& folderAndName) {
 }
 
 Picture LoadEmbedded(const char* name) {
-    HANDLE handle = LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    base::GdiBitmap handle(
+        static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!handle)
         return {};
     Picture pic;
     DIBSECTION dib{};
-    if (GetObjectA(handle, sizeof dib, &dib) == sizeof dib && dib.dsBm.bmBits) {
+    if (GetObjectA(handle.Get(), sizeof dib, &dib) == sizeof dib && dib.dsBm.bmBits) {
         const BITMAP& bm = dib.dsBm;
         pic.width = bm.bmWidth;
         pic.height = bm.bmHeight;
@@ -70,7 +72,6 @@ Picture LoadEmbedded(const char* name) {
                 pic.pixels[static_cast<size_t>(y) * pic.width + x] = {row[x * bytes + 2], row[x * bytes + 1], row[x * bytes], 255};
         }
     }
-    DeleteObject(handle);
     return pic;
 }
 

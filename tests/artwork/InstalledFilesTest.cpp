@@ -15,6 +15,7 @@
 
 #include "resources/SkinNames.h"
 #include "tests/artwork/ArtworkSupport.h"
+#include "base/Handles.h"
 
 namespace {
 
@@ -158,16 +159,14 @@ TEST(InstalledSkin, TrayIconHoldsSixteenThirtyTwoAndFortyEightPixelImages) {
         EXPECT_EQ(skin::trayIconSizes[i], bytes[6 + 16 * i + 1]);
     }
     for (int size : skin::trayIconSizes) {
-        HANDLE icon = LoadImageA(nullptr, path.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE);
-        ASSERT_NE(nullptr, icon) << "size " << size;
+        base::IconHandle icon(static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
+        ASSERT_TRUE(icon) << "size " << size;
         ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(static_cast<HICON>(icon), &info));
+        ASSERT_TRUE(GetIconInfo(icon.Get(), &info));
+        base::GdiBitmap colour(info.hbmColor), mask(info.hbmMask);
         BITMAP bm{};
-        GetObjectA(info.hbmColor, sizeof bm, &bm);
+        GetObjectA(colour.Get(), sizeof bm, &bm);
         EXPECT_EQ(size, bm.bmWidth);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        DestroyIcon(static_cast<HICON>(icon));
     }
 }
 

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "kiln/arvex/BiosItem.h"
-#include "tests/arvex/MessageRecorder.h"
+#include "tests/support/Diagnostics.h"
 #include "tests/arvex/PackageBuilder.h"
 
 namespace {
+
+using testsupport::AssertionStop;
+using testsupport::MessageRecorder;
 
 std::unique_ptr<kiln::BiosItem> Make(uint32_t number, const PackageBuilder& package) {
     std::vector<uint8_t> bytes = package.Bytes();

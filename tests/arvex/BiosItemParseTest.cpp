@@ -5,10 +5,13 @@
 
 #include "kiln/arvex/BiosItem.h"
 #include "kiln/arvex/BiosNumberItem.h"
-#include "tests/arvex/MessageRecorder.h"
+#include "tests/support/Diagnostics.h"
 #include "tests/arvex/PackageBuilder.h"
 
 namespace {
+
+using testsupport::AssertionStop;
+using testsupport::MessageRecorder;
 
 std::unique_ptr<kiln::BiosItem> Make(uint32_t number, const PackageBuilder& package, uint32_t cut = 0) {
     std::vector<uint8_t> bytes = package.Bytes();

@@ -7,10 +7,13 @@
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/GroupInfoTraverser.h"
 #include "kiln/arvex/ItemTraverser.h"
-#include "tests/arvex/MessageRecorder.h"
+#include "tests/support/Diagnostics.h"
 #include "tests/arvex/SimulatedBoard.h"
 
 namespace {
+
+using testsupport::AssertionStop;
+using testsupport::MessageRecorder;
 
 const std::vector<uint32_t> kGroup3 = {0x03010011, 0x03820012, 0x03070020, 0x03080030, 0x03060040};
 

@@ -21,8 +21,8 @@ void SetPixel32(frame::Bitmap& bitmap, int x, int y, COLORREF color, BYTE alpha)
 
 class LuImageTest : public ::testing::Test {
 protected:
+    testsupport::ThrowingAsserts asserts;
     void SetUp() override {
-        ThrowOnAssert();
         target = SolidFace(4, 4, kBackground);
         picture = std::make_unique<frame::Bitmap>(4, 4, frame::PixelFormat::Bits32);
         SetPixel32(*picture, 0, 0, RGB(255, 255, 255), 255);

@@ -10,9 +10,9 @@ namespace {
 
 class BlendTest : public ::testing::Test {
 protected:
-    void SetUp() override { ThrowOnAssert(); }
-    kiln::DibSection source{4, 4, 32};
-    kiln::DibSection destination{4, 4, 24};
+    testsupport::ThrowingAsserts asserts;
+    frame::Bitmap source{4, 4, frame::PixelFormat::Bits32};
+    frame::Bitmap destination{4, 4, frame::PixelFormat::Bits24};
     const RECT whole{0, 0, 4, 4};
 };
 
@@ -20,7 +20,7 @@ TEST_F(BlendTest, OpaqueSourceReplacesAndTransparentSourceLeavesTheDestination) 
     FillColor(destination, RGB(17, 99, 201));
     FillColor(source, RGB(250, 3, 128), 0);
     SetPixelAt(source, 1, 1, RGB(250, 3, 128), 255);
-    kiln::Blend(source.View(), whole, destination.View(), 0, 0, 255);
+    kiln::Blend(kiln::ViewOf(source), whole, kiln::ViewOf(destination), 0, 0, 255);
     EXPECT_EQ(RGB(250, 3, 128), PixelAt(destination, 1, 1));
     EXPECT_EQ(RGB(17, 99, 201), PixelAt(destination, 0, 0));
     EXPECT_EQ(RGB(17, 99, 201), PixelAt(destination, 3, 3));
@@ -29,26 +29,26 @@ TEST_F(BlendTest, OpaqueSourceReplacesAndTransparentSourceLeavesTheDestination) 
 TEST_F(BlendTest, PartialAlphaAndOpacityMixWithTruncation) {
     FillColor(destination, RGB(0, 100, 255));
     FillColor(source, RGB(255, 200, 0), 128);
-    kiln::Blend(source.View(), whole, destination.View(), 0, 0, 255);
+    kiln::Blend(kiln::ViewOf(source), whole, kiln::ViewOf(destination), 0, 0, 255);
     // a = 128/255: 255*a = 128, 100*(1-a) + 200*a = 150.19 and 255*(1-a) =
     // 127, the same in both builds (doubles, no x87 extended precision).
     EXPECT_EQ(RGB(128, 150, 127), PixelAt(destination, 2, 2));
 
     FillColor(destination, RGB(0, 0, 0));
     FillColor(source, RGB(255, 255, 255), 255);
-    kiln::Blend(source.View(), whole, destination.View(), 0, 0, 51);
+    kiln::Blend(kiln::ViewOf(source), whole, kiln::ViewOf(destination), 0, 0, 51);
     EXPECT_EQ(RGB(51, 51, 51), PixelAt(destination, 0, 0));
 }
 
 TEST_F(BlendTest, ZeroOpacityLeavesTheDestinationAndItsAlphaBytes) {
-    kiln::DibSection target(4, 4, 32);
+    frame::Bitmap target(4, 4, frame::PixelFormat::Bits32);
     FillColor(target, RGB(5, 6, 7), 33);
     FillColor(source, RGB(200, 200, 200), 255);
-    kiln::Blend(source.View(), whole, target.View(), 0, 0, 0);
+    kiln::Blend(kiln::ViewOf(source), whole, kiln::ViewOf(target), 0, 0, 0);
     EXPECT_EQ(RGB(5, 6, 7), PixelAt(target, 3, 0));
-    kiln::Blend(source.View(), whole, target.View(), 0, 0, 255);
+    kiln::Blend(kiln::ViewOf(source), whole, kiln::ViewOf(target), 0, 0, 255);
     EXPECT_EQ(RGB(200, 200, 200), PixelAt(target, 3, 0));
-    EXPECT_EQ(33, target.View().Pixel(3, 0)[3]);
+    EXPECT_EQ(33, kiln::ViewOf(target).Pixel(3, 0)[3]);
 }
 
 TEST_F(BlendTest, OffsetsPlaceTheSourceAndClipAtEveryEdge) {
@@ -56,13 +56,13 @@ TEST_F(BlendTest, OffsetsPlaceTheSourceAndClipAtEveryEdge) {
     FillColor(source, RGB(0, 0, 0), 255);
     SetPixelAt(source, 0, 0, RGB(255, 0, 0), 255);
     SetPixelAt(source, 3, 3, RGB(0, 255, 0), 255);
-    kiln::Blend(source.View(), whole, destination.View(), 3, 3, 255);
+    kiln::Blend(kiln::ViewOf(source), whole, kiln::ViewOf(destination), 3, 3, 255);
     EXPECT_EQ(RGB(255, 0, 0), PixelAt(destination, 3, 3));
-    kiln::Blend(source.View(), whole, destination.View(), -3, -3, 255);
+    kiln::Blend(kiln::ViewOf(source), whole, kiln::ViewOf(destination), -3, -3, 255);
     EXPECT_EQ(RGB(0, 255, 0), PixelAt(destination, 0, 0));
     // Entirely outside: nothing happens, nothing asserts.
     FillColor(destination, RGB(9, 9, 9));
-    kiln::Blend(source.View(), whole, destination.View(), 10, 0, 255);
+    kiln::Blend(kiln::ViewOf(source), whole, kiln::ViewOf(destination), 10, 0, 255);
     EXPECT_EQ(RGB(9, 9, 9), PixelAt(destination, 0, 0));
 }
 
@@ -70,14 +70,14 @@ TEST_F(BlendTest, SourceRectangleSelectsThePartThatIsDrawn) {
     FillColor(destination, RGB(0, 0, 0));
     FillColor(source, RGB(0, 0, 0), 0);
     SetPixelAt(source, 2, 1, RGB(1, 2, 3), 255);
-    kiln::Blend(source.View(), RECT{2, 1, 4, 3}, destination.View(), 0, 0, 255);
+    kiln::Blend(kiln::ViewOf(source), RECT{2, 1, 4, 3}, kiln::ViewOf(destination), 0, 0, 255);
     EXPECT_EQ(RGB(1, 2, 3), PixelAt(destination, 0, 0));
 }
 
 TEST_F(BlendTest, SourceSmallerThanItsRectangleIsAProgrammingError) {
-    kiln::DibSection small(2, 2, 32);
+    frame::Bitmap small(2, 2, frame::PixelFormat::Bits32);
     try {
-        kiln::Blend(small.View(), whole, destination.View(), 0, 0, 255);
+        kiln::Blend(kiln::ViewOf(small), whole, kiln::ViewOf(destination), 0, 0, 255);
         FAIL() << "no assertion";
     } catch (const AssertionStop& stop) {
         EXPECT_EQ("maxRow <= src->Height && maxCol <= src->Width", AssertedCondition(stop));

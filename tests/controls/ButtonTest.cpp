@@ -3,6 +3,7 @@
 #include "ControlSupport.h"
 #include "FaceSupport.h"
 #include "frame/Exception.h"
+#include "base/Handles.h"
 
 #include <cstdio>
 #include <string>
@@ -184,12 +185,11 @@ TEST_F(ButtonTest, NewFaceZeroResizesTheControlAndRebuildsItsShape) {
     EXPECT_EQ(12, button->Height());
     EXPECT_EQ(kKey, frame::ColorToRGB(button->TransparentColor()));
 
-    HRGN shape = CreateRectRgn(0, 0, 0, 0);
-    ASSERT_NE(ERROR, GetWindowRgn(button->Handle(), shape));
-    EXPECT_FALSE(PtInRegion(shape, 1, 5));
-    EXPECT_TRUE(PtInRegion(shape, 10, 5));
-    EXPECT_FALSE(PtInRegion(shape, 31, 5));
-    DeleteObject(shape);
+    base::GdiRegion shape(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(ERROR, GetWindowRgn(button->Handle(), shape.Get()));
+    EXPECT_FALSE(PtInRegion(shape.Get(), 1, 5));
+    EXPECT_TRUE(PtInRegion(shape.Get(), 10, 5));
+    EXPECT_FALSE(PtInRegion(shape.Get(), 31, 5));
 
     // The shape is the hit area: no hover over the cut-out part.
     Move(*button, 1, 5);
@@ -210,9 +210,8 @@ TEST_F(ButtonTest, NewFaceZeroResizesTheControlAndRebuildsItsShape) {
     EXPECT_EQ(12, button->Height());
 
     button->SetTransparent(false);
-    HRGN none = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_EQ(ERROR, GetWindowRgn(button->Handle(), none));
-    DeleteObject(none);
+    base::GdiRegion none(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(ERROR, GetWindowRgn(button->Handle(), none.Get()));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include "tests/support/MessagePump.h"
 
 namespace testing_controls {
 
@@ -17,6 +18,7 @@ namespace testing_controls {
 // under Wine, and each test starts from an empty form with no modal result.
 class FormTest : public ::testing::Test {
 protected:
+    testsupport::ThrowingAsserts asserts;
     static frame::Form& SharedForm() {
         static std::unique_ptr<frame::Form> shared = [] {
             auto made = std::make_unique<frame::Form>();
@@ -28,7 +30,6 @@ protected:
         return *shared;
     }
     void SetUp() override {
-        ThrowOnAssert();
         form = &SharedForm();
         Pump();
         form->SetModalResult(frame::modal::None);
@@ -48,13 +49,7 @@ protected:
         return control;
     }
 
-    static void Pump() {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
+    static void Pump() { testsupport::PumpMessages(); }
 
     static LPARAM Point(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
     static void PlacePointer(HWND window, int x, int y) {

@@ -42,7 +42,7 @@ TEST(GaussianFilterFactory, LargerRadiiAreComputedFromSigma) {
 }
 
 TEST(GaussianFilterFactory, RadiusZeroIsAProgrammingError) {
-    ThrowOnAssert();
+    testsupport::ThrowingAsserts asserts;
     kiln::GaussianFilterFactory factory;
     try {
         factory.Make(0);

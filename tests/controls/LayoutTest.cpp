@@ -6,6 +6,7 @@
 
 #include "ControlSupport.h"
 #include "FaceSupport.h"
+#include "frame/DCScope.h"
 
 #include <algorithm>
 #include <functional>
@@ -41,8 +42,8 @@ bool SamePixels(frame::Bitmap& a, frame::Bitmap& b) {
 
 class ShadedTextTest : public ::testing::Test {
 protected:
+    testsupport::ThrowingAsserts asserts;
     void SetUp() override {
-        ThrowOnAssert();
         target = SolidFace(120, 60, kWhite);
         frame::Canvas& canvas = target->Canvas();
         canvas.Font().SetHeight(-28);
@@ -117,21 +118,21 @@ TEST_F(ShadedTextTest, WideTextIsShadedAndMeasuredAsNarrowText) {
 TEST_F(ShadedTextTest, ShadowAlphaFollowsTheSettingAndIsZeroAtTheBorder) {
     RECT rect{0, 0, 120, 60};
     layout.SetShadowAlpha(255);
-    kiln::DibSection strong = layout.MakeShadow(target->Canvas(), "HH", rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    frame::Bitmap strong = layout.MakeShadow(target->Canvas(), "HH", rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     layout.SetShadowAlpha(60);
-    kiln::DibSection weak = layout.MakeShadow(target->Canvas(), "HH", rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    frame::Bitmap weak = layout.MakeShadow(target->Canvas(), "HH", rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     int strongest = 0, weakest = 0;
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 120; ++x) {
-            strongest = std::max<int>(strongest, strong.View().Pixel(x, y)[3]);
-            weakest = std::max<int>(weakest, weak.View().Pixel(x, y)[3]);
+            strongest = std::max<int>(strongest, kiln::ViewOf(strong).Pixel(x, y)[3]);
+            weakest = std::max<int>(weakest, kiln::ViewOf(weak).Pixel(x, y)[3]);
         }
     EXPECT_GT(strongest, 200);
     EXPECT_LE(weakest, 60);
     EXPECT_GT(weakest, 40);
     for (int x = 0; x < 120; ++x) {
-        EXPECT_EQ(0, strong.View().Pixel(x, 0)[3]);
-        EXPECT_EQ(0, strong.View().Pixel(x, 59)[3]);
+        EXPECT_EQ(0, kiln::ViewOf(strong).Pixel(x, 0)[3]);
+        EXPECT_EQ(0, kiln::ViewOf(strong).Pixel(x, 59)[3]);
     }
 }
 
@@ -154,7 +155,7 @@ void Prepare(L& label, bool enabled) {
 }
 
 TEST(LuLabel, ShadedLabelDrawsAShadowADisabledOneDrawsAsAPlainLabel) {
-    ThrowOnAssert();
+    testsupport::ThrowingAsserts asserts;
     kiln::LuLabel shaded;
     Prepare(shaded, true);
     EXPECT_LT(BoundsWhere(*Painted(shaded), IsShadow).left, 100);
@@ -201,7 +202,8 @@ TEST_F(ListBoxLayoutTest, SelectedItemIsDrawnOnTheSelectionColourInHighlightText
     InvalidateRect(list->Handle(), nullptr, TRUE);
     UpdateWindow(list->Handle());
 
-    HDC dc = GetDC(list->Handle());
+    frame::WindowDC listDC(list->Handle());
+    const HDC dc = listDC.Get();
     const COLORREF highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
     EXPECT_EQ(selection, GetPixel(dc, 1, 24 + 1));
     EXPECT_EQ(kWhite & 0xFFFFFF, GetPixel(dc, 1, 1));
@@ -210,7 +212,6 @@ TEST_F(ListBoxLayoutTest, SelectedItemIsDrawnOnTheSelectionColourInHighlightText
         for (int x = 0; x < 150; ++x) textPixels += GetPixel(dc, x, y) == highlightText;
     for (int y = 0; y < 24; ++y)
         for (int x = 0; x < 150; ++x) unselectedText += GetPixel(dc, x, y) == GetSysColor(COLOR_WINDOWTEXT);
-    ReleaseDC(list->Handle(), dc);
     EXPECT_GT(textPixels, 20);
     EXPECT_GT(unselectedText, 20);
 }

@@ -15,8 +15,8 @@ const COLORREF kMarker = RGB(12, 34, 56);
 
 class LedTest : public ::testing::Test {
 protected:
+    testsupport::ThrowingAsserts asserts;
     void SetUp() override {
-        ThrowOnAssert();
         led.Picture().SetSize(4, 4);
         led.Layer().OnRepaint = [this] { ++repaints; };
     }

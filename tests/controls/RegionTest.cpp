@@ -1,5 +1,7 @@
 #include "kiln/Graphics/WinRegion.h"
 
+#include "base/Handles.h"
+
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -20,11 +22,11 @@ bool Inside(const kiln::WinRegion& region, int x, int y) { return PtInRegion(reg
 
 class RegionTest : public ::testing::Test {
 protected:
-    void SetUp() override { ThrowOnAssert(); }
+    testsupport::ThrowingAsserts asserts;
 };
 
 TEST_F(RegionTest, PictureWithoutKeyPixelsGivesTheFullRectangle) {
-    kiln::DibSection face(7, 5, 32);
+    frame::Bitmap face(7, 5, frame::PixelFormat::Bits32);
     FillColor(face, RGB(10, 20, 30));
     kiln::WinRegion region;
     region.BuildFromBitmap(face.Handle(), kKey);
@@ -33,13 +35,12 @@ TEST_F(RegionTest, PictureWithoutKeyPixelsGivesTheFullRectangle) {
     EXPECT_EQ(0, box.top);
     EXPECT_EQ(7, box.right);
     EXPECT_EQ(5, box.bottom);
-    HRGN full = CreateRectRgn(0, 0, 7, 5);
-    EXPECT_TRUE(EqualRgn(full, region.Handle()));
-    DeleteObject(full);
+    base::GdiRegion full(CreateRectRgn(0, 0, 7, 5));
+    EXPECT_TRUE(EqualRgn(full.Get(), region.Handle()));
 }
 
 TEST_F(RegionTest, PictureEntirelyInKeyColourGivesAnEmptyRegion) {
-    kiln::DibSection face(6, 4, 24);
+    frame::Bitmap face(6, 4, frame::PixelFormat::Bits24);
     FillColor(face, kKey);
     kiln::WinRegion region;
     region.BuildFromBitmap(face.Handle(), kKey);
@@ -48,7 +49,7 @@ TEST_F(RegionTest, PictureEntirelyInKeyColourGivesAnEmptyRegion) {
 }
 
 TEST_F(RegionTest, KeyComparisonIsExactAndIgnoresAlpha) {
-    kiln::DibSection face(4, 1, 32);
+    frame::Bitmap face(4, 1, frame::PixelFormat::Bits32);
     FillColor(face, RGB(1, 2, 3));
     SetPixelAt(face, 0, 0, kKey, 0);
     SetPixelAt(face, 1, 0, kKey, 255);
@@ -63,7 +64,7 @@ TEST_F(RegionTest, KeyComparisonIsExactAndIgnoresAlpha) {
 
 TEST_F(RegionTest, RunsAreCutOutRowByRowAndStopAtTheRightEdge) {
     // Row 0: key run in the middle; row 1: run to the right edge; row 2: none.
-    kiln::DibSection face(5, 3, 24);
+    frame::Bitmap face(5, 3, frame::PixelFormat::Bits24);
     FillColor(face, RGB(0, 0, 0));
     SetPixelAt(face, 1, 0, kKey);
     SetPixelAt(face, 2, 0, kKey);
@@ -84,7 +85,7 @@ TEST_F(RegionTest, RunsAreCutOutRowByRowAndStopAtTheRightEdge) {
 }
 
 TEST_F(RegionTest, BuildingLeavesThePicturesPixelFormatAndPixelsAlone) {
-    kiln::DibSection face(3, 2, 32);
+    frame::Bitmap face(3, 2, frame::PixelFormat::Bits32);
     FillColor(face, kKey, 77);
     kiln::WinRegion region;
     region.BuildFromBitmap(face.Handle(), kKey);
@@ -92,24 +93,22 @@ TEST_F(RegionTest, BuildingLeavesThePicturesPixelFormatAndPixelsAlone) {
     GetObject(face.Handle(), sizeof info, &info);
     EXPECT_EQ(32, info.bmBitsPixel);
     EXPECT_EQ(kKey, PixelAt(face, 2, 1));
-    EXPECT_EQ(77, face.View().Pixel(2, 1)[3]);
+    EXPECT_EQ(77, kiln::ViewOf(face).Pixel(2, 1)[3]);
 }
 
 TEST_F(RegionTest, RectangleClearSubtractAndCopy) {
     kiln::WinRegion region;
     region.SetRect(0, 0, 10, 10);
-    HRGN hole = CreateRectRgn(2, 2, 4, 4);
-    region.Subtract(hole);
-    DeleteObject(hole);
+    base::GdiRegion hole(CreateRectRgn(2, 2, 4, 4));
+    region.Subtract(hole.Get());
     EXPECT_FALSE(Inside(region, 3, 3));
-    HRGN copy = region.Copy();
-    EXPECT_TRUE(EqualRgn(copy, region.Handle()));
+    base::GdiRegion copy = region.Copy();
+    EXPECT_TRUE(EqualRgn(copy.Get(), region.Handle()));
     region.Clear();
     RECT box{};
     EXPECT_EQ(NULLREGION, GetRgnBox(region.Handle(), &box));
     // The copy is independent of the object it came from.
-    EXPECT_TRUE(PtInRegion(copy, 1, 1));
-    DeleteObject(copy);
+    EXPECT_TRUE(PtInRegion(copy.Get(), 1, 1));
 }
 
 TEST_F(RegionTest, ApplyGivesTheWindowACopyAndKeepsItsOwn) {
@@ -119,13 +118,12 @@ TEST_F(RegionTest, ApplyGivesTheWindowACopyAndKeepsItsOwn) {
     kiln::WinRegion region;
     region.SetRect(0, 0, 5, 5);
     EXPECT_NE(0, region.ApplyToWindow(window, false));
-    HRGN windowRegion = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_EQ(SIMPLEREGION, GetWindowRgn(window, windowRegion));
-    EXPECT_TRUE(EqualRgn(windowRegion, region.Handle()));
+    base::GdiRegion windowRegion(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(SIMPLEREGION, GetWindowRgn(window, windowRegion.Get()));
+    EXPECT_TRUE(EqualRgn(windowRegion.Get(), region.Handle()));
     DestroyWindow(window);
     // The object's own region survived the window's copy being destroyed.
     EXPECT_TRUE(Inside(region, 4, 4));
-    DeleteObject(windowRegion);
 }
 
 TEST_F(RegionTest, CombineFailureIsReportedAsAnAssertion) {

@@ -1,46 +1,30 @@
 #pragma once
-// Shared helpers of the control tests: assertions surface as exceptions so a
-// test can expect them, and pixels are read straight from DIB sections.
+// Pixels of the control tests, read and written straight in the bitmaps.
 
-#include "kiln/Graphics/DibSection.h"
-#include "kiln/System/Diagnostics.h"
-
-#include <stdexcept>
-#include <string>
+#include "frame/Bitmap.h"
+#include "kiln/Graphics/BitmapView.h"
+#include "tests/support/Diagnostics.h"
 
 namespace testing_controls {
 
-struct AssertionStop : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using testsupport::AssertedCondition;
+using testsupport::AssertionStop;
 
-inline void ThrowOnAssert() {
-    kiln::SetAssertHandler([](const char* message) { throw AssertionStop(message); });
-}
-
-// "Assertion failed: <condition>, file ..." -> the condition.
-inline std::string AssertedCondition(const AssertionStop& stop) {
-    std::string text = stop.what();
-    const std::string prefix = "Assertion failed: ";
-    const size_t end = text.find(", file ");
-    return text.substr(prefix.size(), end - prefix.size());
-}
-
-inline COLORREF PixelAt(const kiln::DibSection& dib, int x, int y) {
+inline COLORREF PixelAt(frame::Bitmap& dib, int x, int y) {
     GdiFlush();
-    const BYTE* p = dib.View().Pixel(x, y);
+    const BYTE* p = kiln::ViewOf(dib).Pixel(x, y);
     return RGB(p[2], p[1], p[0]);
 }
 
-inline void SetPixelAt(const kiln::DibSection& dib, int x, int y, COLORREF color, BYTE alpha = 255) {
-    BYTE* p = dib.View().Pixel(x, y);
+inline void SetPixelAt(frame::Bitmap& dib, int x, int y, COLORREF color, BYTE alpha = 255) {
+    BYTE* p = kiln::ViewOf(dib).Pixel(x, y);
     p[0] = GetBValue(color);
     p[1] = GetGValue(color);
     p[2] = GetRValue(color);
     if (dib.BitsPerPixel() == 32) p[3] = alpha;
 }
 
-inline void FillColor(const kiln::DibSection& dib, COLORREF color, BYTE alpha = 255) {
+inline void FillColor(frame::Bitmap& dib, COLORREF color, BYTE alpha = 255) {
     for (int y = 0; y < dib.Height(); ++y)
         for (int x = 0; x < dib.Width(); ++x) SetPixelAt(dib, x, y, color, alpha);
 }

@@ -1,4 +1,4 @@
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 #include <gtest/gtest.h>
 
@@ -14,35 +14,35 @@ struct AssertionStop : std::runtime_error {
 };
 
 TEST(Diagnostics, MessagesGoThroughTheInstalledHandlerAndBack) {
-    auto previous = kiln::SetMessageHandler([](const char* text, const char* caption, UINT) {
+    auto previous = base::SetMessageHandler([](const char* text, const char* caption, UINT) {
         g_lastText = text;
         g_lastCaption = caption;
         return IDOK;
     });
-    EXPECT_EQ(IDOK, kiln::ShowMessage("Item[3] does not supports IndexToValue", "BiosItem"));
+    EXPECT_EQ(IDOK, base::ShowMessage("Item[3] does not supports IndexToValue", "BiosItem"));
     EXPECT_EQ("Item[3] does not supports IndexToValue", g_lastText);
     EXPECT_EQ("BiosItem", g_lastCaption);
-    EXPECT_NE(nullptr, kiln::SetMessageHandler(previous));
+    EXPECT_NE(nullptr, base::SetMessageHandler(previous));
 }
 
 TEST(Diagnostics, AssertionReportsConditionSourceAndLine) {
-    kiln::SetAssertHandler([](const char* message) { throw AssertionStop(message); });
+    base::SetAssertHandler([](const char* message) { throw AssertionStop(message); });
     const int line = __LINE__ + 2;
     try {
-        KILN_ASSERT(1 + 1 == 3, "kiln/widget/Source/TShapedForm");
+        BASE_ASSERT(1 + 1 == 3, "kiln/widget/Source/TShapedForm");
         FAIL() << "assertion did not stop";
     } catch (const AssertionStop& stop) {
         EXPECT_EQ("Assertion failed: 1 + 1 == 3, file kiln/widget/Source/TShapedForm, line " +
                       std::to_string(line),
                   std::string(stop.what()));
     }
-    kiln::SetAssertHandler(nullptr);
+    base::SetAssertHandler(nullptr);
 }
 
 TEST(Diagnostics, TrueConditionDoesNotReport) {
-    kiln::SetAssertHandler([](const char*) { throw AssertionStop("reported"); });
-    EXPECT_NO_THROW(KILN_ASSERT(2 + 2 == 4, "kiln/arvex/Source/BiosInterface"));
-    kiln::SetAssertHandler(nullptr);
+    base::SetAssertHandler([](const char*) { throw AssertionStop("reported"); });
+    EXPECT_NO_THROW(BASE_ASSERT(2 + 2 == 4, "kiln/arvex/Source/BiosInterface"));
+    base::SetAssertHandler(nullptr);
 }
 
 }  // namespace

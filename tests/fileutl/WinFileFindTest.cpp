@@ -1,20 +1,15 @@
-#include "kiln/System/Diagnostics.h"
 #include "kiln/fileutl/WinFileFind.h"
+#include "tests/support/Diagnostics.h"
 
 #include "TempTree.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 using ::testing::StartsWith;
+using testsupport::AssertionStop;
 
 namespace {
-
-struct AssertionStop : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
 
 TEST(WinFileFind, WalksEntriesAndTellsFoldersAndDotsApart) {
     TempTree tree("filefind");
@@ -58,14 +53,16 @@ TEST(WinFileFind, FailedOpenLeavesItClosedAndOpeningAnOpenSearchAsserts) {
     EXPECT_FALSE(find.IsValid());
 
     ASSERT_TRUE(find.Open((tree.Root() + "\\*").c_str()));
-    kiln::SetAssertHandler([](const char* message) { throw AssertionStop(message); });
-    try {
-        find.Open((tree.Root() + "\\*").c_str());
-        ADD_FAILURE() << "second open was accepted";
-    } catch (const AssertionStop& stop) {
-        EXPECT_THAT(stop.what(), StartsWith("Assertion failed: !IsOpen(), file kiln/fileutl/Source/WinFileFind, line "));
+    {
+        testsupport::ThrowingAsserts asserts;
+        try {
+            find.Open((tree.Root() + "\\*").c_str());
+            ADD_FAILURE() << "second open was accepted";
+        } catch (const AssertionStop& stop) {
+            EXPECT_THAT(stop.what(),
+                        StartsWith("Assertion failed: !IsOpen(), file kiln/fileutl/Source/WinFileFind, line "));
+        }
     }
-    kiln::SetAssertHandler(nullptr);
     EXPECT_TRUE(find.IsValid()) << "the refused open must not disturb the running search";
 }
 

@@ -9,7 +9,8 @@
 
 #include "tests/arvex/SimulatedBoard.h"
 #include "tests/firmctl/BoardFile.h"
-#include "tests/firmctl/ChildProcess.h"
+#include "tests/firmctl/FirmctlOutput.h"
+#include "base/Handles.h"
 
 namespace {
 
@@ -21,11 +22,10 @@ std::string BinFolder() {
 std::vector<std::string> ShippedBoards() {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((BinFolder() + "boards\\*.json").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    base::FindHandle search(FindFirstFileA((BinFolder() + "boards\\*.json").c_str(), &found));
+    if (!search) return names;
     do names.push_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
+    while (FindNextFileA(search.Get(), &found));
     return names;
 }
 
@@ -39,7 +39,7 @@ std::string Hex(uint32_t number) {
 ChildResult RunOnBoard(const std::string& board, const std::string& arguments) {
     ScopedEnvironment file("FIRMLINK_BOARD", BinFolder() + "boards\\" + board);
     ScopedEnvironment instance("FIRMLINK_INSTANCE", "firmctl-" + board);
-    return RunChild("\"" + BinFolder() + "firmctl.exe\" " + arguments);
+    return RunChild(testsupport::Quote(BinFolder() + "firmctl.exe") + " " + arguments);
 }
 
 const char* KindName(const BoardFileItem& item) {

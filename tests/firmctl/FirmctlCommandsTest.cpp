@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/arvex/SimulatedBoard.h"
-#include "tests/firmctl/ChildProcess.h"
+#include "tests/firmctl/FirmctlOutput.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ protected:
     static ChildResult Run(const std::string& arguments) {
         std::string board = SimulatedBoard::ShippedBoard("");
         std::string bin = board.substr(0, board.size() - std::string("boards\\").size());
-        return RunChild("\"" + bin + "firmctl.exe\" " + arguments);
+        return RunChild(testsupport::Quote(bin + "firmctl.exe") + " " + arguments);
     }
 
     // A failing command says why in exactly one line on standard error.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "tests/firmlink/FirmlinkFixture.h"
+#include "base/Handles.h"
 
 namespace {
 
@@ -98,8 +99,8 @@ TEST_F(BoardFileTest, RefusedBoardLeavesBoardAndValuesAsTheyWere) {
 TEST_F(BoardFileTest, EveryShippedBoardLoads) {
     const std::string folder = FirmlinkFolder() + "boards\\";
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*.json").c_str(), &found);
-    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    base::FindHandle search(FindFirstFileA((folder + "*.json").c_str(), &found));
+    ASSERT_TRUE(search);
     int boards = 0;
     do {
         SCOPED_TRACE(found.cFileName);
@@ -107,8 +108,7 @@ TEST_F(BoardFileTest, EveryShippedBoardLoads) {
         EXPECT_FALSE(ListGroup(3).empty());
         EXPECT_FALSE(ListGroup(11).empty());
         ++boards;
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
     EXPECT_GE(boards, 6);
 }
 

@@ -4,9 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "standins/firmlink/UniqueHandle.h"
-
-using firmsim::UniqueHandle;
+#include "tests/support/ChildProcess.h"
 
 std::vector<PackageElement> WalkPackage(void* buffer) {
     std::vector<PackageElement> elements;
@@ -48,38 +46,11 @@ std::string FirmlinkFolder() {
 }
 
 int RunPeer(const std::string& arguments, std::string* output) {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string exe = self;
-    exe = exe.substr(0, exe.find_last_of('\\') + 1) + "FirmPeer.exe";
-
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return -1;
-    UniqueHandle reader(readEnd), writer(writeEnd);
-    SetHandleInformation(reader.get(), HANDLE_FLAG_INHERIT, 0);
-
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writer.get();
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + exe + "\" " + arguments;
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) return -1;
-    UniqueHandle process(info.hProcess), thread(info.hThread);
-    writer.reset();
-
-    std::string text;
-    char chunk[256];
-    DWORD got = 0;
-    while (ReadFile(reader.get(), chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
-    WaitForSingleObject(process.get(), INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(process.get(), &code);
-    if (output) *output = text;
-    return static_cast<int>(code);
+    const std::string exe = testsupport::TestFolder() + "FirmPeer.exe";
+    const testsupport::ChildResult result = testsupport::RunChild(testsupport::Quote(exe) + " " + arguments);
+    if (!result.started) return -1;
+    if (output) *output = result.out;
+    return static_cast<int>(result.exitCode);
 }
 
 void FirmlinkTest::SetUp() {

@@ -1,3 +1,4 @@
+#include "base/Handles.h"
 #include "frame/Bitmap.h"
 #include "frame/Exception.h"
 
@@ -92,7 +93,7 @@ TEST(BitmapTest, AssignCopiesEverythingAndNotifies) {
 TEST(BitmapTest, TheHandleCanBeSelectedElsewhereAfterCanvasUse) {
     frame::Bitmap bitmap(4, 4, frame::PixelFormat::Bits32);
     bitmap.Canvas().FillRect(RECT{0, 0, 4, 4});
-    frame::MemoryDC other(CreateCompatibleDC(nullptr));
+    base::MemoryDC other(CreateCompatibleDC(nullptr));
     HGDIOBJ previous = SelectObject(other.Get(), bitmap.Handle());
     EXPECT_NE(previous, nullptr) << "a bitmap still held by its canvas cannot be selected";
     SelectObject(other.Get(), previous);
@@ -107,7 +108,7 @@ TEST(BitmapTest, LoadingAMissingOrBrokenFileRaisesAndKeepsThePicture) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     std::string path = std::string(temp) + "not_a_bitmap.bmp";
-    frame::FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    base::FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     DWORD written = 0;
     WriteFile(file.Get(), "junk", 4, &written, nullptr);
     file.Reset();

@@ -1,5 +1,7 @@
+#include "base/Handles.h"
 #include "frame/Bitmap.h"
 #include "frame/Canvas.h"
+#include "frame/DCScope.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +18,7 @@ Selection Current(HDC dc) {
 }
 
 TEST(CanvasTest, EveryOperationLeavesTheDCWithWhatItHeldBefore) {
-    frame::MemoryDC dc(CreateCompatibleDC(nullptr));
+    base::MemoryDC dc(CreateCompatibleDC(nullptr));
     frame::Bitmap pixels(40, 40, frame::PixelFormat::Bits24);
     frame::SelectObjectScope selectPixels(dc.Get(), pixels.Handle());
     const Selection before = Current(dc.Get());

@@ -1,5 +1,6 @@
 #include "tests/frame/FrameTestSupport.h"
 
+#include "base/Handles.h"
 #include "frame/Edit.h"
 #include "frame/Exception.h"
 #include "frame/Icon.h"
@@ -88,7 +89,7 @@ TEST_F(ControlsTest, FieldAndListColoursComeFromTheControls) {
     edit->Font().SetColor(RGB(204, 204, 204));
     list->SetColor(RGB(1, 2, 3));
     form.HandleNeeded();
-    frame::MemoryDC dc(CreateCompatibleDC(nullptr));
+    base::MemoryDC dc(CreateCompatibleDC(nullptr));
     auto brush = reinterpret_cast<HBRUSH>(SendMessageA(form.Handle(), WM_CTLCOLOREDIT,
                                                        reinterpret_cast<WPARAM>(dc.Get()),
                                                        reinterpret_cast<LPARAM>(edit->Handle())));

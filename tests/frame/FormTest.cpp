@@ -1,6 +1,6 @@
 #include "tests/frame/FrameTestSupport.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "tests/support/Diagnostics.h"
 
 #include <gtest/gtest.h>
 
@@ -151,29 +151,23 @@ TEST(FormTest, ReplacedWindowProcedureSeesEveryMessageFirst) {
     EXPECT_EQ(swallowed, 1);
 }
 
-std::string g_shownText;
-std::string g_shownCaption;
-
-int CaptureMessage(const char* text, const char* caption, UINT) {
-    g_shownText = text;
-    g_shownCaption = caption;
-    return IDOK;
-}
-
 TEST(FormTest, ExceptionInAHandlerIsShownAndTheWindowKeepsWorking) {
     frame::Application& app = App();
     app.SetTitle("Frame Test");
-    auto previous = kiln::SetMessageHandler(&CaptureMessage);
     frametest::RecordingForm form;
     form.onMessage = [](frame::Message& message) {
         if (message.msg == WM_APP + 9) throw frame::FileOpenError("C:\\nowhere\\x.png", ERROR_FILE_NOT_FOUND);
         message.result = 42;
     };
     form.HandleNeeded();
-    SendMessageA(form.Handle(), WM_APP + 9, 0, 0);
-    kiln::SetMessageHandler(previous);
-    EXPECT_NE(g_shownText.find("Cannot open file \"C:\\nowhere\\x.png\""), std::string::npos) << g_shownText;
-    EXPECT_EQ(g_shownCaption, "Frame Test");
+    {
+        testsupport::MessageRecorder recorder;
+        SendMessageA(form.Handle(), WM_APP + 9, 0, 0);
+    }
+    const auto& shown = testsupport::MessageRecorder::Messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].first.find("Cannot open file \"C:\\nowhere\\x.png\""), std::string::npos) << shown[0].first;
+    EXPECT_EQ(shown[0].second, "Frame Test");
     EXPECT_EQ(SendMessageA(form.Handle(), WM_APP + 10, 0, 0), 42);
 }
 

@@ -8,10 +8,13 @@
 
 #include "app/ocitems/LuOcPrimaryItemSet.h"
 #include "app/ocitems/LuOcRatio.h"
-#include "tests/arvex/MessageRecorder.h"
+#include "tests/support/Diagnostics.h"
 #include "tests/arvex/SimulatedBoard.h"
 
 namespace {
+
+using testsupport::AssertionStop;
+using testsupport::MessageRecorder;
 
 constexpr uint32_t kClock = 0x03010011;
 constexpr uint32_t kRatio = 0x030C0013;

@@ -5,10 +5,13 @@
 
 #include "app/ocitems/LuOcPrimaryItemSet.h"
 #include "app/ocitems/LuOcRatio.h"
-#include "tests/arvex/MessageRecorder.h"
+#include "tests/support/Diagnostics.h"
 #include "tests/arvex/SimulatedBoard.h"
 
 namespace {
+
+using testsupport::AssertionStop;
+using testsupport::MessageRecorder;
 
 using Message = std::pair<std::string, std::string>;
 

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "app/ocitems/LuOcRatio.h"
-#include "tests/arvex/MessageRecorder.h"
+#include "tests/support/Diagnostics.h"
 #include "tests/arvex/SimulatedBoard.h"
 
 namespace {
+
+using testsupport::AssertionStop;
+using testsupport::MessageRecorder;
 
 constexpr uint32_t kRatio = 0x030C0013;
 constexpr uint32_t kSelector = 0x030600F0;

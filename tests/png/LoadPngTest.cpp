@@ -1,4 +1,4 @@
-#include "app/PngReader.h"
+#include "kiln/Graphics/PngReader.h"
 #include "frame/Exception.h"
 #include "tests/png/PngFiles.h"
 
@@ -24,7 +24,7 @@ TEST_F(LoadPngTest, OpaqueRgbImageGetsFullAlphaAndBlueGreenRedOrder) {
     // 2 x 2: red, green / blue, (10, 20, 30)
     std::string path = files.Write("rgb.png", 2, 2, 3, {255, 0, 0, 0, 255, 0, 0, 0, 255, 10, 20, 30});
     frame::Bitmap bitmap;
-    LoadPng(path, bitmap);
+    kiln::LoadPng(path, bitmap);
     ASSERT_EQ(bitmap.Format(), frame::PixelFormat::Bits32);
     ASSERT_EQ(bitmap.Width(), 2);
     ASSERT_EQ(bitmap.Height(), 2);
@@ -37,7 +37,7 @@ TEST_F(LoadPngTest, OpaqueRgbImageGetsFullAlphaAndBlueGreenRedOrder) {
 TEST_F(LoadPngTest, AlphaZeroTurnsBlackWhileAnyOtherAlphaKeepsTheColour) {
     std::string path = files.Write("rgba.png", 3, 1, 4, {255, 0, 0, 0, 255, 0, 0, 1, 200, 100, 50, 128});
     frame::Bitmap bitmap;
-    LoadPng(path, bitmap);
+    kiln::LoadPng(path, bitmap);
     EXPECT_EQ(At(bitmap, 0, 0), (Pixel{0, 0, 0, 0}));
     EXPECT_EQ(At(bitmap, 1, 0), (Pixel{0, 0, 255, 1}));
     EXPECT_EQ(At(bitmap, 2, 0), (Pixel{50, 100, 200, 128}));
@@ -47,9 +47,9 @@ TEST_F(LoadPngTest, GreyImagesAreWidenedToColour) {
     std::string grey = files.Write("grey.png", 1, 1, 1, {77});
     std::string greyAlpha = files.Write("greyalpha.png", 2, 1, 2, {90, 0, 90, 60});
     frame::Bitmap bitmap;
-    LoadPng(grey, bitmap);
+    kiln::LoadPng(grey, bitmap);
     EXPECT_EQ(At(bitmap, 0, 0), (Pixel{77, 77, 77, 255}));
-    LoadPng(greyAlpha, bitmap);
+    kiln::LoadPng(greyAlpha, bitmap);
     EXPECT_EQ(At(bitmap, 0, 0), (Pixel{0, 0, 0, 0}));
     EXPECT_EQ(At(bitmap, 1, 0), (Pixel{90, 90, 90, 60}));
 }
@@ -57,7 +57,7 @@ TEST_F(LoadPngTest, GreyImagesAreWidenedToColour) {
 TEST_F(LoadPngTest, ThePngSizeReplacesALargerPicture) {
     std::string path = files.Write("small.png", 3, 2, 3, std::vector<std::uint8_t>(3 * 2 * 3, 9));
     frame::Bitmap bitmap(40, 30, frame::PixelFormat::Bits24);
-    LoadPng(path, bitmap);
+    kiln::LoadPng(path, bitmap);
     EXPECT_EQ(bitmap.Width(), 3);
     EXPECT_EQ(bitmap.Height(), 2);
     EXPECT_EQ(bitmap.Format(), frame::PixelFormat::Bits32);
@@ -70,7 +70,7 @@ protected:
         frame::Bitmap bitmap(4, 3, frame::PixelFormat::Bits32);
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 16; ++x) bitmap.ScanLine(y)[x] = static_cast<std::uint8_t>(y * 16 + x);
-        LoadPng(path, bitmap);
+        kiln::LoadPng(path, bitmap);
         ASSERT_EQ(bitmap.Width(), 4);
         ASSERT_EQ(bitmap.Height(), 3);
         ASSERT_EQ(bitmap.Format(), frame::PixelFormat::Bits32);
@@ -106,7 +106,7 @@ TEST_F(UndecodableFileTest, NotAPngAtAll) {
 TEST_F(LoadPngTest, MissingFileRaisesTheFileOpenErrorAndKeepsThePicture) {
     frame::Bitmap bitmap(5, 5, frame::PixelFormat::Bits32);
     try {
-        LoadPng(files.Folder() + "absent.png", bitmap);
+        kiln::LoadPng(files.Folder() + "absent.png", bitmap);
         FAIL() << "no exception";
     } catch (const frame::FileOpenError& error) {
         EXPECT_EQ(error.Kind(), frame::ErrorKind::FileOpen);

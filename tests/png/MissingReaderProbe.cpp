@@ -1,13 +1,18 @@
 // Started by the PNG tests from a folder without the reader library.
-//   probe REPORT           records the message the user would see in REPORT
-//                          and loads an image, which must end with exit code 1
+//   probe REPORT           loads an image, which must leave the picture as it
+//                          was, then reports what the reader library says is
+//                          missing in REPORT, as a program would tell the user,
+//                          and ends with exit code 1
 //   probe --folder REPORT  writes the program folder into REPORT
 
-#include "app/PngReader.h"
-#include "kiln/System/Diagnostics.h"
+#include "kiln/Graphics/PngReader.h"
+#include "base/Diagnostics.h"
 
 #include <cstdio>
 #include <cstring>
+
+using kiln::LoadPng;
+using kiln::GetProgramFolder;
 
 namespace {
 
@@ -33,9 +38,13 @@ int main(int argc, char** argv) {
     }
     if (argc < 2) return 2;
     g_reportPath = argv[1];
-    kiln::SetMessageHandler(&RecordMessage);
-    frame::Bitmap bitmap;
+    base::SetMessageHandler(&RecordMessage);
+    frame::Bitmap bitmap(3, 2, frame::PixelFormat::Bits24);
     // Any file that opens will do: the reader is needed before decoding.
     LoadPng(argv[0], bitmap);
-    return 0;
+    if (bitmap.Width() != 3 || bitmap.Height() != 2) return 3;
+    const kiln::PngManager& reader = kiln::PngManager::Instance();
+    if (reader.Usable()) return 0;
+    base::ShowMessage(reader.Problem().c_str(), "Veltrune", MB_OK | MB_ICONERROR);
+    return 1;
 }

@@ -1,6 +1,10 @@
-#include "app/PngReader.h"
+#include "kiln/Graphics/PngReader.h"
 
 #include <gtest/gtest.h>
+
+using kiln::GetResourceFolder;
+using kiln::GetProgramFolder;
+using kiln::ProgramFolderOf;
 
 namespace {
 

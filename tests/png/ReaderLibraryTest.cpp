@@ -1,15 +1,20 @@
 // The reader library on its own, through the record it shares with the
 // program, and the program's behaviour when the library is missing.
 
-#include "app/PngReader.h"
-#include "frame/Handles.h"
+#include "kiln/Graphics/PngReader.h"
+#include "base/Handles.h"
 #include "tests/png/PngFiles.h"
+#include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
+
+using kiln::GetProgramFolder;
+using kiln::PngImageRecord;
+using kiln::ReadPngExFunction;
+using kiln::FreePngDataFunction;
+using testsupport::TempPath;
 
 namespace {
 
@@ -41,7 +46,7 @@ protected:
         ASSERT_NE(freePngData, nullptr);
     }
 
-    frame::ModuleHandle library;
+    base::ModuleHandle library;
     ReadPngExFunction readPngEx = nullptr;
     FreePngDataFunction freePngData = nullptr;
     PngFiles files;
@@ -90,32 +95,16 @@ TEST_F(ReaderLibraryTest, UndecodableInputFailsWithoutARecord) {
     EXPECT_EQ(readPngEx(&record, &ReadMemory, &forgedSource), 0);
 }
 
-std::string TempPath(const std::string& name) {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    return std::string(temp) + name + std::to_string(GetCurrentProcessId());
-}
-
 // Runs the probe with `arguments`; returns its exit code and what it wrote.
 std::pair<DWORD, std::string> RunProbe(const std::string& probe, const std::string& arguments,
                                        const std::string& report) {
     DeleteFileA(report.c_str());
-    std::string command = "\"" + probe + "\" " + arguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return {~0u, "cannot start " + probe};
-    frame::KernelHandle processHandle(process.hProcess);
-    frame::KernelHandle threadHandle(process.hThread);
-    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) return {~0u, "probe did not end"};
-    DWORD exitCode = 0;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    std::ifstream in(report);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    in.close();
+    const testsupport::ChildResult result = testsupport::RunChild(testsupport::Quote(probe) + " " + arguments);
+    if (!result.started) return {~0u, "cannot start " + probe};
+    if (result.timedOut) return {~0u, "probe did not end"};
+    std::string text = testsupport::ReadWholeFile(report);
     DeleteFileA(report.c_str());
-    return {exitCode, text};
+    return {result.exitCode, text};
 }
 
 const std::string kProbe = "png_missing_reader_probe.exe";

@@ -1,21 +1,18 @@
-#include "kiln/System/Diagnostics.h"
 #include "kiln/System/WinRegistry.h"
+#include "tests/support/Diagnostics.h"
+#include "base/Handles.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 using ::testing::StartsWith;
 using ::testing::UnorderedElementsAre;
+using testsupport::AssertionStop;
 
 namespace {
-
-struct AssertionStop : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
 
 // Every case works below its own key in the current user's root, which the
 // fixture removes with everything under it.
@@ -29,7 +26,6 @@ protected:
         RegDeleteTreeA(HKEY_CURRENT_USER, m_root.c_str());
         // Only goes when no other run still has keys below it.
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VeltruneTest");
-        kiln::SetAssertHandler(nullptr);
     }
 
     std::string Path(const std::string& below) const { return m_root + "\\" + below; }
@@ -37,7 +33,7 @@ protected:
     static bool Exists(const std::string& path) {
         HKEY key = nullptr;
         if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-        RegCloseKey(key);
+        base::RegistryKey owned(key);
         return true;
     }
 
@@ -87,7 +83,7 @@ TEST_F(RegAccessorTest, OpeningAMissingKeyWithoutCreateFailsAndLeavesItClosed) {
     EXPECT_FALSE(accessor.SetDWORD("Anything", 1));
 
     // A failed open is not an open accessor: the next open is allowed.
-    kiln::SetAssertHandler([](const char* message) { throw AssertionStop(message); });
+    testsupport::ThrowingAsserts asserts;
     EXPECT_TRUE(accessor.Open(HKEY_CURRENT_USER, Path("Missing").c_str(), true));
 }
 
@@ -123,17 +119,17 @@ TEST_F(RegAccessorTest, AttachedKeyIsUsedButNotClosed) {
         EXPECT_FALSE(accessor.OwnsKey());
         EXPECT_TRUE(accessor.SetDWORD("Written", 7));
     }
+    base::RegistryKey owned(key);
     EXPECT_TRUE(HandleIsOpen(key));
     DWORD value = 0, size = sizeof value;
     EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(key, "Written", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size));
     EXPECT_EQ(7u, value);
-    RegCloseKey(key);
 }
 
 TEST_F(RegAccessorTest, OpeningOrAttachingAnOpenAccessorIsAProgrammingError) {
     kiln::RegAccessor accessor;
     ASSERT_TRUE(accessor.Open(HKEY_CURRENT_USER, Path("Twice").c_str(), true));
-    kiln::SetAssertHandler([](const char* message) { throw AssertionStop(message); });
+    testsupport::ThrowingAsserts asserts;
     try {
         accessor.Open(HKEY_CURRENT_USER, Path("Twice").c_str(), true);
         FAIL() << "second open was accepted";

@@ -2,6 +2,7 @@
 
 #include "RecordingDirector.h"
 #include "ShellFiles.h"
+#include "tests/support/ChildProcess.h"
 #include "app/Shadow.h"
 #include "frame/Application.h"
 #include "standins/firmlink/firmlink.h"
@@ -31,7 +32,7 @@ LRESULT CALLBACK RecordApplicationMessage(HWND window, UINT msg, WPARAM wParam, 
 class ShellWindows : public ::testing::Environment {
 public:
     void SetUp() override {
-        shelltest::WriteShadowPngs(shelltest::OwnFolder());
+        shelltest::WriteShadowPngs(testsupport::TestFolder());
         frame::Application& application = frame::Application::Instance();
         application.Initialize();
         application.SetShowMainForm(false);

@@ -4,6 +4,8 @@
 // in its Resource folder. Ended with the private close message, or killed
 // if it does not end.
 
+#include "tests/support/ChildProcess.h"
+
 #include <windows.h>
 
 #include <string>
@@ -19,22 +21,22 @@ public:
     RunningCopy(const RunningCopy&) = delete;
     RunningCopy& operator=(const RunningCopy&) = delete;
 
-    void Resume();
-    bool Started() const { return m_process != nullptr; }
-    DWORD ProcessId() const { return m_processId; }
-    HANDLE Process() const { return m_process; }
+    void Resume() { m_process.Resume(); }
+    bool Started() const { return m_process.Started(); }
+    DWORD ProcessId() const { return m_process.Id(); }
+    HANDLE Process() const { return m_process.Handle(); }
     // The copy's main window once it exists (waits for it; nullptr if the
     // copy ended or never made one).
     HWND MainWindow();
     // Waits for the process to end; true with its exit code when it did.
-    bool WaitForExit(DWORD milliseconds, DWORD* exitCode = nullptr);
+    bool WaitForExit(DWORD milliseconds, DWORD* exitCode = nullptr) const {
+        return m_process.WaitForExit(milliseconds, exitCode);
+    }
 
     static std::string ProgramFolder();
 
 private:
-    HANDLE m_process = nullptr;
-    HANDLE m_thread = nullptr;
-    DWORD m_processId = 0;
+    testsupport::ChildProcess m_process;
     HWND m_mainWindow = nullptr;
 };
 

@@ -1,12 +1,16 @@
 #include "RunningCopy.h"
 #include "ShellFiles.h"
 #include "tests/support/ColourWindow.h"
+#include "tests/support/MessagePump.h"
+#include "base/Handles.h"
+#include "frame/DCScope.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using shelltest::RunningCopy;
+using testsupport::PumpMessages;
 
 class ProgramFolder : public ::testing::Environment {
 public:
@@ -39,11 +43,6 @@ private:
     static inline int s_count = 0;
     HWINEVENTHOOK m_hook = nullptr;
 };
-
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-}
 
 TEST(SecondStart, FirstStartShowsNothing) {
     RunningCopy first;
@@ -95,9 +94,7 @@ COLORREF ScreenPixelOnceSettled(POINT at, COLORREF expected) {
     COLORREF seen = CLR_INVALID;
     for (int i = 0; i < 100; ++i) {
         PumpMessages();
-        HDC screen = GetDC(nullptr);
-        seen = GetPixel(screen, at.x, at.y);
-        ReleaseDC(nullptr, screen);
+        seen = GetPixel(frame::WindowDC(nullptr).Get(), at.x, at.y);
         if (seen == expected) break;
         Sleep(20);
     }
@@ -108,19 +105,13 @@ COLORREF ScreenPixelOnceSettled(POINT at, COLORREF expected) {
 // CLR_INVALID when the program carries none.
 COLORREF EmbeddedBackgroundPixel(int x, int y) {
     const std::string exe = RunningCopy::ProgramFolder() + "Veltrune.exe";
-    HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    base::ModuleHandle module(LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     if (!module) return CLR_INVALID;
-    COLORREF colour = CLR_INVALID;
-    if (HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(module, "SmallBk", IMAGE_BITMAP, 0, 0, 0))) {
-        HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ previous = SelectObject(dc, bitmap);
-        colour = GetPixel(dc, x, y);
-        SelectObject(dc, previous);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-    FreeLibrary(module);
-    return colour;
+    base::GdiBitmap bitmap(static_cast<HBITMAP>(LoadImageA(module.Get(), "SmallBk", IMAGE_BITMAP, 0, 0, 0)));
+    if (!bitmap) return CLR_INVALID;
+    base::MemoryDC dc(CreateCompatibleDC(nullptr));
+    frame::SelectObjectScope select(dc.Get(), bitmap.Get());
+    return GetPixel(dc.Get(), x, y);
 }
 
 TEST(ShapedMainWindow, KeyColouredBackgroundIsSeeThrough) {

@@ -1,6 +1,7 @@
 #include "app/Shadow.h"
 
 #include "ShellFiles.h"
+#include "tests/support/ChildProcess.h"
 #include "app/Main.h"
 #include "frame/Image.h"
 
@@ -12,7 +13,7 @@ using shelltest::ShadowSizes;
 
 TEST(BlackenShadowImage, KeepsAlphaAndTurnsEveryColourBlack) {
     const std::string name = "blacken_test.png";
-    shelltest::WritePng(shelltest::OwnFolder() + "Resource\\" + name, 3, 1,
+    shelltest::WritePng(testsupport::TestFolder() + "Resource\\" + name, 3, 1,
                         {200, 100, 50, 128, 255, 0, 0, 0, 10, 20, 30, 255});
     frame::Bitmap bitmap;
     BlackenShadowImage(bitmap, name);
@@ -44,7 +45,7 @@ TEST_F(ShadowFormTest, EachLayoutTakesItsPictureAndSize) {
 TEST_F(ShadowFormTest, MiddlePictureIsReadOnFirstUseOnly) {
     ShadowForm->ShowMiddleShadow();
     EXPECT_EQ(ShadowSizes::middleWidth, ClientSize().cx);
-    const std::string path = shelltest::OwnFolder() + "Resource\\big_shadow003.png";
+    const std::string path = testsupport::TestFolder() + "Resource\\big_shadow003.png";
     shelltest::WriteFlatPng(path, 7, 7, 0x000000FF);
     ShadowForm->ShowBigShadow();
     ShadowForm->ShowMiddleShadow();

@@ -8,13 +8,6 @@
 
 namespace shelltest {
 
-std::string OwnFolder() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 void WritePng(const std::string& path, int width, int height, const std::vector<std::uint8_t>& pixels) {
     if (!stbi_write_png(path.c_str(), width, height, 4, pixels.data(), width * 4))
         throw std::runtime_error("cannot write " + path);

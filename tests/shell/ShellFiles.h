@@ -8,9 +8,6 @@
 
 namespace shelltest {
 
-// The folder of the running test program, ending in a backslash.
-std::string OwnFolder();
-
 // Writes an RGBA PNG from width * height pixels (R, G, B, A bytes), or one
 // whose every pixel is `rgba` (0xRRGGBBAA).
 void WritePng(const std::string& path, int width, int height, const std::vector<std::uint8_t>& pixels);

@@ -3,6 +3,8 @@
 // and shaped windows placed over it. Each window keeps its own brush, so
 // several of different colours can exist at once. Created hidden.
 
+#include "base/Handles.h"
+
 #include <windows.h>
 
 namespace testsupport {
@@ -15,12 +17,9 @@ public:
         m_window = CreateWindowExA(exStyle, RegisteredClass(instance), "", WS_POPUP, bounds.left, bounds.top,
                                    bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
                                    instance, nullptr);
-        SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_brush));
+        SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_brush.Get()));
     }
-    ~ColourWindow() {
-        DestroyWindow(m_window);
-        DeleteObject(m_brush);
-    }
+    ~ColourWindow() { DestroyWindow(m_window); }
     ColourWindow(const ColourWindow&) = delete;
     ColourWindow& operator=(const ColourWindow&) = delete;
 
@@ -55,7 +54,7 @@ private:
         return name;
     }
 
-    HBRUSH m_brush;
+    base::GdiBrush m_brush;
     HWND m_window;
 };
 

@@ -17,11 +17,11 @@ void Collect(const char* line) {
 DebugCapture::DebugCapture() {
     std::lock_guard<std::mutex> lock(g_mutex);
     g_lines.clear();
-    m_previous = kiln::SetDebugOutputSink(&Collect);
+    m_previous = base::SetDebugOutputSink(&Collect);
 }
 
 DebugCapture::~DebugCapture() {
-    kiln::SetDebugOutputSink(m_previous);
+    base::SetDebugOutputSink(m_previous);
 }
 
 std::vector<std::string> DebugCapture::Lines() const {

@@ -1,7 +1,7 @@
 #pragma once
 // Collects debugger-output lines while alive; lines may come from any thread.
 
-#include "kiln/System/DebugOutput.h"
+#include "base/DebugOutput.h"
 
 #include <string>
 #include <vector>
@@ -16,5 +16,5 @@ public:
     std::vector<std::string> Lines() const;
 
 private:
-    kiln::DebugOutputSink m_previous;
+    base::DebugOutputSink m_previous;
 };

@@ -2,8 +2,11 @@
 // Runs build/bin/sysctrl-service.exe for one test: starts it, waits until its
 // pipe listens, and ends it (and removes its log) when the test is done.
 
+#include "tests/support/ChildProcess.h"
+
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,7 +30,7 @@ public:
     static std::string ExecutablePath();
 
 private:
-    PROCESS_INFORMATION m_process{};
+    std::unique_ptr<testsupport::ChildProcess> m_process;
     std::string m_logPath;
     bool m_listening = false;
 };

@@ -2,6 +2,7 @@
 
 #include "DebugCapture.h"
 #include "ServiceProcess.h"
+#include "base/Handles.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -25,14 +26,13 @@ std::string PipeFailure(int error) {
 }
 
 int ThreadsOfThisProcess() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    base::FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    if (!snapshot) return -1;
     int count = 0;
     THREADENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+    for (BOOL more = Thread32First(snapshot.Get(), &entry); more; more = Thread32Next(snapshot.Get(), &entry))
         if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
-    CloseHandle(snapshot);
     return count;
 }
 
@@ -141,16 +141,15 @@ TEST_F(SysCtrlPipeClientTest, StandInEndsOnItsLimitOrStopEventAndTakesItsPipeAlo
     EXPECT_FALSE(client.NotifySettingsChanged(0, 0, 0));
 
     const std::string stopName = "VeltruneSysCtrlStop-" + std::to_string(GetCurrentProcessId());
-    HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, stopName.c_str());
-    ASSERT_NE(nullptr, stop);
+    base::KernelHandle stop(CreateEventA(nullptr, TRUE, FALSE, stopName.c_str()));
+    ASSERT_TRUE(stop);
     {
         ServiceProcess service({"--stop-event", stopName});
         ASSERT_TRUE(service.Listening());
-        SetEvent(stop);
+        SetEvent(stop.Get());
         ASSERT_TRUE(service.WaitForExit(30000));
         EXPECT_EQ(0u, service.ExitCode());
     }
-    CloseHandle(stop);
     EXPECT_FALSE(client.NotifySettingsChanged(0, 0, 0));
     EXPECT_THAT(capture.Lines(), ElementsAre(PipeFailure(ERROR_FILE_NOT_FOUND), PipeFailure(ERROR_FILE_NOT_FOUND)));
 }

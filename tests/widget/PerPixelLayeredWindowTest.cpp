@@ -2,6 +2,8 @@
 
 #include "WidgetTestSupport.h"
 #include "tests/support/ColourWindow.h"
+#include "tests/support/MessagePump.h"
+#include "frame/DCScope.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +15,6 @@ using testsupport::ColourWindow;
 
 constexpr DWORD kTopmost = WS_EX_TOPMOST | WS_EX_NOACTIVATE;
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-}
-
 bool Near(COLORREF a, COLORREF b) {
     return std::abs(GetRValue(a) - GetRValue(b)) <= 3 && std::abs(GetGValue(a) - GetGValue(b)) <= 3 &&
            std::abs(GetBValue(a) - GetBValue(b)) <= 3;
@@ -28,10 +25,8 @@ bool Near(COLORREF a, COLORREF b) {
 COLORREF ScreenPixel(POINT at, COLORREF expected) {
     COLORREF seen = CLR_INVALID;
     for (int i = 0; i < 100; ++i) {
-        Pump();
-        HDC screen = GetDC(nullptr);
-        seen = GetPixel(screen, at.x, at.y);
-        ReleaseDC(nullptr, screen);
+        testsupport::PumpMessages();
+        seen = GetPixel(frame::WindowDC(nullptr).Get(), at.x, at.y);
         if (Near(seen, expected)) break;
         Sleep(20);
     }

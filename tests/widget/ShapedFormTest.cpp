@@ -83,17 +83,11 @@ TEST_F(ShapedFormTest, AttachingTwiceIsAProgrammingError) {
     }
 }
 
-std::string g_messageText, g_messageCaption;
 
 TEST_F(ShapedFormTest, ScaledFormIsToldAndStopped) {
     form->SetScaled(true);
     kiln::TLayeredFormMaker maker;
-    ThrowingAsserts asserts;
-    auto previous = kiln::SetMessageHandler([](const char* text, const char* caption, UINT) {
-        g_messageText = text;
-        g_messageCaption = caption;
-        return IDOK;
-    });
+    testsupport::MessageRecorder recorder;
     try {
         maker.Attach(image);
         FAIL() << "a scaled form was shaped";
@@ -102,9 +96,10 @@ TEST_F(ShapedFormTest, ScaledFormIsToldAndStopped) {
                                          .find("Assertion failed: m_form->Scaled == false, file "
                                                "kiln/widget/Source/TShapedForm, line "));
     }
-    kiln::SetMessageHandler(previous);
-    EXPECT_EQ("Scaled is not set false", g_messageText);
-    EXPECT_EQ("ShapedForm", g_messageCaption);
+    const auto& shown = testsupport::MessageRecorder::Messages();
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_EQ("Scaled is not set false", shown[0].first);
+    EXPECT_EQ("ShapedForm", shown[0].second);
 }
 
 // Presses a mouse button on the form's client area, as the system would

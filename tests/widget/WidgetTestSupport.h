@@ -1,33 +1,15 @@
 #pragma once
-// Shared pieces of the widget tests: assertions that throw instead of
-// stopping the test program, and pictures drawn pixel by pixel.
+// Pictures for the widget tests, drawn pixel by pixel.
 
 #include "frame/Bitmap.h"
-#include "kiln/System/Diagnostics.h"
+#include "tests/support/Diagnostics.h"
 
 #include <cstdint>
-#include <stdexcept>
-#include <string>
 
 namespace widgettest {
 
-struct AssertionStop : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// Turns toolkit assertions into exceptions for the lifetime of the scope.
-class ThrowingAsserts {
-public:
-    ThrowingAsserts() {
-        m_previous = kiln::SetAssertHandler([](const char* message) { throw AssertionStop(message); });
-    }
-    ~ThrowingAsserts() { kiln::SetAssertHandler(m_previous); }
-    ThrowingAsserts(const ThrowingAsserts&) = delete;
-    ThrowingAsserts& operator=(const ThrowingAsserts&) = delete;
-
-private:
-    kiln::AssertHandler m_previous;
-};
+using testsupport::AssertionStop;
+using testsupport::ThrowingAsserts;
 
 // Fills a 24-bit picture with `fill` and paints the rectangle `key` (and the
 // bottom-left pixel, which makes it the picture's transparent colour) with

@@ -4,6 +4,8 @@
 // ratio.
 //
 //   startbench [runs] [veltrune.exe] [bare.exe]
+#include "base/Handles.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -52,6 +54,7 @@ Timing TimeOneStart(const Subject& subject) {
         std::fwprintf(stderr, L"cannot start %ls (error %lu)\n", subject.exe.c_str(), GetLastError());
         return {};
     }
+    base::KernelHandle processHandle(process.hProcess), threadHandle(process.hThread);
     HWND window = nullptr;
     Timing timing;
     // Polling here is the measuring instrument, not the measured program.
@@ -75,8 +78,6 @@ Timing TimeOneStart(const Subject& subject) {
         TerminateProcess(process.hProcess, 1);
         WaitForSingleObject(process.hProcess, 10000);
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     return timing;
 }
 

@@ -5,6 +5,8 @@
 #include <stb/stb_image_write.h>
 #include <windows.h>
 
+#include "base/Handles.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -18,8 +20,8 @@ int main(int argc, char** argv) {
     const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
+    const HDC screen = GetDC(nullptr);
+    base::MemoryDC memory(CreateCompatibleDC(screen));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -27,14 +29,15 @@ int main(int argc, char** argv) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    base::GdiBitmap bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap) {
         std::fprintf(stderr, "deskshot: cannot make a %dx%d bitmap\n", width, height);
         return 1;
     }
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY | CAPTUREBLT);
-    SelectObject(memory, previous);
+    const HGDIOBJ previous = SelectObject(memory.Get(), bitmap.Get());
+    BitBlt(memory.Get(), 0, 0, width, height, screen, left, top, SRCCOPY | CAPTUREBLT);
+    SelectObject(memory.Get(), previous);
+    ReleaseDC(nullptr, screen);
 
     std::vector<std::uint8_t> rgb(size_t(width) * height * 3);
     const auto* bgra = static_cast<const std::uint8_t*>(bits);
@@ -43,9 +46,6 @@ int main(int argc, char** argv) {
         rgb[3 * i + 1] = bgra[4 * i + 1];
         rgb[3 * i + 2] = bgra[4 * i];
     }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     if (!stbi_write_png(argv[1], width, height, 3, rgb.data(), width * 3)) {
         std::fprintf(stderr, "deskshot: cannot write %s\n", argv[1]);
         return 1;

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 #include "standins/firmlink/firmlink.h"
 #include "tools/firmctl/Commands.h"
 #include "tools/firmctl/Output.h"
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     // The simulated board reports a refused board file in a message box too,
     // unless told otherwise; on standard error is enough here.
     if (!GetEnvironmentVariableA("FIRMLINK_QUIET", nullptr, 0)) SetEnvironmentVariableA("FIRMLINK_QUIET", "1");
-    kiln::SetMessageHandler(PrintMessage);
+    base::SetMessageHandler(PrintMessage);
 
     int first = 1;
     bool count = false;

@@ -1,6 +1,6 @@
 #include "GalleryForm.h"
 
-#include "app/PngReader.h"
+#include "kiln/Graphics/PngReader.h"
 #include "frame/ListBox.h"
 #include "kiln/Component/AlphaButton.h"
 #include "kiln/Component/LuButton.h"
@@ -13,6 +13,9 @@
 #include "resources/SkinNames.h"
 
 #include <string>
+
+using kiln::LoadPng;
+using kiln::GetResourceFolder;
 
 namespace {
 

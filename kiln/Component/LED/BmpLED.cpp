@@ -1,6 +1,6 @@
 #include "kiln/Component/LED/BmpLED.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 namespace kiln {
 namespace {
@@ -19,14 +19,14 @@ TBitmapLED::~TBitmapLED() {
 }
 
 void TBitmapLED::SetState(int state) {
-    KILN_ASSERT(state >= 0 && state < StateCount(), kSource);
+    BASE_ASSERT(state >= 0 && state < StateCount(), kSource);
     m_helper.state = state;
     Paint();
 }
 
 void TBitmapLED::Redraw() {
     const int m_state = m_helper.state;
-    KILN_ASSERT(m_state >= 0 && m_state < StateCount(), kSource);
+    BASE_ASSERT(m_state >= 0 && m_state < StateCount(), kSource);
     Paint();
 }
 
@@ -36,8 +36,8 @@ void TBitmapLED::Paint() {
 }
 
 frame::Bitmap& TBitmapLED::Bitmap(int index) {
-    KILN_ASSERT(index < (int) m_bitmaps.size(), kSource);
-    KILN_ASSERT(index >= 0, kSource);
+    BASE_ASSERT(index < (int) m_bitmaps.size(), kSource);
+    BASE_ASSERT(index >= 0, kSource);
     return *m_bitmaps[index];
 }
 

@@ -1,6 +1,6 @@
 #include "kiln/Graphics/Figure/BmpFigure.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 namespace kiln {
 namespace {
@@ -10,14 +10,14 @@ constexpr const char* kSource = "kiln/Graphics/Figure/BmpFigure";
 }  // namespace
 
 void BitmapFigure::Draw() {
-    KILN_ASSERT(m_painterPtr, kSource);
+    BASE_ASSERT(m_painterPtr, kSource);
     if (!m_bitmap || m_bitmap->Empty()) return;
     m_painterPtr->Prepare();
     m_painterPtr->CopyBitmap(*m_bitmap, m_x, m_y);
 }
 
 void BitmapFigure::Erase() {
-    KILN_ASSERT(m_painterPtr, kSource);
+    BASE_ASSERT(m_painterPtr, kSource);
     m_painterPtr->FillBackground(RECT{m_x, m_y, m_x + Width(), m_y + Height()});
 }
 
@@ -27,7 +27,7 @@ void BitmapFigure::MoveBy(int dx, int dy) {
 }
 
 frame::Bitmap& BitmapFigure::EnsureBitmap() {
-    KILN_ASSERT(m_painterPtr, kSource);
+    BASE_ASSERT(m_painterPtr, kSource);
     if (!m_bitmap) {
         m_bitmap = std::make_unique<frame::Bitmap>();
         m_bitmap->SetPixelFormat(m_painterPtr->Layer().Picture().Format());

@@ -1,6 +1,6 @@
 #include "kiln/widget/layout/GaussianFilterFactory.h"
 
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 #include <cmath>
 
@@ -28,7 +28,7 @@ const GaussianKernel& Radius2() {
 }  // namespace
 
 GaussianKernel GaussianFilterFactory::Make(int r) const {
-    KILN_ASSERT(r > 0, "kiln/widget/layout/source/TLayout");
+    BASE_ASSERT(r > 0, "kiln/widget/layout/source/TLayout");
     if (r == 1) return Radius1();
     if (r == 2) return Radius2();
     const double twoSigmaSquared = 2.0 * m_sigma * m_sigma;

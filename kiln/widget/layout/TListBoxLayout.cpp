@@ -1,6 +1,6 @@
 #include "kiln/widget/layout/TListBoxLayout.h"
 
-#include "frame/Handles.h"
+#include "frame/DCScope.h"
 
 namespace kiln {
 

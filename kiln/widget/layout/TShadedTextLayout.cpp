@@ -1,6 +1,8 @@
 #include "kiln/widget/layout/TShadedTextLayout.h"
 
-#include "frame/Handles.h"
+#include "base/Handles.h"
+#include "frame/DCScope.h"
+#include "kiln/Graphics/BitmapView.h"
 #include "kiln/Graphics/Blend.h"
 #include "kiln/Graphics/CanvasCapture.h"
 #include "kiln/widget/layout/GaussianFilterFactory.h"
@@ -14,19 +16,19 @@ RECT TShadedTextLayout::Inner(const RECT& rect) const {
     return RECT{rect.left + m_radius, rect.top + m_radius, rect.right - m_radius, rect.bottom - m_radius};
 }
 
-DibSection TShadedTextLayout::MakeShadow(frame::Canvas& canvas, const std::string& text, const RECT& rect,
+frame::Bitmap TShadedTextLayout::MakeShadow(frame::Canvas& canvas, const std::string& text, const RECT& rect,
                                          UINT format) const {
     return MakeShadowOf(canvas, rect, [&](HDC dc, RECT& inner) {
         ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &inner, format);
     });
 }
 
-DibSection TShadedTextLayout::MakeShadowOf(frame::Canvas& canvas, const RECT& rect, const TextPainter& paint) const {
+frame::Bitmap TShadedTextLayout::MakeShadowOf(frame::Canvas& canvas, const RECT& rect, const TextPainter& paint) const {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    DibSection shadow(width, height, 32);
+    frame::Bitmap shadow(width, height, frame::PixelFormat::Bits32);
     if (shadow.Empty()) return shadow;
     {
-        frame::MemoryDC memory(CreateCompatibleDC(canvas.Handle()));
+        base::MemoryDC memory(CreateCompatibleDC(canvas.Handle()));
         frame::SelectObjectScope bitmap(memory.Get(), shadow.Handle());
         frame::SelectObjectScope font(memory.Get(), canvas.Font().Handle());
         SetTextColor(memory.Get(), RGB(255, 255, 255));
@@ -37,7 +39,7 @@ DibSection TShadedTextLayout::MakeShadowOf(frame::Canvas& canvas, const RECT& re
     }
     GdiFlush();
 
-    const PixelView pixels = shadow.View();
+    const PixelView pixels = ViewOf(shadow);
     std::vector<int> grey(static_cast<size_t>(width) * height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
@@ -68,11 +70,11 @@ DibSection TShadedTextLayout::MakeShadowOf(frame::Canvas& canvas, const RECT& re
     return shadow;
 }
 
-void TShadedTextLayout::PutShadow(frame::Canvas& canvas, const RECT& rect, const DibSection& shadow) const {
+void TShadedTextLayout::PutShadow(frame::Canvas& canvas, const RECT& rect, frame::Bitmap shadow) const {
     if (shadow.Empty()) return;
-    DibSection background = CaptureRect(canvas.Handle(), rect);
+    frame::Bitmap background = CaptureRect(canvas.Handle(), rect);
     const RECT whole{0, 0, shadow.Width(), shadow.Height()};
-    Blend(shadow.View(), whole, background.View(), m_offset.x, m_offset.y, 255);
+    Blend(ViewOf(shadow), whole, ViewOf(background), m_offset.x, m_offset.y, 255);
     PutBitmap(canvas.Handle(), rect.left, rect.top, background);
 }
 

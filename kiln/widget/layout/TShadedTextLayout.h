@@ -2,7 +2,7 @@
 // Text with a soft shadow: the text's shape is blurred into an alpha mask,
 // blended under the text at an offset, and the text drawn on top.
 
-#include "kiln/Graphics/DibSection.h"
+#include "frame/Bitmap.h"
 #include "kiln/widget/layout/TTextLayout.h"
 
 #include <functional>
@@ -32,16 +32,16 @@ public:
 
     // The shadow of the text as it would be drawn into rect: a 32-bit bitmap
     // of rect's size in the shadow colour whose alpha is the blurred text.
-    DibSection MakeShadow(frame::Canvas& canvas, const std::string& text, const RECT& rect, UINT format) const;
+    frame::Bitmap MakeShadow(frame::Canvas& canvas, const std::string& text, const RECT& rect, UINT format) const;
 
 private:
     // Draws the text into a DC whose font and colour are already chosen.
     using TextPainter = std::function<void(HDC dc, RECT& rect)>;
 
     RECT Inner(const RECT& rect) const;
-    DibSection MakeShadowOf(frame::Canvas& canvas, const RECT& rect, const TextPainter& paint) const;
+    frame::Bitmap MakeShadowOf(frame::Canvas& canvas, const RECT& rect, const TextPainter& paint) const;
     // Blends the shadow under whatever the canvas shows in rect.
-    void PutShadow(frame::Canvas& canvas, const RECT& rect, const DibSection& shadow) const;
+    void PutShadow(frame::Canvas& canvas, const RECT& rect, frame::Bitmap shadow) const;
     // The rectangle measured for the inner rectangle, widened for the shadow.
     void WidenForShadow(RECT& rect, const RECT& measured) const;
 

@@ -1,10 +1,10 @@
-#include "kiln/System/Diagnostics.h"
+#include "base/Diagnostics.h"
 
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
-namespace kiln {
+namespace base {
 namespace {
 
 std::atomic<MessageHandler> g_messageHandler{nullptr};
@@ -35,4 +35,4 @@ AssertHandler SetAssertHandler(AssertHandler handler) {
     return g_assertHandler.exchange(handler);
 }
 
-}  // namespace kiln
+}  // namespace base

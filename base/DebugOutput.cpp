@@ -1,4 +1,4 @@
-#include "kiln/System/DebugOutput.h"
+#include "base/DebugOutput.h"
 
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace kiln {
+namespace base {
 namespace {
 
 std::atomic<DebugOutputSink> g_sink{nullptr};
@@ -40,4 +40,4 @@ DebugOutputSink SetDebugOutputSink(DebugOutputSink sink) {
     return g_sink.exchange(sink);
 }
 
-}  // namespace kiln
+}  // namespace base

@@ -3,12 +3,14 @@
 // bitmaps (blue, green, red, straight alpha; fully transparent pixels black)
 // through the PNG reader library loaded from the program folder.
 
+#include "base/Handles.h"
 #include "frame/Bitmap.h"
 #include "frame/FileStream.h"
-#include "frame/Handles.h"
 
 #include <cstdint>
 #include <string>
+
+namespace kiln {
 
 // The decoded image as the reader library fills it (24 bytes in the 32-bit
 // build; natural alignment in the 64-bit one).
@@ -29,23 +31,29 @@ using FreePngDataFunction = void(__stdcall*)(PngImageRecord* record);
 
 class PngManager {
 public:
-    // Created on first use. Without a usable reader library nothing can be
-    // drawn: the user is told which file or entry point is missing and the
-    // program ends with exit code 1.
+    // Created on first use, when it loads the reader library from the
+    // program folder.
     static PngManager& Instance();
     PngManager(const PngManager&) = delete;
     PngManager& operator=(const PngManager&) = delete;
 
+    // False when the library could not be loaded or lacks an entry point;
+    // nothing can be drawn then. Problem() says which file or entry point is
+    // missing, in words meant for the user: a program shows it and ends.
+    bool Usable() const { return m_problem.empty(); }
+    const std::string& Problem() const { return m_problem; }
+
     // Decodes the stream into `bitmap`. False when the data cannot be
-    // decoded; the bitmap is then untouched.
+    // decoded or the reader is not usable; the bitmap is then untouched.
     bool Read(frame::FileStream& stream, frame::Bitmap& bitmap);
 
 private:
     PngManager();
 
-    frame::ModuleHandle m_hinst;
+    base::ModuleHandle m_hinst;
     ReadPngExFunction m_readPngEx = nullptr;
     FreePngDataFunction m_freePngData = nullptr;
+    std::string m_problem;
 };
 
 // The folder part of a module path: up to and including the last backslash;
@@ -59,3 +67,5 @@ std::string GetResourceFolder();
 // cannot be opened raises frame::FileOpenError; one that cannot be decoded
 // leaves the bitmap as it was.
 void LoadPng(const std::string& path, frame::Bitmap& bitmap);
+
+}  // namespace kiln

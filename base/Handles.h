@@ -1,12 +1,14 @@
 #pragma once
-// Move-only owners for the system handles the framework and its users hold,
-// and a scope guard for every object selected into a device context.
+// The one owner type for system handles: move-only, copying deleted, and the
+// kind of handle (how it is closed, which value means none) is part of the
+// type. A raw handle in a member or local is borrowed; an owned one is held
+// in a UniqueHandle.
 
 #include <windows.h>
 
 #include <utility>
 
-namespace frame {
+namespace base {
 
 template <class Traits>
 class UniqueHandle {
@@ -39,16 +41,45 @@ private:
     Type m_handle = Traits::Invalid();
 };
 
+// Threads, events, mutexes, mappings, processes: functions that fail with
+// null. A failed CreateFile gives INVALID_HANDLE_VALUE: hold that in a
+// FileHandle instead.
 struct KernelHandleTraits {
     using Type = HANDLE;
     static Type Invalid() { return nullptr; }
     static void Close(Type h) { CloseHandle(h); }
 };
 
+// Handles whose failure value is INVALID_HANDLE_VALUE: files and pipes from
+// CreateFile and CreateNamedPipe, tool-help snapshots.
 struct FileHandleTraits {
     using Type = HANDLE;
     static Type Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(Type h) { CloseHandle(h); }
+};
+
+struct FindHandleTraits {
+    using Type = HANDLE;
+    static Type Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Type h) { FindClose(h); }
+};
+
+struct MappedViewTraits {
+    using Type = void*;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type view) { UnmapViewOfFile(view); }
+};
+
+struct RegistryKeyTraits {
+    using Type = HKEY;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { RegCloseKey(h); }
+};
+
+struct ModuleTraits {
+    using Type = HMODULE;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { FreeLibrary(h); }
 };
 
 template <class T>
@@ -70,14 +101,12 @@ struct IconTraits {
     static void Close(Type h) { DestroyIcon(h); }
 };
 
-struct ModuleTraits {
-    using Type = HMODULE;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type h) { FreeLibrary(h); }
-};
-
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using FileHandle = UniqueHandle<FileHandleTraits>;
+using FindHandle = UniqueHandle<FindHandleTraits>;
+using MappedView = UniqueHandle<MappedViewTraits>;
+using RegistryKey = UniqueHandle<RegistryKeyTraits>;
+using ModuleHandle = UniqueHandle<ModuleTraits>;
 using GdiBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using GdiFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using GdiBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
@@ -85,56 +114,5 @@ using GdiPen = UniqueHandle<GdiObjectTraits<HPEN>>;
 using GdiRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 using MemoryDC = UniqueHandle<MemoryDCTraits>;
 using IconHandle = UniqueHandle<IconTraits>;
-using ModuleHandle = UniqueHandle<ModuleTraits>;
 
-// A window's device context from GetDC, released on destruction.
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : m_window(window), m_dc(GetDC(window)) {}
-    WindowDC(WindowDC&& other) noexcept
-        : m_window(std::exchange(other.m_window, nullptr)), m_dc(std::exchange(other.m_dc, nullptr)) {}
-    WindowDC& operator=(WindowDC&&) = delete;
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    ~WindowDC() {
-        if (m_dc) ReleaseDC(m_window, m_dc);
-    }
-    HDC Get() const { return m_dc; }
-
-private:
-    HWND m_window;
-    HDC m_dc;
-};
-
-// Selects a GDI object into a DC for the lifetime of the scope and puts the
-// previous object back afterwards, so a DC never outlives what it holds.
-class SelectObjectScope {
-public:
-    SelectObjectScope(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(object ? SelectObject(dc, object) : nullptr) {}
-    SelectObjectScope(const SelectObjectScope&) = delete;
-    SelectObjectScope& operator=(const SelectObjectScope&) = delete;
-    ~SelectObjectScope() {
-        if (m_previous) SelectObject(m_dc, m_previous);
-    }
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_previous;
-};
-
-// Saves the DC's whole state (clip region, origin, modes) and restores it.
-class SaveDCScope {
-public:
-    explicit SaveDCScope(HDC dc) : m_dc(dc), m_saved(SaveDC(dc)) {}
-    SaveDCScope(const SaveDCScope&) = delete;
-    SaveDCScope& operator=(const SaveDCScope&) = delete;
-    ~SaveDCScope() {
-        if (m_saved) RestoreDC(m_dc, m_saved);
-    }
-
-private:
-    HDC m_dc;
-    int m_saved;
-};
-
-}  // namespace frame
+}  // namespace base

@@ -1,12 +1,12 @@
 #pragma once
-// The two ways the toolkit speaks up without a window of its own: a message
-// box with no owner (user-facing failures of the firmware layer) and an
-// assertion that stops the program (programming errors). Each goes through a
+// The two ways code speaks up without a window of its own: a message box with
+// no owner (user-facing failures of the firmware layer) and an assertion that
+// stops the program (programming errors). Each goes through a
 // replaceable handler so that tests can observe them without anyone clicking.
 
 #include <windows.h>
 
-namespace kiln {
+namespace base {
 
 // Shows a message box with no owner window; returns the button pressed.
 int ShowMessage(const char* text, const char* caption, UINT flags = MB_OK);
@@ -24,9 +24,9 @@ MessageHandler SetMessageHandler(MessageHandler handler);
 using AssertHandler = void (*)(const char* message);
 AssertHandler SetAssertHandler(AssertHandler handler);
 
-}  // namespace kiln
+}  // namespace base
 
-// `source` is the unit's path as the toolkit names it, for example
+// `source` is the unit's path as the system names it, for example
 // "kiln/arvex/Source/BiosInterface", independent of where the file is built.
-#define KILN_ASSERT(condition, source) \
-    ((condition) ? (void)0 : ::kiln::AssertFailed(#condition, source, __LINE__))
+#define BASE_ASSERT(condition, source) \
+    ((condition) ? (void)0 : ::base::AssertFailed(#condition, source, __LINE__))

@@ -3,7 +3,7 @@
 // output stream. The sink is replaceable so tests can read what was reported;
 // reports may come from any thread, so a sink must be thread-safe.
 
-namespace kiln {
+namespace base {
 
 // Formats printf-style into at most 4093 characters, replaces any trailing
 // white space with a single "\r\n" and hands the line to the sink.
@@ -14,4 +14,4 @@ using DebugOutputSink = void (*)(const char* line);
 // nullptr restores the default.
 DebugOutputSink SetDebugOutputSink(DebugOutputSink sink);
 
-}  // namespace kiln
+}  // namespace base

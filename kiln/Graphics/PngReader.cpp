@@ -1,22 +1,15 @@
-#include "app/PngReader.h"
+#include "kiln/Graphics/PngReader.h"
 
 #include "frame/Application.h"
 #include "frame/Exception.h"
-#include "kiln/System/Diagnostics.h"
 
+namespace kiln {
 namespace {
 
 constexpr char kReaderLibrary[] = "picload.dll";
 
 std::uint32_t __stdcall ReadFromStream(void* user, void* buffer, std::uint32_t count) {
     return static_cast<std::uint32_t>(static_cast<frame::FileStream*>(user)->Read(buffer, count));
-}
-
-[[noreturn]] void ReaderUnusable(const std::string& text) {
-    std::string caption = frame::Application::Instance().Title();
-    if (caption.empty()) caption = "Veltrune";
-    kiln::ShowMessage(text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
-    ExitProcess(1);
 }
 
 // Gives the record back to the library however the conversion ends.
@@ -42,17 +35,22 @@ PngManager& PngManager::Instance() {
 PngManager::PngManager() {
     const std::string path = ProgramFolderOf(frame::Application::Instance().ExeName()) + kReaderLibrary;
     m_hinst.Reset(LoadLibraryA(path.c_str()));
-    if (!m_hinst)
-        ReaderUnusable("The PNG reader \"" + path + "\" could not be loaded: " + frame::SystemErrorText(GetLastError()));
+    if (!m_hinst) {
+        m_problem = "The PNG reader \"" + path + "\" could not be loaded: " + frame::SystemErrorText(GetLastError());
+        return;
+    }
     m_readPngEx = reinterpret_cast<ReadPngExFunction>(
         reinterpret_cast<void*>(GetProcAddress(m_hinst.Get(), "ReadPngEx")));
     m_freePngData = reinterpret_cast<FreePngDataFunction>(
         reinterpret_cast<void*>(GetProcAddress(m_hinst.Get(), "FreePngData")));
-    if (!m_readPngEx) ReaderUnusable("The PNG reader \"" + path + "\" has no entry point \"ReadPngEx\".");
-    if (!m_freePngData) ReaderUnusable("The PNG reader \"" + path + "\" has no entry point \"FreePngData\".");
+    if (!m_readPngEx)
+        m_problem = "The PNG reader \"" + path + "\" has no entry point \"ReadPngEx\".";
+    else if (!m_freePngData)
+        m_problem = "The PNG reader \"" + path + "\" has no entry point \"FreePngData\".";
 }
 
 bool PngManager::Read(frame::FileStream& stream, frame::Bitmap& bitmap) {
+    if (!Usable()) return false;
     PngImageRecord record = {};
     if (!m_readPngEx(&record, &ReadFromStream, &stream)) return false;
     RecordRelease release(m_freePngData, record);
@@ -118,3 +116,5 @@ void LoadPng(const std::string& path, frame::Bitmap& bitmap) {
     frame::FileStream stream(path);
     PngManager::Instance().Read(stream, bitmap);
 }
+
+}  // namespace kiln

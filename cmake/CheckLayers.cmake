@@ -1,0 +1,62 @@
+# cmake -DROOT=<source tree> -P CheckLayers.cmake
+#
+# The layers, bottom up: base <- frame <- kiln <- app and tunevault. Each may
+# include only its own headers and those of the layers below it. Stand-ins
+# and tools sit beside the layers: they use the base and, of the others, what
+# they stand beside. The maker's libraries are reached only through their
+# contract headers, standins/<name>/<name>.h. Tests may include anything.
+#
+# Fails, listing every offending line, when a file includes a header its
+# layer may not use.
+
+cmake_minimum_required(VERSION 3.25)
+
+set(thirdparty "nlohmann/|stb/")
+# The layers that may use a stand-in's contract header.
+set(contract_users kiln app tunevault standins tools)
+
+# folder -> the include prefixes it may use (regular expressions)
+set(allowed_base "base/")
+set(allowed_frame "base/|frame/")
+set(allowed_kiln "base/|frame/|kiln/")
+set(allowed_app "base/|frame/|kiln/|app/|resources/")
+set(allowed_tunevault "base/|frame/|kiln/|tunevault/|resources/")
+set(allowed_standins "base/|${thirdparty}")
+set(allowed_tools "base/|frame/|kiln/|tools/|resources/|${thirdparty}")
+set(allowed_resources "resources/")
+
+set(violations "")
+foreach(layer base frame kiln app tunevault standins tools resources)
+  file(GLOB_RECURSE sources LIST_DIRECTORIES false
+    ${ROOT}/${layer}/*.h ${ROOT}/${layer}/*.cpp ${ROOT}/${layer}/*.c ${ROOT}/${layer}/*.in)
+  foreach(source ${sources})
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    file(RELATIVE_PATH relative ${ROOT} ${source})
+    foreach(line ${includes})
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" header "${line}")
+      # Headers beside the file, without a folder, are its own.
+      if(NOT header MATCHES "/")
+        continue()
+      endif()
+      # A stand-in may use its own folder's private headers.
+      if(layer STREQUAL "standins" AND relative MATCHES "^standins/([a-z]+)/")
+        if(header MATCHES "^standins/${CMAKE_MATCH_1}/")
+          continue()
+        endif()
+      endif()
+      if(layer IN_LIST contract_users AND header MATCHES "^standins/([a-z]+)/([a-z]+)\\.h$")
+        if(CMAKE_MATCH_1 STREQUAL CMAKE_MATCH_2)
+          continue()
+        endif()
+      endif()
+      if(NOT header MATCHES "^(${allowed_${layer}})")
+        string(APPEND violations "  ${relative}: #include \"${header}\"\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(violations)
+  message(FATAL_ERROR "Includes that point up or across the layers:\n${violations}")
+endif()
+message(STATUS "Layers: every include points down")
