@@ -1,9 +1,11 @@
 #include "app/Director.h"
 
+#include "app/AdvTrayIcon.h"
 #include "app/Main.h"
 #include "app/Shadow.h"
 #include "frame/Application.h"
 #include "frame/Image.h"
+#include "kiln/widget/ForceForeground.h"
 
 Director& Director::Instance() {
     static Director* instance = new Director();  // lives until the process ends
@@ -17,6 +19,16 @@ void Director::Initialize(TMainForm* mainForm) {
     mainForm->Background()->Picture().Assign(mainForm->SmallBk()->Picture());
     Attach(mainForm->Background());
     m_flicker.Attach(mainForm);
+
+    AdvTrayIcon& tray = AdvTrayIcon::Instance();
+    mainForm->OnTrayNotification = [&tray](frame::Message& message) { tray.OnMessage(message.lParam); };
+    mainForm->OnTaskbarCreated = [&tray] { tray.OnTaskbarCreated(); };
+    tray.Create(mainForm->Handle(), kMsgTrayNotification);
+    tray.OnDoubleClick = [this](HWND) { ShowMainWindow(); };
+}
+
+POINT Director::CentredDialogPosition() {
+    return POINT{(GetSystemMetrics(SM_CXSCREEN) - 281) / 2, (GetSystemMetrics(SM_CYSCREEN) - 203) / 2};
 }
 
 // Both run on requests from outside (a second start, the taskbar, the
@@ -28,9 +40,8 @@ void Director::ShowMainWindow() {
     m_mainForm->Show();
     if (ShadowForm) ShadowForm->ShowNoActivate();
     frame::Application::Instance().Restore();
-    HWND window = m_mainForm->Handle();
-    SetForegroundWindow(window);
-    BringWindowToTop(window);
+    kiln::ForceForeground(m_mainForm->Handle());
+    AdvTrayIcon::Instance().Show();
 }
 
 void Director::HideMainWindow() {
@@ -39,14 +50,4 @@ void Director::HideMainWindow() {
     if (ShadowForm) ShadowForm->Hide();
 }
 
-// The firmware-facing operations below are reached by messages today and
-// carry out nothing until the value controls and item sets are wired in.
 void Director::RefreshControls() {}
-
-void Director::OnSuspend() {}
-
-void Director::OnResume() {}
-
-void Director::OnRemoteWrite(uint32_t) {}
-
-void Director::OnRemoteCommand(uint32_t) {}

@@ -7,15 +7,30 @@
 #include "kiln/widget/Flicker.h"
 #include "kiln/widget/LayeredFormMaker.h"
 
+#include <windows.h>
+
 #include <cstdint>
 
 class TMainForm;
 
 class Director : public kiln::TLayeredFormMaker {
 public:
+    // Written for another program by message 1060.
+    static constexpr uint32_t kRemoteWriteItem = 0x03010011;
+    // Bit 6 of this option word leaves the ratio out of the suspend snapshot.
+    static constexpr uint32_t kOptionWordItem = 0x00060001;
+    static constexpr uint32_t kOptionSkipRatioAtSuspend = 0x40;
+    // Command word of message 1061.
+    static constexpr uint32_t kRemoteTakeSnapshot = 0x8000;
+    static constexpr uint32_t kRemoteRestore = 0;
+    // lParam of the settings-changed broadcast.
+    static constexpr LPARAM kChangedByApply = 0;
+    static constexpr LPARAM kChangedByBuiltInProfile = 3;
+
     static Director& Instance();
 
-    // Start-up: shapes the main window from its compact background.
+    // Start-up: shapes the main window from its compact background and puts
+    // the icon into the notification area.
     void Initialize(TMainForm* mainForm);
 
     void ShowMainWindow();
@@ -32,6 +47,14 @@ public:
 
 private:
     Director();
+
+    // The dialogs' place when they need no anchor on the main window.
+    static POINT CentredDialogPosition();
+    void PostSettingsChanged(LPARAM cause) const;
+    void ApplyBuiltInProfile(uint32_t index) const;
+    // False when the service cannot be asked or is busy with the power
+    // change itself: the event is then not ours to act on.
+    static bool ServiceAllowsPowerEvent();
 
     TMainForm* m_mainForm = nullptr;
     kiln::FlickerEliminator m_flicker;

@@ -66,6 +66,8 @@ TMainForm::TMainForm() {
     m_hookId = frame::Application::Instance().AddMessageHook(
         [this](MSG& message, bool& handled) { HookApplicationMessage(message, handled); });
     AllowMessageThroughFilter(m_broadcastMessage, MSGFLT_ADD);
+    m_taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    AllowMessageThroughFilter(m_taskbarCreatedMessage, MSGFLT_ADD);
     m_hover.Clear();
     // The program lives in the background: closing its window (Alt+F4 too)
     // only hides it. Ending it takes the private close message or logoff.
@@ -154,6 +156,10 @@ bool TMainForm::DispatchPrivate(frame::Message& message) {
         if (OnTrayNotification) OnTrayNotification(message);
         return true;
     default:
+        if (m_taskbarCreatedMessage != 0 && message.msg == m_taskbarCreatedMessage) {
+            if (OnTaskbarCreated) OnTaskbarCreated();
+            return true;
+        }
         return false;
     }
 }

@@ -51,6 +51,8 @@ public:
 
     // Notifications of the notification-area icon (message 1224).
     std::function<void(frame::Message& message)> OnTrayNotification;
+    // The taskbar was (re)started: icons must be added again.
+    std::function<void()> OnTaskbarCreated;
 
 protected:
     void CreateParams(frame::WindowParams& params) override;
@@ -63,6 +65,7 @@ private:
     frame::Image* MakeHolder(const char* name);
 
     UINT m_broadcastMessage = 0;
+    UINT m_taskbarCreatedMessage = 0;
     int m_hookId = -1;
     HoverTracker m_hover;
     frame::Image* m_background = nullptr;

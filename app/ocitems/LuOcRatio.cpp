@@ -87,6 +87,22 @@ void LuOcRatio::ReadAll(std::vector<uint32_t>& indexes) {
     }
 }
 
+bool LuOcRatio::ReadAllExact(std::vector<uint32_t>& indexes) {
+    indexes.clear();
+    if (!m_item || m_count == 0) return true;
+    const uint32_t n = m_perCore ? m_count : 1;
+    for (uint32_t i = 0; i < n; ++i) {
+        bool ok = false;
+        const uint32_t index = ReadCore(ReadCoreFor(i), ok);
+        if (!ok) {
+            indexes.clear();
+            return false;
+        }
+        indexes.push_back(index);
+    }
+    return true;
+}
+
 void LuOcRatio::WriteAll(const std::vector<uint32_t>& indexes) {
     if (!m_item || IsSkipped() || m_count == 0 || indexes.empty()) return;
     bool changed = false;

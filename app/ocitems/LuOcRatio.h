@@ -43,6 +43,10 @@ public:
     virtual uint32_t ReadIndex(uint32_t core);
     // One index per core where cores are set one by one, otherwise one.
     virtual void ReadAll(std::vector<uint32_t>& indexes);
+    // As ReadAll, but false, with `indexes` empty, when any read fails:
+    // for lists that will be written back, where a stand-in value would
+    // change a core the user never touched.
+    virtual bool ReadAllExact(std::vector<uint32_t>& indexes);
     // Writes only what differs from the hardware.
     virtual void WriteAll(const std::vector<uint32_t>& indexes);
     // 0 when the read fails or there is no ratio item.

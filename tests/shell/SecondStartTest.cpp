@@ -1,4 +1,4 @@
-#include "RunningCopy.h"
+#include "tests/support/RunningCopy.h"
 #include "ShellFiles.h"
 #include "tests/support/ColourWindow.h"
 #include "tests/support/MessagePump.h"
@@ -9,7 +9,12 @@
 
 namespace {
 
-using shelltest::RunningCopy;
+// The shell tests' own copy of the program, with placeholder shadows.
+class RunningCopy : public testsupport::RunningCopy {
+public:
+    explicit RunningCopy(bool suspended = false) : testsupport::RunningCopy(ProgramFolder(), suspended) {}
+    static std::string ProgramFolder() { return testsupport::TestFolder() + "program\\"; }
+};
 using testsupport::PumpMessages;
 
 class ProgramFolder : public ::testing::Environment {

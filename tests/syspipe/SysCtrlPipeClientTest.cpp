@@ -1,7 +1,7 @@
 #include "app/ocitems/SysCtrlPipeClient.h"
 
 #include "DebugCapture.h"
-#include "ServiceProcess.h"
+#include "tests/support/ServiceProcess.h"
 #include "base/Handles.h"
 
 #include <gmock/gmock.h>
@@ -15,6 +15,8 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
+
+using testsupport::ServiceProcess;
 
 constexpr const char* kNoticeWire = "16: 80000000 00000000 00000000 00000000";
 constexpr const char* kQueryWire = "4: 80000001";

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace testsupport {
+
 class ServiceProcess {
 public:
     // `arguments` are the service's options; a log and a ready event are added.
@@ -34,3 +36,5 @@ private:
     std::string m_logPath;
     bool m_listening = false;
 };
+
+}  // namespace testsupport

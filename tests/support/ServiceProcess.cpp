@@ -1,9 +1,8 @@
-#include "ServiceProcess.h"
+#include "tests/support/ServiceProcess.h"
 
 #include <fstream>
 
-using testsupport::Quote;
-
+namespace testsupport {
 namespace {
 
 bool FileExists(const std::string& path) {
@@ -64,3 +63,5 @@ DWORD ServiceProcess::ExitCode() const {
     m_process->WaitForExit(0, &code);
     return code;
 }
+
+}  // namespace testsupport

@@ -1,14 +1,9 @@
-#include "RunningCopy.h"
+#include "tests/support/RunningCopy.h"
 
-#include "ShellFiles.h"
+namespace testsupport {
 
-namespace shelltest {
-
-std::string RunningCopy::ProgramFolder() { return testsupport::TestFolder() + "program\\"; }
-
-RunningCopy::RunningCopy(bool suspended)
-    : m_process(testsupport::Quote(ProgramFolder() + "Veltrune.exe"),
-                testsupport::ChildProcess::Options{ProgramFolder(), suspended}) {}
+RunningCopy::RunningCopy(const std::string& programFolder, bool suspended)
+    : m_process(Quote(programFolder + "Veltrune.exe"), ChildProcess::Options{programFolder, suspended}) {}
 
 RunningCopy::~RunningCopy() {
     m_process.Resume();
@@ -34,4 +29,8 @@ HWND RunningCopy::MainWindow() {
     return nullptr;
 }
 
-}  // namespace shelltest
+bool RunningCopy::WaitUntilReady() {
+    return MainWindow() && WaitForInputIdle(m_process.Handle(), 30000) == 0;
+}
+
+}  // namespace testsupport

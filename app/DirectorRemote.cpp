@@ -1,0 +1,87 @@
+// What Director does for other programs (messages 1060 and 1061) and for the
+// system's suspend and resume.
+#include "app/Director.h"
+
+#include "app/Companion.h"
+#include "app/Main.h"
+#include "app/ocitems/CurrentSettings.h"
+#include "app/ocitems/LuOcPrimaryItemSet.h"
+#include "app/ocitems/LuOcRatio.h"
+#include "app/ocitems/StoredProfile.h"
+#include "app/ocitems/SysCtrlPipeClient.h"
+#include "kiln/arvex/BiosInterface.h"
+
+namespace {
+
+// Service states in which the service itself is handling the power change.
+constexpr DWORD kServiceBusyStates[] = {1, 2};
+
+void NotifyService() {
+    SysCtrlPipeClient::Instance().NotifySettingsChanged(0, 0, 0);
+}
+
+}  // namespace
+
+void Director::PostSettingsChanged(LPARAM cause) const {
+    const UINT broadcast = m_mainForm ? m_mainForm->BroadcastMessage() : 0;
+    if (broadcast != 0) PostMessageA(HWND_BROADCAST, broadcast, kBroadcastSettingsChangedParam, cause);
+}
+
+void Director::OnRemoteWrite(uint32_t value) {
+    kiln::SetItemValueMode(kRemoteWriteItem, value, kiln::kWriteModeTuning);
+    PostSettingsChanged(kChangedByApply);
+}
+
+void Director::OnRemoteCommand(uint32_t command) {
+    if (command & kRemoteTakeSnapshot)
+        m_remoteSnapshot = CollectCurrentSettings(LuOcRatio::Instance(), RatioEntries::CurrentValues);
+    const uint32_t action = command & 0xFF;
+    if (action == kRemoteRestore) {
+        if (m_remoteSnapshot.empty()) return;
+        LuOcPrimaryItemSet::Instance().Apply(m_remoteSnapshot);
+        m_remoteSnapshot.clear();
+        PostSettingsChanged(kChangedByApply);
+    } else if (action >= 1 && action <= 3) {
+        ApplyBuiltInProfile(action - 1);
+    }
+}
+
+// The built-in profile is laid over the current settings, so items it does
+// not name keep their values.
+void Director::ApplyBuiltInProfile(uint32_t index) const {
+    VeOcItemValueList settings = CollectCurrentSettings(LuOcRatio::Instance(), RatioEntries::DefaultIndex);
+    VeOcItemValueList profile;
+    if (!ReadStoredProfile(index, profile)) return;
+    OverlayStoredProfile(profile, settings);
+    NotifyService();
+    LuOcPrimaryItemSet::Instance().Apply(settings);
+    PostSettingsChanged(kChangedByBuiltInProfile);
+}
+
+bool Director::ServiceAllowsPowerEvent() {
+    DWORD state = 0, secondValue = 0;
+    if (!SysCtrlPipeClient::Instance().QueryState(state, secondValue)) return false;
+    for (DWORD busy : kServiceBusyStates)
+        if (state == busy) return false;
+    return true;
+}
+
+void Director::OnSuspend() {
+    if (!ServiceAllowsPowerEvent()) return;
+    uint32_t options = 0;
+    const bool skipRatio = kiln::IsItemPresent(kOptionWordItem) && kiln::GetItemValue(kOptionWordItem, options) &&
+                           (options & kOptionSkipRatioAtSuspend);
+    m_powerSnapshot = CollectCurrentSettings(LuOcRatio::Instance(),
+                                             skipRatio ? RatioEntries::Omitted : RatioEntries::CurrentValues);
+}
+
+// The system sends more than one resume event for one wake-up; the first
+// consumes the snapshot, so only it writes.
+void Director::OnResume() {
+    if (!ServiceAllowsPowerEvent()) return;
+    uint32_t companionMode = 0;
+    if (kiln::GetItemValue(kCompanionSwitchItem, companionMode) && companionMode != 0) return;
+    if (m_powerSnapshot.empty()) return;
+    LuOcPrimaryItemSet::Instance().Apply(m_powerSnapshot);
+    m_powerSnapshot.clear();
+}

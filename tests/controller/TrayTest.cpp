@@ -1,0 +1,92 @@
+// The program's only sign after start-up: its notification-area icon, as the
+// system's tray shows it (Wine's tray gives every icon a window of its own,
+// which takes the clicks and reports them to the icon's owner).
+
+#include "tests/controller/ProgramFixture.h"
+#include "tests/support/MessagePump.h"
+
+#include <gtest/gtest.h>
+
+#include <shellapi.h>
+
+namespace controllertest {
+namespace {
+
+constexpr UINT kIconId = 1;
+
+BOOL CALLBACK CollectTrayIcons(HWND window, LPARAM found) {
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == "__winex11_tray_icon" && IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
+// The icon windows of the tray, wherever the tray is.
+std::vector<HWND> TrayIconWindows() {
+    std::vector<HWND> icons;
+    HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+    if (tray) EnumChildWindows(tray, &CollectTrayIcons, reinterpret_cast<LPARAM>(&icons));
+    return icons;
+}
+
+// Asks the shell about the icon the way its owner would: a modify that
+// changes nothing succeeds only for an icon the shell holds.
+bool ShellHasIcon(HWND owner, UINT id) {
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    record.hWnd = owner;
+    record.uID = id;
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+
+class TrayIcon : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        ASSERT_TRUE(testsupport::PumpUntil([&] { return TrayIconWindows().size() == 1; }, 10000))
+            << "the tray shows " << TrayIconWindows().size() << " icons";
+        icon = TrayIconWindows().front();
+    }
+    void Click(UINT down, UINT up) const {
+        SendMessageA(icon, down, 0, MAKELPARAM(8, 8));
+        SendMessageA(icon, up, 0, MAKELPARAM(8, 8));
+    }
+    bool MainShown() const {
+        return testsupport::PumpUntil([&] { return IsWindowVisible(Main()) != FALSE; }, 5000);
+    }
+
+    HWND icon = nullptr;
+};
+
+TEST_F(TrayIcon, StartsHiddenWithItsIconAndOnlyADoubleClickShowsTheWindow) {
+    EXPECT_FALSE(IsWindowVisible(Main()));
+    EXPECT_TRUE(ShellHasIcon(Main(), kIconId)) << "icon 1 of the main window";
+    EXPECT_FALSE(ShellHasIcon(Main(), kIconId + 1));
+
+    Click(WM_LBUTTONDOWN, WM_LBUTTONUP);
+    Click(WM_RBUTTONDOWN, WM_RBUTTONUP);
+    testsupport::PumpFor(300);
+    EXPECT_FALSE(IsWindowVisible(Main())) << "single and right clicks do nothing";
+
+    SendMessageA(icon, WM_LBUTTONDBLCLK, 0, MAKELPARAM(8, 8));
+    ASSERT_TRUE(MainShown());
+    EXPECT_EQ(GetForegroundWindow(), Main());
+}
+
+TEST_F(TrayIcon, ComesBackWhenTheTaskbarIsRestarted) {
+    // The shell forgets the icon, as a restarted taskbar does.
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    record.hWnd = Main();
+    record.uID = kIconId;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &record));
+    ASSERT_TRUE(testsupport::PumpUntil([] { return TrayIconWindows().empty(); }, 5000));
+
+    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(testsupport::PumpUntil([] { return TrayIconWindows().size() == 1; }, 5000));
+    EXPECT_TRUE(ShellHasIcon(Main(), kIconId));
+}
+
+}  // namespace
+}  // namespace controllertest
