@@ -71,7 +71,8 @@ TEST_F(TrayIcon, StartsHiddenWithItsIconAndOnlyADoubleClickShowsTheWindow) {
 
     SendMessageA(icon, WM_LBUTTONDBLCLK, 0, MAKELPARAM(8, 8));
     ASSERT_TRUE(MainShown());
-    EXPECT_EQ(GetForegroundWindow(), Main());
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return GetForegroundWindow() == Main(); }, 5000))
+        << "the shown window is in front";
 }
 
 TEST_F(TrayIcon, ComesBackWhenTheTaskbarIsRestarted) {
