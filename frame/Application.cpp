@@ -5,7 +5,6 @@
 #include "frame/Module.h"
 #include "base/Diagnostics.h"
 
-
 namespace frame {
 namespace {
 
@@ -27,18 +26,9 @@ BOOL CALLBACK HideIfVisible(HWND window, LPARAM data) {
 
 }  // namespace
 
-namespace {
-Application* g_host = nullptr;
-}  // namespace
-
 Application& Application::Instance() {
-    if (g_host) return *g_host;
     static Application instance;
     return instance;
-}
-
-void Application::UseHost(Application& host) {
-    g_host = &host;
 }
 
 Application::Application() = default;
@@ -46,10 +36,20 @@ Application::Application() = default;
 Application::~Application() {
     // Later forms may refer to earlier ones (a shadow to its main window).
     while (!m_forms.empty()) m_forms.pop_back();
-    if (m_handle) {
+    if (m_handle && !m_hosted) {
         SetWindowLongPtrA(m_handle, GWLP_USERDATA, 0);
         DestroyWindow(m_handle);
     }
+}
+
+UINT Application::HookRequestMessage() {
+    static const UINT message = RegisterWindowMessageA("FrameApplicationHookRequest");
+    return message;
+}
+
+void Application::HostIn(HWND programApplicationWindow) {
+    m_handle = programApplicationWindow;
+    m_hosted = true;
 }
 
 void Application::Initialize() {
@@ -125,25 +125,33 @@ void Application::ProcessMessages() {
 }
 
 void Application::ProcessMessage(MSG& message) {
-    bool handled = false;
-    if (!m_hooks.empty()) {
-        // A hook may add or remove hooks: walk a snapshot.
-        std::vector<MessageHook> hooks;
-        hooks.reserve(m_hooks.size());
-        for (auto& entry : m_hooks) hooks.push_back(entry.second);
-        try {
-            for (auto& hook : hooks) {
-                hook(message, handled);
-                if (handled) break;
-            }
-        } catch (const std::exception& error) {
-            HandleException(error);
-            handled = true;
-        }
-    }
-    if (handled || MoveFocusOnTab(message)) return;
+    // A hook request carries a pointer: one that was posted is not ours.
+    if (message.message == HookRequestMessage()) return;
+    // The hosting program's hooks come first, as they would in its own loop.
+    if (m_hosted && SendMessageA(m_handle, HookRequestMessage(), 0, reinterpret_cast<LPARAM>(&message))) return;
+    if (RunHooks(message) || MoveFocusOnTab(message)) return;
     TranslateMessage(&message);
     DispatchMessageA(&message);
+}
+
+// True when a hook handled the message.
+bool Application::RunHooks(MSG& message) {
+    if (m_hooks.empty()) return false;
+    // A hook may add or remove hooks: walk a snapshot.
+    std::vector<MessageHook> hooks;
+    hooks.reserve(m_hooks.size());
+    for (auto& entry : m_hooks) hooks.push_back(entry.second);
+    bool handled = false;
+    try {
+        for (auto& hook : hooks) {
+            hook(message, handled);
+            if (handled) break;
+        }
+    } catch (const std::exception& error) {
+        HandleException(error);
+        handled = true;
+    }
+    return handled;
 }
 
 bool Application::MoveFocusOnTab(const MSG& message) {
@@ -241,6 +249,11 @@ LRESULT CALLBACK Application::WindowProc(HWND window, UINT msg, WPARAM wParam, L
 }
 
 LRESULT Application::HandleAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // Only a library's loop in this thread sends this, with a message it
+    // retrieved: sends from other threads or processes are refused, and the
+    // loops drop posted ones.
+    if (msg == HookRequestMessage() && InSendMessageEx(nullptr) == ISMEX_NOSEND)
+        return RunHooks(*reinterpret_cast<MSG*>(lParam)) ? 1 : 0;
     switch (msg) {
     case WM_ACTIVATEAPP:
         if (wParam) {

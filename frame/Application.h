@@ -25,21 +25,25 @@ public:
     // included) before it is dispatched; setting `handled` stops dispatch.
     using MessageHook = std::function<void(MSG& message, bool& handled)>;
 
-    // This module's application object, or the host's after UseHost().
+    // This module's application object.
     static Application& Instance();
-    // A library that carries its own copy of the framework hands its forms
-    // to the program's application object: they are then owned by the
-    // program's application window and their modal loops run the program's
-    // hooks. The operations that touch the loop are virtual so that the
-    // program's own code runs them.
-    static void UseHost(Application& host);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
-    virtual ~Application();
+    ~Application();
+
+    // A library that carries its own copy of the framework runs its forms
+    // under the program's application, known to it only by the program's
+    // application window: that window owns the library's forms, and every
+    // message the library's loops retrieve passes the program's hooks first
+    // (asked by a message to that window). Only a handle crosses between the
+    // two copies. Instead of Initialize, once.
+    void HostIn(HWND programApplicationWindow);
+    bool Hosted() const { return m_hosted; }
 
     // Creates the application window; safe to call more than once.
     void Initialize();
-    // The application window (nullptr before Initialize).
+    // The application window (nullptr before Initialize); the program's
+    // when hosted.
     HWND Handle() const { return m_handle; }
 
     const std::string& Title() const { return m_title; }
@@ -61,37 +65,37 @@ public:
     }
 
     // Runs the message loop until the quit message that Terminate() posts.
-    virtual void Run();
+    void Run();
     // For nested loops: waits for one message and processes it; false when
     // it was the quit message, which is then posted again for the outer loop.
-    virtual bool HandleMessage();
+    bool HandleMessage();
     // Processes every message already queued, without waiting.
-    virtual void ProcessMessages();
+    void ProcessMessages();
     // Routes one retrieved message through the hooks and dispatches it.
-    virtual void ProcessMessage(MSG& message);
-    virtual void Terminate();
+    void ProcessMessage(MSG& message);
+    void Terminate();
     bool Terminated() const { return m_terminated; }
 
     // Hides every visible form and shows the application minimised;
     // Restore() brings back exactly the forms it hid.
-    virtual void Minimize();
-    virtual void Restore();
+    void Minimize();
+    void Restore();
     bool Minimized() const { return m_minimized; }
     // True while Minimize or Restore hides or shows the forms: their
     // Visible() stays what the program made it.
     bool ChangingMinimizedState() const { return m_changingMinimizedState; }
 
-    virtual int AddMessageHook(MessageHook hook);
-    virtual void RemoveMessageHook(int id);
+    int AddMessageHook(MessageHook hook);
+    void RemoveMessageHook(int id);
 
     // Shows `error` (or hands it to OnException when set).
-    virtual void HandleException(const std::exception& error);
+    void HandleException(const std::exception& error);
     // The standard display: a stop message box captioned with the title.
-    virtual void ShowException(const std::exception& error);
+    void ShowException(const std::exception& error);
 
     // Full path of the program file.
     std::string ExeName() const;
-    virtual HintWindow& Hints() { return m_hints; }
+    HintWindow& Hints() { return m_hints; }
 
     std::function<void()> OnActivate;
     std::function<void()> OnDeactivate;
@@ -107,9 +111,13 @@ private:
     void AdoptForm(std::unique_ptr<Form> form);
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleAppMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool RunHooks(MSG& message);
+    // Asks the application window's owner to run its hooks on a message.
+    static UINT HookRequestMessage();
 
     HintWindow m_hints;
     HWND m_handle = nullptr;
+    bool m_hosted = false;
     std::string m_title;
     bool m_showMainForm = true;
     bool m_terminated = false;
