@@ -1,0 +1,16 @@
+#pragma once
+// The question dialog's shadow.
+
+#include "tunevault/DialogShadowForm.h"
+
+namespace tunevault {
+
+class TDialogCover : public DialogShadowForm {
+public:
+    explicit TDialogCover(frame::Form& dialog);
+
+protected:
+    void CreateParams(frame::WindowParams& params) override;
+};
+
+}  // namespace tunevault
