@@ -5,7 +5,8 @@
 
 namespace tunevault {
 
-DialogShadowForm::DialogShadowForm(frame::Form& dialog, const char* picture) : m_dialog(dialog), m_picture(picture) {
+DialogShadowForm::DialogShadowForm(frame::Form& dialog, const char* picture, const char* className)
+    : m_dialog(dialog), m_picture(picture), m_className(className) {
     SetBorderStyle(frame::BorderStyle::None);
     SetScaled(false);
     m_background = MakeChild<frame::Image>();
@@ -17,6 +18,7 @@ DialogShadowForm::DialogShadowForm(frame::Form& dialog, const char* picture) : m
 
 void DialogShadowForm::CreateParams(frame::WindowParams& params) {
     frame::Form::CreateParams(params);
+    params.className = m_className;
     params.style |= WS_POPUP;
     params.wndParent = m_dialog.Handle();
 }

@@ -14,8 +14,9 @@ namespace tunevault {
 
 class DialogShadowForm : public frame::Form {
 public:
-    // `picture`: the shadow's file in "Resource\".
-    DialogShadowForm(frame::Form& dialog, const char* picture);
+    // `picture`: the shadow's file in "Resource\"; `className`: the
+    // window class, by which other programs may find the window.
+    DialogShadowForm(frame::Form& dialog, const char* picture, const char* className);
 
     // Loads the picture, takes its size, pushes it to the window and moves
     // to the dialog; the window stays hidden. A missing picture leaves an
@@ -34,6 +35,7 @@ protected:
 private:
     frame::Form& m_dialog;
     const char* m_picture;
+    const char* m_className;
     frame::Image* m_background;
     kiln::TPerPixelLayeredWindowMaker m_maker;
 };

@@ -4,13 +4,8 @@
 
 namespace tunevault {
 
-TDialogCover::TDialogCover(frame::Form& dialog) : DialogShadowForm(dialog, skin::askDialogShadow) {
+TDialogCover::TDialogCover(frame::Form& dialog) : DialogShadowForm(dialog, skin::askDialogShadow, "TDialogCover") {
     SetName("DialogCover");
-}
-
-void TDialogCover::CreateParams(frame::WindowParams& params) {
-    DialogShadowForm::CreateParams(params);
-    params.className = "TDialogCover";
 }
 
 }  // namespace tunevault

@@ -8,9 +8,6 @@ namespace tunevault {
 class TDialogCover : public DialogShadowForm {
 public:
     explicit TDialogCover(frame::Form& dialog);
-
-protected:
-    void CreateParams(frame::WindowParams& params) override;
 };
 
 }  // namespace tunevault

@@ -5,13 +5,9 @@
 
 namespace tunevault {
 
-TProfileShadowForm::TProfileShadowForm(frame::Form& dialog) : DialogShadowForm(dialog, skin::profileDialogShadow) {
+TProfileShadowForm::TProfileShadowForm(frame::Form& dialog)
+    : DialogShadowForm(dialog, skin::profileDialogShadow, "TProfileShadowForm") {
     SetName("ProfileShadowForm");
-}
-
-void TProfileShadowForm::CreateParams(frame::WindowParams& params) {
-    DialogShadowForm::CreateParams(params);
-    params.className = "TProfileShadowForm";
 }
 
 void TProfileShadowForm::SetTopmostMode() {

@@ -16,9 +16,6 @@ public:
     bool TopmostMode() const { return m_topmostMode; }
     bool ShowsWithDialog() const override;
 
-protected:
-    void CreateParams(frame::WindowParams& params) override;
-
 private:
     bool m_topmostMode = false;
 };
