@@ -123,15 +123,6 @@ COLORREF PaintedPixel(HWND dialog, POINT at) {
     return GetPixel(dc.Get(), at.x, at.y);
 }
 
-COLORREF BuiltInPixel(const char* name, POINT at) {
-    base::GdiBitmap bitmap(static_cast<HBITMAP>(
-        LoadImageA(Library().module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    if (!bitmap) return CLR_INVALID;
-    base::MemoryDC dc(CreateCompatibleDC(nullptr));
-    frame::SelectObjectScope select(dc.Get(), bitmap.Get());
-    return GetPixel(dc.Get(), at.x, at.y);
-}
-
 // A point of the artwork above the message where the two backgrounds differ.
 POINT WhereTheArtworksDiffer() {
     for (int y = 30; y < 60; ++y)

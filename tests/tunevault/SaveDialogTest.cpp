@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 
 namespace tunevaulttest {
@@ -73,6 +74,38 @@ protected:
         return state;
     }
 
+    // What the question after "Save" showed.
+    struct Question {
+        std::string message;
+        bool okOnly = false;
+    };
+    // Types `name` and presses "Save", answers the question that follows
+    // with `button`, then, while the save dialog is still up, runs
+    // `afterwards` and cancels. Returns the dialog's result.
+    static int SaveAndAnswer(const std::string& name, const char* button, Question& question,
+                             const std::function<void()>& afterwards = nullptr) {
+        DialogScript script;
+        script.When(DialogShown,
+                    [&] {
+                        Type(Part("ProfileNameEdit"), name);
+                        Click(Part("SaveButton"));
+                    })
+            .When(QuestionShown, [&] {
+                question.message = AskMessage();
+                HWND ask = ShownDialog(kAskDialogClass);
+                question.okOnly =
+                    MarkedVisible(ControlWindow(ask, "OkButton")) && !MarkedVisible(ControlWindow(ask, "YesButton"));
+                Answer(button);
+            });
+        if (afterwards)
+            script.When([] { return !QuestionShown(); },
+                        [&] {
+                            afterwards();
+                            Click(Part("CancelButton"));
+                        });
+        return script.Run([] { return Library().showModal(); });
+    }
+
     const std::string folder = kiln::GetProfileFolder();
     const std::string prefix = "tv" + std::to_string(GetCurrentProcessId()) + "-";
 };
@@ -107,27 +140,15 @@ TEST_F(SaveDialogTest, ANameDifferingOnlyInCaseSelectsTheListedProfile) {
 TEST_F(SaveDialogTest, NoToTheReplaceQuestionKeepsTheDialogWithTheTypedName) {
     const std::string name = prefix + "Kept";
     Keep(name);
-    std::string question, fieldAfter;
+    Question question;
+    std::string fieldAfter;
     bool openAfter = false;
-    DialogScript script;
-    script.When(DialogShown,
-                [&] {
-                    Type(Part("ProfileNameEdit"), name);
-                    Click(Part("SaveButton"));
-                })
-        .When(QuestionShown,
-              [&] {
-                  question = AskMessage();
-                  Answer("NoButton");
-              })
-        .When([] { return !QuestionShown(); },
-              [&] {
+    EXPECT_EQ(kCancel, SaveAndAnswer(name, "NoButton", question, [&] {
                   openAfter = DialogShown();
                   fieldAfter = WindowText(Part("ProfileNameEdit"));
-                  Click(Part("CancelButton"));
-              });
-    EXPECT_EQ(kCancel, script.Run([&] { return Library().showModal(); }));
-    EXPECT_EQ(kReplaceQuestion, question);
+              }));
+    EXPECT_EQ(kReplaceQuestion, question.message);
+    EXPECT_FALSE(question.okOnly);
     EXPECT_TRUE(openAfter);
     EXPECT_EQ(name, fieldAfter);
     EXPECT_EQ("kept", testsupport::ReadWholeFile(Path(name)));
@@ -160,14 +181,8 @@ TEST_F(SaveDialogTest, SaveWritesTheBoardsAppliedStateUnderTheTypedName) {
 TEST_F(SaveDialogTest, YesToTheReplaceQuestionWritesOverTheOldProfile) {
     const std::string name = prefix + "Old";
     Keep(name, "old content");
-    DialogScript script;
-    script.When(DialogShown,
-                [&] {
-                    Type(Part("ProfileNameEdit"), name);
-                    Click(Part("SaveButton"));
-                })
-        .When(QuestionShown, [] { Answer("YesButton"); });
-    EXPECT_EQ(kOk, script.Run([&] { return Library().showModal(); }));
+    Question question;
+    EXPECT_EQ(kOk, SaveAndAnswer(name, "YesButton", question));
     VeOcItemProfile saved;
     ASSERT_TRUE(saved.LoadFromFile(Path(name)));
     EXPECT_EQ(BoardState(), saved.Entries());
@@ -246,34 +261,18 @@ TEST_F(SaveDialogTest, NamesThatWouldLeaveTheFolderAreRefusedWithAWarning) {
     const std::string drive = "C:\\" + prefix + "drive";
     for (const std::string& name : {escape, drive, std::string("CON"), std::string("..")}) {
         SCOPED_TRACE(name);
-        std::string warning, fieldAfter;
-        bool okOnly = false, answersBack = false, openAfter = false;
-        DialogScript script;
-        script.When(DialogShown,
-                    [&] {
-                        Type(Part("ProfileNameEdit"), name);
-                        Click(Part("SaveButton"));
-                    })
-            .When(QuestionShown,
-                  [&] {
-                      warning = AskMessage();
-                      HWND ask = ShownDialog(kAskDialogClass);
-                      okOnly = MarkedVisible(ControlWindow(ask, "OkButton")) &&
-                               !MarkedVisible(ControlWindow(ask, "YesButton"));
-                      Answer("OkButton");
-                  })
-            .When([] { return !QuestionShown(); },
-                  [&] {
+        Question warning;
+        std::string fieldAfter;
+        bool answersBack = false, openAfter = false;
+        EXPECT_EQ(kCancel, SaveAndAnswer(name, "OkButton", warning, [&] {
                       openAfter = DialogShown();
                       fieldAfter = WindowText(Part("ProfileNameEdit"));
                       HWND ask = TopLevel(kAskDialogClass);
-                      answersBack = MarkedVisible(ControlWindow(ask, "YesButton")) &&
-                                    !MarkedVisible(ControlWindow(ask, "OkButton"));
-                      Click(Part("CancelButton"));
-                  });
-        EXPECT_EQ(kCancel, script.Run([&] { return Library().showModal(); }));
-        EXPECT_NE(std::string::npos, warning.find("cannot contain")) << warning;
-        EXPECT_TRUE(okOnly);
+                      answersBack =
+                          MarkedVisible(ControlWindow(ask, "YesButton")) && !MarkedVisible(ControlWindow(ask, "OkButton"));
+                  }));
+        EXPECT_NE(std::string::npos, warning.message.find("cannot contain")) << warning.message;
+        EXPECT_TRUE(warning.okOnly);
         EXPECT_TRUE(openAfter);
         EXPECT_EQ(name, fieldAfter);
         EXPECT_TRUE(answersBack);

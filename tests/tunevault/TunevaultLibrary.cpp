@@ -1,6 +1,8 @@
 #include "TunevaultLibrary.h"
 
+#include "base/Handles.h"
 #include "frame/Application.h"
+#include "frame/DCScope.h"
 #include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +43,15 @@ TunevaultLibrary Load() {
 const TunevaultLibrary& Library() {
     static const TunevaultLibrary library = Load();
     return library;
+}
+
+COLORREF BuiltInPixel(const char* name, POINT at) {
+    base::GdiBitmap bitmap(
+        static_cast<HBITMAP>(LoadImageA(Library().module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!bitmap) return CLR_INVALID;
+    base::MemoryDC dc(CreateCompatibleDC(nullptr));
+    frame::SelectObjectScope select(dc.Get(), bitmap.Get());
+    return GetPixel(dc.Get(), at.x, at.y);
 }
 
 }  // namespace tunevaulttest

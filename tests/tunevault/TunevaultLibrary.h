@@ -21,4 +21,7 @@ struct TunevaultLibrary {
 // Loads, binds and creates on first use; a test that finds no library fails.
 const TunevaultLibrary& Library();
 
+// One pixel of a bitmap built into the library (CLR_INVALID without it).
+COLORREF BuiltInPixel(const char* name, POINT at);
+
 }  // namespace tunevaulttest
