@@ -21,15 +21,16 @@ void ComposeFaceOverBackground(const std::string& file, frame::Bitmap& bitmap, i
     bitmap = kiln::ComposeOverBackground(face, background, x, y);
 }
 
-kiln::LuButtonTx* MakeDialogButton(frame::Form& dialog, frame::Bitmap& faceBackground, const DialogButtonSpec& spec) {
+kiln::LuButtonTx* MakeDialogButton(frame::Form& dialog, frame::Bitmap& faceBackground,
+                                   const DialogButtonDesign& design) {
     auto* button = dialog.MakeChild<kiln::LuButtonTx>();
-    button->SetName(spec.name);
+    button->SetName(design.name);
     const skin::SkinFile* size = skin::Find(skin::folder::root, skin::dialogButton.normal);
-    button->SetBounds(spec.x, spec.y, size->width, size->height);
+    button->SetBounds(design.x, design.y, size->width, size->height);
     const char* faces[3] = {skin::dialogButton.normal, skin::dialogButton.pressed, skin::dialogButton.hover};
     for (int face = 0; face < 3; ++face) {
         frame::Bitmap composed;
-        ComposeFaceOverBackground(faces[face], composed, spec.x, spec.y, faceBackground);
+        ComposeFaceOverBackground(faces[face], composed, design.x, design.y, faceBackground);
         if (!composed.Empty()) button->Appearance().SetFace(face, composed);
     }
     button->SetVisible(true);
@@ -39,8 +40,8 @@ kiln::LuButtonTx* MakeDialogButton(frame::Form& dialog, frame::Bitmap& faceBackg
     button->Font().SetColor(kCaptionColor);
     button->FontColors().SetFocused(kLitCaptionColor);
     button->FontColors().SetSunken(kLitCaptionColor);
-    button->SetModalResult(spec.modalResult);
-    button->SetText(spec.caption);
+    button->SetModalResult(design.modalResult);
+    button->SetText(design.caption);
     return button;
 }
 

@@ -22,7 +22,7 @@ namespace tunevault {
 void ComposeFaceOverBackground(const std::string& file, frame::Bitmap& bitmap, int x, int y,
                                frame::Bitmap& background);
 
-struct DialogButtonSpec {
+struct DialogButtonDesign {
     const char* name;
     const char* caption;
     int x;
@@ -31,6 +31,7 @@ struct DialogButtonSpec {
 };
 
 // A visible button on `dialog`, with faces composed over `faceBackground`.
-kiln::LuButtonTx* MakeDialogButton(frame::Form& dialog, frame::Bitmap& faceBackground, const DialogButtonSpec& spec);
+kiln::LuButtonTx* MakeDialogButton(frame::Form& dialog, frame::Bitmap& faceBackground,
+                                   const DialogButtonDesign& design);
 
 }  // namespace tunevault

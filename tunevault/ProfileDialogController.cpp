@@ -26,12 +26,12 @@ constexpr char kUnusableName[] =
     "A profile name cannot contain \\ / : * ? \" < > | or be a device name such as CON, and cannot be only dots.";
 constexpr char kNotSaved[] = "The profile could not be saved.";
 
-constexpr DialogButtonSpec kSave{"SaveButton", "Save", 309, 61, frame::modal::None};
-constexpr DialogButtonSpec kDelete{"DeleteButton", "Delete", 309, 107, frame::modal::None};
-constexpr DialogButtonSpec kCancel{"CancelButton", "Cancel", 309, 153, frame::modal::Cancel};
-constexpr DialogButtonSpec kYes{"YesButton", "Yes", 46, 134, frame::modal::Yes};
-constexpr DialogButtonSpec kNo{"NoButton", "No", 160, 134, frame::modal::No};
-constexpr DialogButtonSpec kOk{"OkButton", "OK", 103, 134, frame::modal::Ok};
+constexpr DialogButtonDesign kSave{"SaveButton", "Save", 309, 61, frame::modal::None};
+constexpr DialogButtonDesign kDelete{"DeleteButton", "Delete", 309, 107, frame::modal::None};
+constexpr DialogButtonDesign kCancel{"CancelButton", "Cancel", 309, 153, frame::modal::Cancel};
+constexpr DialogButtonDesign kYes{"YesButton", "Yes", 46, 134, frame::modal::Yes};
+constexpr DialogButtonDesign kNo{"NoButton", "No", 160, 134, frame::modal::No};
+constexpr DialogButtonDesign kOk{"OkButton", "OK", 103, 134, frame::modal::Ok};
 
 constexpr frame::Color kSelectionColor = RGB(128, 80, 199);
 

@@ -24,8 +24,9 @@ constexpr uint32_t kPllVoltage = 0x03020016;
 // Group 3 of the default board in firmware order, without the ratio and
 // without the core selector and the limit table, whose values the firmware
 // does not report.
-constexpr uint32_t kGroup3[] = {kClock,     kCoreVoltage, kVttVoltage, kChipsetVoltage, kPllVoltage, 0x03020017, 0x03020026,
-                                0x03020027, 0x03020031,   0x03020033,  0x03020034,      0x03080041,  0x03080042};
+constexpr uint32_t kGroup3[] = {kClock,     kCoreVoltage, kVttVoltage, kChipsetVoltage, kPllVoltage,
+                                0x03020017, 0x03020026,   0x03020027,  0x03020031,      0x03020033,
+                                0x03020034, 0x03080041,   0x03080042};
 
 // Every group-3 item but the ratio with its value on the board now.
 VeOcItemValueList BoardItems() {

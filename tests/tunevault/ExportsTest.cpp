@@ -146,7 +146,8 @@ TEST(AskExportsTest, TheDangerArtworkShowsForItsOwnQuestionOnly) {
                         during = PaintedPixel(ShownDialog(kAskDialogClass), at);
                         Answer(answer);
                     });
-        EXPECT_EQ(std::string(answer) == "YesButton" ? kYes : kCancel, script.Run([&] { return library.danger("Are you sure?", 100, 100); }));
+        const int expected = std::string(answer) == "YesButton" ? kYes : kCancel;
+        EXPECT_EQ(expected, script.Run([&] { return library.danger("Are you sure?", 100, 100); }));
         EXPECT_EQ(danger, during) << answer;
         EXPECT_EQ(normal, PaintedPixel(TopLevel(kAskDialogClass), at)) << answer;
     }

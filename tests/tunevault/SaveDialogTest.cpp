@@ -268,8 +268,8 @@ TEST_F(SaveDialogTest, NamesThatWouldLeaveTheFolderAreRefusedWithAWarning) {
                       openAfter = DialogShown();
                       fieldAfter = WindowText(Part("ProfileNameEdit"));
                       HWND ask = TopLevel(kAskDialogClass);
-                      answersBack =
-                          MarkedVisible(ControlWindow(ask, "YesButton")) && !MarkedVisible(ControlWindow(ask, "OkButton"));
+                      answersBack = MarkedVisible(ControlWindow(ask, "YesButton")) &&
+                                    !MarkedVisible(ControlWindow(ask, "OkButton"));
                   }));
         EXPECT_NE(std::string::npos, warning.message.find("cannot contain")) << warning.message;
         EXPECT_TRUE(warning.okOnly);
