@@ -188,6 +188,19 @@ TEST_F(SaveDialogTest, YesToTheReplaceQuestionWritesOverTheOldProfile) {
     EXPECT_EQ(BoardState(), saved.Entries());
 }
 
+TEST_F(SaveDialogTest, AWriterThatLeavesNoFileIsReportedAndTheDialogStays) {
+    const std::string name = prefix + "Unread";
+    SimulatedBoard::SetFault(3, kFirmFaultListGroup);
+    Question warning;
+    bool openAfter = false;
+    EXPECT_EQ(kCancel, SaveAndAnswer(name, "OkButton", warning, [&] { openAfter = DialogShown(); }));
+    SimulatedBoard::ClearFaults();
+    EXPECT_EQ("The profile could not be saved.", warning.message);
+    EXPECT_TRUE(warning.okOnly);
+    EXPECT_TRUE(openAfter);
+    EXPECT_FALSE(Exists(Path(name)));
+}
+
 TEST_F(SaveDialogTest, DeleteAsksThenRefreshesTheListEitherWay) {
     const std::string name = prefix + "Doomed";
     Keep(name);
