@@ -6,6 +6,7 @@
 
 #include "frame/Bitmap.h"
 #include "frame/Form.h"
+#include "kiln/Graphics/ShadowImage.h"
 #include "kiln/widget/PerPixelLayeredWindow.h"
 
 #include <memory>
@@ -15,9 +16,7 @@ namespace frame {
 class Image;
 }
 
-// Loads "Resource\<name>" beside the program as a black picture that keeps
-// the file's alpha, which makes its colours valid premultiplied values.
-void BlackenShadowImage(frame::Bitmap& bitmap, const std::string& name);
+using kiln::BlackenShadowImage;
 
 class TShadowForm : public frame::Form {
 public:

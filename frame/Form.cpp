@@ -205,6 +205,10 @@ int Form::ShowModal() {
     m_modal = true;
     m_modalResult = modal::None;
     HWND previousActive = GetActiveWindow();
+    // A hidden form was disabled along with everything else when an outer
+    // modal loop began; shown modally from inside it, it must take input.
+    const bool disabledByOuterLoop = !IsWindowEnabled(window);
+    if (disabledByOuterLoop) EnableWindow(window, TRUE);
     {
         DisabledWindows others(window);
         Show();
@@ -219,6 +223,7 @@ int Form::ShowModal() {
         // rather than to some other program.
     }
     Hide();
+    if (disabledByOuterLoop) EnableWindow(window, FALSE);
     if (previousActive && IsWindow(previousActive)) SetActiveWindow(previousActive);
     m_modal = false;
     return m_modalResult;

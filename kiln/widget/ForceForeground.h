@@ -1,7 +1,7 @@
 #pragma once
-// Brings a window to the front even when the system's foreground rules would
-// only flash its taskbar button: the program was started or woken by another
-// one, so it is not the foreground program when it has to show itself.
+// Brings a window to the front even when the system's foreground rules
+// would only flash its taskbar entry: a program shown by a tray click or by
+// another program's request is not the one the user last typed into.
 
 #include <windows.h>
 

@@ -1,4 +1,5 @@
 #include "kiln/Graphics/Blend.h"
+#include "kiln/Graphics/FaceComposition.h"
 
 #include "TestSupport.h"
 
@@ -82,6 +83,25 @@ TEST_F(BlendTest, SourceSmallerThanItsRectangleIsAProgrammingError) {
     } catch (const AssertionStop& stop) {
         EXPECT_EQ("maxRow <= src->Height && maxCol <= src->Width", AssertedCondition(stop));
     }
+}
+
+TEST_F(BlendTest, ComposedFaceIsOpaqueOverWhatLiesBelowItsPlace) {
+    frame::Bitmap background(6, 3, frame::PixelFormat::Bits24);
+    FillColor(background, RGB(10, 20, 30));
+    SetPixelAt(background, 4, 1, RGB(200, 0, 0));
+    frame::Bitmap face(3, 2, frame::PixelFormat::Bits32);
+    FillColor(face, RGB(0, 0, 255), 0);
+    SetPixelAt(face, 0, 0, RGB(0, 0, 255), 255);
+    frame::Bitmap composed = kiln::ComposeOverBackground(face, background, 4, 1);
+    ASSERT_EQ(frame::PixelFormat::Bits32, composed.Format());
+    EXPECT_EQ(RGB(0, 0, 255), PixelAt(composed, 0, 0));
+    EXPECT_EQ(RGB(10, 20, 30), PixelAt(composed, 1, 0));
+    EXPECT_EQ(RGB(10, 20, 30), PixelAt(composed, 0, 1));
+    // Beyond the background's right edge there is only black to blend over.
+    EXPECT_EQ(RGB(0, 0, 0), PixelAt(composed, 2, 0));
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(0, composed.ScanLine(y)[x * 4 + 3]);
+    EXPECT_EQ(frame::PixelFormat::Bits24, background.Format());
 }
 
 }  // namespace

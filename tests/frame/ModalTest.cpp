@@ -45,6 +45,39 @@ TEST(ModalTest, ClosingAModalFormGivesCancelAndAWindowDisabledBeforeStaysDisable
     EXPECT_FALSE(IsWindowEnabled(disabledBefore.Handle()));
 }
 
+TEST(ModalTest, AHiddenFormShownModallyFromInsideAnotherModalLoopTakesInput) {
+    App();
+    frametest::RecordingForm outer;
+    frametest::RecordingForm inner;
+    bool innerEnabledDuring = false;
+    bool outerEnabledDuringInner = true;
+    inner.onMessage = [&](frame::Message& message) {
+        if (message.msg != kFinish) return;
+        innerEnabledDuring = IsWindowEnabled(inner.Handle());
+        outerEnabledDuringInner = IsWindowEnabled(outer.Handle());
+        inner.SetModalResult(frame::modal::No);
+    };
+    int innerResult = 0;
+    bool innerEnabledAfterItsLoop = true;
+    outer.onMessage = [&](frame::Message& message) {
+        if (message.msg != kFinish) return;
+        PostMessageA(inner.Handle(), kFinish, 0, 0);
+        innerResult = inner.ShowModal();
+        innerEnabledAfterItsLoop = IsWindowEnabled(inner.Handle());
+        outer.SetModalResult(frame::modal::Ok);
+    };
+    inner.HandleNeeded();
+    PostMessageA(outer.Handle(), kFinish, 0, 0);
+    EXPECT_EQ(outer.ShowModal(), frame::modal::Ok);
+    EXPECT_EQ(innerResult, frame::modal::No);
+    EXPECT_TRUE(innerEnabledDuring);
+    EXPECT_FALSE(outerEnabledDuringInner);
+    // The outer loop's bookkeeping holds: disabled again until it ends.
+    EXPECT_FALSE(innerEnabledAfterItsLoop);
+    EXPECT_TRUE(IsWindowEnabled(inner.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(outer.Handle()));
+}
+
 TEST(ModalTest, QuitDuringAModalLoopEndsItAndReachesTheOuterLoop) {
     frame::Application& app = App();
     frame::Form dialog;

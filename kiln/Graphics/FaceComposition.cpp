@@ -1,0 +1,28 @@
+#include "kiln/Graphics/FaceComposition.h"
+
+#include "kiln/Graphics/BitmapView.h"
+#include "kiln/Graphics/Blend.h"
+
+#include <algorithm>
+
+namespace kiln {
+
+frame::Bitmap ComposeOverBackground(frame::Bitmap& face, frame::Bitmap& background, int x, int y) {
+    frame::Bitmap composed(face.Width(), face.Height(), frame::PixelFormat::Bits32);
+    const PixelView target = ViewOf(composed);
+    const PixelView under = ViewOf(background);
+    for (int row = 0; row < target.height && !under.Empty(); ++row) {
+        const int by = y + row;
+        if (by < 0 || by >= under.height) continue;
+        const int first = std::max(0, -x), end = std::min(target.width, under.width - x);
+        for (int column = first; column < end; ++column)
+            std::copy_n(under.Pixel(x + column, by), 3, target.Pixel(column, row));
+    }
+    Blend(ViewOf(face), RECT{0, 0, face.Width(), face.Height()}, target, 0, 0, 255);
+    for (int row = 0; row < target.height; ++row)
+        for (int column = 0; column < target.width; ++column) target.Pixel(column, row)[3] = 0;
+    composed.Changed();
+    return composed;
+}
+
+}  // namespace kiln

@@ -1,0 +1,15 @@
+#pragma once
+// Soft-edged button faces are blended once over the window background they
+// will sit on, so that drawing them later is a plain opaque copy.
+
+#include "frame/Bitmap.h"
+
+namespace kiln {
+
+// A 32-bit picture of `face`'s size: the face (32-bit, straight alpha)
+// blended over the part of `background` (24 or 32 bits) that lies under it
+// when placed at (x, y), every alpha byte 0. Channels are truncated; where
+// the face reaches beyond the background it is blended over black.
+frame::Bitmap ComposeOverBackground(frame::Bitmap& face, frame::Bitmap& background, int x, int y);
+
+}  // namespace kiln

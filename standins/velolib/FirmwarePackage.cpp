@@ -1,0 +1,39 @@
+#include "standins/velolib/FirmwarePackage.h"
+
+#include "standins/firmlink/firmlink.h"
+
+#include <cstring>
+
+namespace velolib {
+
+bool FirmwarePackage::ListGroup(uint32_t group) {
+    uint32_t size = kFirmPackageCapacity;
+    return Walk(FirmListGroup(group, m_buffer.data(), &size));
+}
+
+bool FirmwarePackage::Describe(const FirmwarePackage& list, uint32_t index) {
+    if (index >= list.Count()) return false;
+    uint32_t size = kFirmPackageCapacity;
+    return Walk(FirmDescribeItem(list.m_data[index], m_buffer.data(), &size));
+}
+
+bool FirmwarePackage::Walk(uint32_t result) {
+    m_data.clear();
+    if (result == 0) return false;
+    const uint32_t count = FirmElementCount(m_buffer.data());
+    void* element = FirmFirstElement(m_buffer.data());
+    for (uint32_t i = 0; i < count && element; ++i) {
+        m_data.push_back(FirmElementData(element));
+        element = FirmNextElement(element);
+    }
+    return true;
+}
+
+uint32_t FirmwarePackage::Integer(uint32_t index) const {
+    uint32_t value = 0;
+    // Payloads are not aligned.
+    if (index < m_data.size()) std::memcpy(&value, m_data[index], sizeof value);
+    return value;
+}
+
+}  // namespace velolib

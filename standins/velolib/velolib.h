@@ -1,0 +1,27 @@
+#pragma once
+// The maker's overclocking library, of which the dialog library uses one
+// entry, imported by ordinal (see velolib.def).
+//
+// 13  Writes the board's current, applied tuning state to `path` (a full
+//     path, zero-terminated 8-bit string) as a profile file, replacing any
+//     file there. Bit 0 of the result means the file was written; callers
+//     of the maker's library do not rely on the result.
+//
+// The stand-in reads the board through the firmware access library: the
+// processor ratio once per core (through the core selector), then every
+// other group-3 item that is not skipped, in firmware order; items whose
+// value cannot be read and a skipped ratio are left out. It writes the
+// profile format of the program (header word 0x46504556, version 1, entry
+// count, item/value pairs) to a temporary file beside the target and then
+// moves it over the target, so a failure leaves the old file, or none,
+// never half a profile. When group 3 cannot be listed nothing is written.
+//
+// Link the CMake target `velolib` to import by ordinal; the DLL itself is
+// the target `velolib_dll` (bin/velolib.dll).
+
+#include <cstdint>
+
+extern "C" {
+// 13: write the current state as a profile file.
+uint32_t __stdcall VeloWriteProfile(const char* path);
+}

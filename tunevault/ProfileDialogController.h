@@ -1,0 +1,61 @@
+#pragma once
+// The save-profile dialog's run-time controls and behaviour: its three
+// buttons, name-field and list artwork and labels, the owner-drawn list,
+// the rules that tie the name field, the list and the buttons together,
+// saving through the profile writer, deleting, and the confirmations it
+// asks in the question dialog, whose answer buttons it also builds.
+
+#include "kiln/widget/layout/TListBoxLayout.h"
+
+#include <string>
+
+namespace kiln {
+class LuButtonTx;
+}
+
+namespace tunevault {
+
+class TAskDialog;
+class TProfileDialog;
+
+enum class AnswerSet { YesNo, Ok };
+
+class ProfileDialogController {
+public:
+    // One per library, made on first use and kept until the process ends.
+    static ProfileDialogController& Instance();
+    ProfileDialogController(const ProfileDialogController&) = delete;
+    ProfileDialogController& operator=(const ProfileDialogController&) = delete;
+
+    // Once, with both dialogs made.
+    void Build(TProfileDialog& dialog, TAskDialog& ask);
+    // Which answers the question dialog offers from now on.
+    void OfferAnswers(AnswerSet answers);
+    // The profiles on disk, an empty name, "Save" and "Delete" disabled.
+    void RefreshList();
+
+private:
+    ProfileDialogController() = default;
+
+    void BuildDecorations();
+    void NameChanged();
+    void ListPressed();
+    void SaveClicked();
+    void DeleteClicked();
+    // The question dialog centred over this one, with the answers on offer.
+    int Confirm(const std::string& message);
+    // The question dialog with "OK" alone, then the answers on offer again.
+    void Warn(const std::string& message);
+
+    TProfileDialog* m_dialog = nullptr;
+    TAskDialog* m_ask = nullptr;
+    kiln::LuButtonTx* m_save = nullptr;
+    kiln::LuButtonTx* m_delete = nullptr;
+    kiln::LuButtonTx* m_yes = nullptr;
+    kiln::LuButtonTx* m_no = nullptr;
+    kiln::LuButtonTx* m_ok = nullptr;
+    AnswerSet m_answers = AnswerSet::YesNo;
+    kiln::TListBoxLayout m_listLayout;
+};
+
+}  // namespace tunevault
