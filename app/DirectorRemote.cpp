@@ -7,9 +7,9 @@
 #include "app/ocitems/CurrentSettings.h"
 #include "app/ocitems/LuOcPrimaryItemSet.h"
 #include "app/ocitems/LuOcRatio.h"
-#include "app/ocitems/StoredProfile.h"
 #include "app/ocitems/SysCtrlPipeClient.h"
 #include "kiln/arvex/BiosInterface.h"
+#include "kiln/arvex/StoredProfiles.h"
 
 namespace {
 
@@ -47,12 +47,15 @@ void Director::OnRemoteCommand(uint32_t command) {
 }
 
 // The built-in profile is laid over the current settings, so items it does
-// not name keep their values.
+// not name keep their values; pairs for items the board's list does not
+// hold are dropped.
 void Director::ApplyBuiltInProfile(uint32_t index) const {
     VeOcItemValueList settings = CollectCurrentSettings(LuOcRatio::Instance(), RatioEntries::DefaultIndex);
-    VeOcItemValueList profile;
-    if (!ReadStoredProfile(index, profile)) return;
-    OverlayStoredProfile(profile, settings);
+    std::vector<std::pair<uint32_t, uint32_t>> profile;
+    if (!kiln::ReadStoredProfile(index, profile)) return;
+    for (const auto& [number, value] : profile)
+        for (VeOcItemValue& entry : settings)
+            if (entry.number == number) entry.value = value;
     NotifyService();
     LuOcPrimaryItemSet::Instance().Apply(settings);
     PostSettingsChanged(kChangedByBuiltInProfile);

@@ -13,6 +13,11 @@ Control::Control() : m_windowProc([this](Message& message) { WndProc(message); }
     m_font.OnChange = [this](frame::Font&) { PropertiesChanged(); };
 }
 
+void Control::SetName(const std::string& name) {
+    m_name = name;
+    NameChanged();
+}
+
 Control::~Control() {
     Application::Instance().Hints().Remove(this);
 }

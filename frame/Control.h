@@ -33,7 +33,9 @@ public:
     virtual bool IsWindowed() const { return false; }
 
     const std::string& Name() const { return m_name; }
-    void SetName(const std::string& name) { m_name = name; }
+    // A windowed control also carries its name on its window (WindowName),
+    // so tools and tests in other modules can find it.
+    void SetName(const std::string& name);
     int Tag() const { return m_tag; }
     void SetTag(int tag) { m_tag = tag; }
 
@@ -107,6 +109,7 @@ protected:
     virtual void MouseMove(ShiftState shift, int x, int y);
     // Called when font or colour change, so the control can redraw.
     virtual void PropertiesChanged();
+    virtual void NameChanged() {}
     // The hint changed or became (in)visible: tell the tooltip.
     void UpdateHintRegistration();
     // Records a visibility change the system made (no side effects).

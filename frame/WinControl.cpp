@@ -14,6 +14,8 @@
 namespace frame {
 namespace {
 
+constexpr const char* kNameProperty = "FrameControlName";
+
 void RegisterFrameClass(const WindowParams& params, WNDPROC procedure) {
     HINSTANCE instance = ThisModule();
     WNDCLASSEXA existing = {};
@@ -109,8 +111,18 @@ void WinControl::CreateHandle() {
     }
     if (!window) throw Exception("Error creating window '" + Name() + "'", ErrorKind::OutOfResources);
     m_handle = window;
+    NameChanged();
     SyncBoundsFromWindow();
     HandleCreated();
+}
+
+const char* WinControl::WindowName(HWND window) {
+    const auto* name = static_cast<const char*>(GetPropA(window, kNameProperty));
+    return name ? name : "";
+}
+
+void WinControl::NameChanged() {
+    if (m_handle) SetPropA(m_handle, kNameProperty, const_cast<char*>(Name().c_str()));
 }
 
 void WinControl::HandleCreated() {
@@ -154,6 +166,7 @@ LRESULT WinControl::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         Application::Instance().HandleException(Exception("Unexpected error"));
     }
     if (msg == WM_NCDESTROY) {
+        if (m_handle) RemovePropA(m_handle, kNameProperty);
         m_handle = nullptr;
         m_systemProc = nullptr;
     }

@@ -41,6 +41,11 @@ public:
 
     bool IsWindowed() const override { return true; }
 
+    // The name a framework window carries (empty for any other window): a
+    // plain 8-bit string valid while the control lives, readable from any
+    // module of the process.
+    static const char* WindowName(HWND window);
+
     // The window, created on first use (after construction, so that
     // overridden CreateParams take part).
     HWND Handle();
@@ -104,6 +109,7 @@ protected:
     // Paints the control's own face (background already erased unless opaque).
     void Paint(Canvas& canvas) override;
     void PropertiesChanged() override;
+    void NameChanged() override;
 
     void DestroyHandle();
 

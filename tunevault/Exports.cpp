@@ -43,9 +43,9 @@ int Question(const char* entry, const char* message, int x, int y, AnswerSet ans
 
 extern "C" {
 
-void __cdecl TunevaultCreate(frame::Application* host) {
+void __cdecl TunevaultCreate(HWND programApplication, HWND programMainWindow) {
     try {
-        if (host) TunevaultDialogs::Create(*host);
+        if (IsWindow(programApplication)) TunevaultDialogs::Create(programApplication, programMainWindow);
     } catch (const std::exception& error) {
         base::DebugReport("Tunevault: TunevaultCreate failed: %s", error.what());
     } catch (...) {

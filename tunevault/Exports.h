@@ -6,16 +6,15 @@
 // Results are modal results: 1 OK or saved, 2 cancelled, closed, already
 // showing or failed, 6 yes, 7 no. Nothing the library throws leaves it.
 
-namespace frame {
-class Application;
-}
+#include <windows.h>
 
 extern "C" {
 
-// Once, before any other entry point: the program's application object,
-// which owns the dialogs and runs their modal loops; its main form owns the
-// question dialog. Creates every dialog, hidden.
-void __cdecl TunevaultCreate(frame::Application* host);
+// Once, before any other entry point: the program's application window,
+// which owns the dialogs and whose hooks see every message of their modal
+// loops, and its main window, which owns the question dialog (none: the
+// application window does). Creates every dialog, hidden.
+void __cdecl TunevaultCreate(HWND programApplication, HWND programMainWindow);
 
 // The save-profile dialog; 2 at once when it is already showing.
 int __cdecl TunevaultShowModal();

@@ -29,7 +29,7 @@ private:
 
 }  // namespace
 
-TAskDialog::TAskDialog() : TSkinnedDialog(kArtwork, 485, 310) {
+TAskDialog::TAskDialog(HWND owner) : TSkinnedDialog(kArtwork, 485, 310), m_owner(owner) {
     SetName("AskDialog");
 
     m_message = MakeChild<frame::Label>();
@@ -52,14 +52,16 @@ TAskDialog::TAskDialog() : TSkinnedDialog(kArtwork, 485, 310) {
 // The program's main window owns the questions, so they stay above it.
 void TAskDialog::CreateParams(frame::WindowParams& params) {
     TSkinnedDialog::CreateParams(params);
-    frame::Form* mainForm = frame::Application::Instance().MainForm();
-    if (mainForm && mainForm->HandleAllocated()) params.wndParent = mainForm->Handle();
+    if (IsWindow(m_owner)) params.wndParent = m_owner;
 }
 
 int TAskDialog::Ask(const std::string& message, int x, int y) {
     if (Visible()) return frame::modal::Cancel;
     SetBounds(x, y, Width(), Height());
     m_message->SetCaption(message);
+    // The question is also the window's text, as screen readers and window
+    // lists show it.
+    SetCaption(message);
     return ShowModal();
 }
 

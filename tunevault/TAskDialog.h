@@ -15,7 +15,8 @@ namespace tunevault {
 
 class TAskDialog : public TSkinnedDialog {
 public:
-    TAskDialog();
+    // `owner`, the program's main window, keeps the dialog above it.
+    explicit TAskDialog(HWND owner);
 
     // 2 at once, changing nothing, while the dialog is showing. Otherwise
     // puts its top-left corner at (x, y), shows the message and returns the
@@ -31,6 +32,7 @@ protected:
     void CreateParams(frame::WindowParams& params) override;
 
 private:
+    HWND m_owner;
     frame::Label* m_message;
     frame::Image* m_warnDialogBk;
 };

@@ -17,17 +17,17 @@ TunevaultDialogs* TunevaultDialogs::Instance() {
     return g_dialogs;
 }
 
-void TunevaultDialogs::Create(frame::Application& host) {
+void TunevaultDialogs::Create(HWND programApplication, HWND programMainWindow) {
     if (g_dialogs) return;
-    frame::Application::UseHost(host);
-    g_dialogs = new TunevaultDialogs();  // lives until the process ends
+    frame::Application::Instance().HostIn(programApplication);
+    g_dialogs = new TunevaultDialogs(programMainWindow);  // lives until the process ends
 }
 
-TunevaultDialogs::TunevaultDialogs() {
+TunevaultDialogs::TunevaultDialogs(HWND programMainWindow) {
     m_profileDialog = std::make_unique<TProfileDialog>();
     m_profileDialog->Shape();
     m_profileShadow = std::make_unique<TProfileShadowForm>(*m_profileDialog);
-    m_askDialog = std::make_unique<TAskDialog>();
+    m_askDialog = std::make_unique<TAskDialog>(programMainWindow);
     m_askDialog->Shape();
     m_cover = std::make_unique<TDialogCover>(*m_askDialog);
     m_cover->Initialize();

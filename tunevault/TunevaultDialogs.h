@@ -7,9 +7,7 @@
 #include <memory>
 #include <string>
 
-namespace frame {
-class Application;
-}
+#include <windows.h>
 
 namespace tunevault {
 
@@ -22,9 +20,10 @@ class TunevaultDialogs {
 public:
     // nullptr until Create has run.
     static TunevaultDialogs* Instance();
-    // Hands the library's forms to the program's application object and
-    // makes the dialogs; a second call does nothing.
-    static void Create(frame::Application& host);
+    // Runs the library's forms under the program's application window and
+    // makes the dialogs, the question dialog owned by the program's main
+    // window; a second call does nothing.
+    static void Create(HWND programApplication, HWND programMainWindow);
 
     TunevaultDialogs(const TunevaultDialogs&) = delete;
     TunevaultDialogs& operator=(const TunevaultDialogs&) = delete;
@@ -34,7 +33,7 @@ public:
     int Question(const std::string& message, int x, int y, AnswerSet answers, bool danger);
 
 private:
-    TunevaultDialogs();
+    explicit TunevaultDialogs(HWND programMainWindow);
 
     std::unique_ptr<TProfileDialog> m_profileDialog;
     std::unique_ptr<TProfileShadowForm> m_profileShadow;

@@ -2,7 +2,7 @@
 
 #include "app/ocitems/LuOcRatio.h"
 #include "app/profiles/BuiltInProfiles.h"
-#include "app/profiles/CurrentSettings.h"
+#include "app/ocitems/CurrentSettings.h"
 #include "base/Handles.h"
 #include "kiln/arvex/StoredProfiles.h"
 
@@ -61,7 +61,7 @@ bool VeOcItemProfile::LoadFromFirmware(uint32_t index) {
 
 bool VeOcItemProfile::LoadFromFirmware(uint32_t index, size_t builtInCount, LuOcRatio& ratio) {
     if (index >= builtInCount) return false;
-    CollectCurrentSettings(m_entries, RatioEntries::DefaultIndex, ratio);
+    m_entries = CollectCurrentSettings(ratio, RatioEntries::DefaultIndex);
     std::vector<std::pair<uint32_t, uint32_t>> pairs;
     if (!kiln::ReadStoredProfile(index, pairs)) return false;
     for (const auto& [number, value] : pairs) Overlay(number, value);

@@ -5,7 +5,7 @@
 
 #include "app/ocitems/LuOcRatio.h"
 #include "app/profiles/BuiltInProfiles.h"
-#include "app/profiles/CurrentSettings.h"
+#include "app/ocitems/CurrentSettings.h"
 #include "app/profiles/VeOcItemProfile.h"
 
 #include "tests/arvex/SimulatedBoard.h"
@@ -102,12 +102,12 @@ TEST_F(BuiltInProfileTest, CurrentSettingsCarryEachCoresRatioAndLeaveOutWhatCann
     for (uint32_t core = 0; core < 4; ++core) SimulatedBoard::Poke(kRatio, core, 20 + core);
     LuOcRatio ratio;
     VeOcItemValueList list{{1, 1}};
-    CollectCurrentSettings(list, RatioEntries::Hardware, ratio);
+    list = CollectCurrentSettings(ratio, RatioEntries::CurrentValues);
     EXPECT_EQ(Joined(RatioValues({20, 21, 22, 23}), BoardItems()), list);
 
     SimulatedBoard::SetFault(kVttVoltage, kFirmFaultDescribe);
     SimulatedBoard::SetFault(kPllVoltage, kFirmFaultRead);
-    CollectCurrentSettings(list, RatioEntries::DefaultIndex, ratio);
+    list = CollectCurrentSettings(ratio, RatioEntries::DefaultIndex);
     VeOcItemValueList items = BoardItems();
     std::erase_if(items, [](const VeOcItemValue& item) {
         return item.number == kVttVoltage || item.number == kPllVoltage;
@@ -119,7 +119,7 @@ TEST_F(BuiltInProfileTest, ABoardWithoutRatioGivesNoRatioEntries) {
     SimulatedBoard::Load(SimulatedBoard::ShippedBoard("no-ratio.json"));
     LuOcRatio ratio;
     VeOcItemValueList list;
-    CollectCurrentSettings(list, RatioEntries::Hardware, ratio);
+    list = CollectCurrentSettings(ratio, RatioEntries::CurrentValues);
     ASSERT_FALSE(list.empty());
     for (const VeOcItemValue& entry : list) EXPECT_NE(19u, entry.number & 0xFFFF);
 }

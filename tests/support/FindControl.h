@@ -1,6 +1,7 @@
 #pragma once
 // Reaches a control the way a person names it: by its framework name,
-// searched through every child of a window, depth first.
+// searched through every child of a window, depth first. Controls of another
+// module (the dialog library) are reached through their windows.
 
 #include "frame/WinControl.h"
 
@@ -22,6 +23,30 @@ inline frame::Control* FindControlNamed(const frame::WinControl& parent, const s
 template <class T>
 T* FindControl(const frame::WinControl& parent, const std::string& name) {
     return dynamic_cast<T*>(FindControlNamed(parent, name));
+}
+
+namespace detail {
+
+struct WindowSearch {
+    const std::string* name;
+    HWND found = nullptr;
+};
+
+inline BOOL CALLBACK MatchWindowName(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    if (*search->name != frame::WinControl::WindowName(window)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace detail
+
+// The window of the windowed control named `name` among the descendants of
+// `parent`, whichever module made it; nullptr when there is none.
+inline HWND FindWindowNamed(HWND parent, const std::string& name) {
+    detail::WindowSearch search{&name};
+    if (parent) EnumChildWindows(parent, &detail::MatchWindowName, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 }  // namespace testsupport

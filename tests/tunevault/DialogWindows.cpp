@@ -1,7 +1,5 @@
 #include "DialogWindows.h"
 
-#include "frame/Label.h"
-#include "frame/WinControl.h"
 #include "tests/support/FindControl.h"
 
 #include <gtest/gtest.h>
@@ -33,21 +31,10 @@ HWND ShownDialog(const char* className) {
     return window && IsWindowVisible(window) ? window : nullptr;
 }
 
-// Every window of the framework carries its control in the user data; the
-// library's controls are laid out as this program's own.
-frame::Control* ControlNamed(HWND dialog, const std::string& name) {
-    if (!dialog) return nullptr;
-    auto* form = reinterpret_cast<frame::WinControl*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
-    return form ? testsupport::FindControlNamed(*form, name) : nullptr;
-}
-
 HWND ControlWindow(HWND dialog, const std::string& name) {
-    frame::Control* control = ControlNamed(dialog, name);
-    if (!control || !control->IsWindowed()) {
-        ADD_FAILURE() << "no window named " << name;
-        return nullptr;
-    }
-    return static_cast<frame::WinControl*>(control)->Handle();
+    HWND window = testsupport::FindWindowNamed(dialog, name);
+    if (!window) ADD_FAILURE() << "no window named " << name;
+    return window;
 }
 
 bool MarkedVisible(HWND window) {
@@ -61,8 +48,7 @@ std::string WindowText(HWND window) {
 }
 
 std::string AskMessage() {
-    auto* label = static_cast<frame::Label*>(ControlNamed(TopLevel(kAskDialogClass), "Message"));
-    return label ? label->Caption() : std::string();
+    return WindowText(TopLevel(kAskDialogClass));
 }
 
 void Click(HWND window) {

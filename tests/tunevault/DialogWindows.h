@@ -3,8 +3,6 @@
 // window class, controls by the names the library gives them, and input
 // posted to those windows as the mouse and keyboard would deliver it.
 
-#include "frame/Control.h"
-
 #include <windows.h>
 
 #include <string>
@@ -19,14 +17,12 @@ inline constexpr const char* kDialogCoverClass = "TDialogCover";
 // The dialog's window while it is showing, else nullptr.
 HWND ShownDialog(const char* className);
 HWND TopLevel(const char* className);
-// A control of a dialog by its name (windowless ones included), or nullptr.
-frame::Control* ControlNamed(HWND dialog, const std::string& name);
-// The window of a windowed control, or nullptr.
+// The window of a windowed control of a dialog, by its name, or nullptr.
 HWND ControlWindow(HWND dialog, const std::string& name);
 // The WS_VISIBLE bit, which does not depend on the dialog being shown.
 bool MarkedVisible(HWND window);
 std::string WindowText(HWND window);
-// The caption of the question dialog's message.
+// The question dialog's message, which it also carries as its window text.
 std::string AskMessage();
 
 void Click(HWND window);

@@ -15,8 +15,6 @@
 namespace tunevaulttest {
 namespace {
 
-using tunevault_api::kCancel;
-using tunevault_api::kNo;
 
 POINT TopLeft(HWND window) {
     RECT bounds{};

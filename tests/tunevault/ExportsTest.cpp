@@ -14,10 +14,6 @@
 namespace tunevaulttest {
 namespace {
 
-using tunevault_api::kCancel;
-using tunevault_api::kNo;
-using tunevault_api::kOk;
-using tunevault_api::kYes;
 
 struct Offered {
     bool yes = false, no = false, ok = false;

@@ -7,7 +7,7 @@
 #include "TunevaultLibrary.h"
 
 #include "app/ocitems/LuOcRatio.h"
-#include "app/profiles/CurrentSettings.h"
+#include "app/ocitems/CurrentSettings.h"
 #include "app/profiles/VeOcItemProfile.h"
 #include "kiln/fileutl/ProfileFolder.h"
 #include "tests/arvex/SimulatedBoard.h"
@@ -22,8 +22,6 @@
 namespace tunevaulttest {
 namespace {
 
-using tunevault_api::kCancel;
-using tunevault_api::kOk;
 
 constexpr char kReplaceQuestion[] = "The profile already exists. Are you sure you want to replace the profile?";
 constexpr char kDeleteQuestion[] = "Are you sure you want to delete this profile?";
@@ -70,7 +68,7 @@ protected:
     static VeOcItemValueList BoardState() {
         LuOcRatio ratio;
         VeOcItemValueList state;
-        CollectCurrentSettings(state, RatioEntries::Hardware, ratio);
+        state = CollectCurrentSettings(ratio, RatioEntries::CurrentValues);
         return state;
     }
 

@@ -20,21 +20,24 @@ Fn Bind(HMODULE module, const char* name) {
 TunevaultLibrary Load() {
     TunevaultLibrary library;
     // The test program sits in testbin\tunevault\, the library in bin\.
-    const std::string path = testsupport::TestFolder() + "..\\..\\bin\\" + tunevault_api::kLibraryFile;
+    const std::string path = testsupport::TestFolder() + "..\\..\\bin\\Tunevault.dll";
     library.module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!library.module) {
         ADD_FAILURE() << "cannot load " << path << ": error " << GetLastError();
         return library;
     }
-    auto create = Bind<tunevault_api::CreateFn>(library.module, tunevault_api::kCreate);
-    library.showModal = Bind<tunevault_api::ShowModalFn>(library.module, tunevault_api::kShowModal);
-    library.showModalSp = Bind<tunevault_api::ShowModalFn>(library.module, tunevault_api::kShowModalSp);
-    library.ask = Bind<tunevault_api::MessageDialogFn>(library.module, tunevault_api::kAskDialog);
-    library.warn = Bind<tunevault_api::MessageDialogFn>(library.module, tunevault_api::kWarnDialog);
-    library.danger = Bind<tunevault_api::MessageDialogFn>(library.module, tunevault_api::kAskDialogDanger);
+    using Api = ::TunevaultLibrary;
+    auto create = Bind<Api::CreateFn>(library.module, "TunevaultCreate");
+    library.showModal = Bind<Api::ShowModalFn>(library.module, "TunevaultShowModal");
+    library.showModalSp = Bind<Api::ShowModalFn>(library.module, "TunevaultShowModalSp");
+    library.ask = Bind<Api::MessageDialogFn>(library.module, "TunevaultAskDialog");
+    library.warn = Bind<Api::MessageDialogFn>(library.module, "TunevaultWarnDialog");
+    library.danger = Bind<Api::MessageDialogFn>(library.module, "TunevaultAskDialogDanger");
     frame::Application& app = frame::Application::Instance();
     app.Initialize();
-    if (create) create(&app);
+    // The test program has no main window: the application window owns
+    // the questions too.
+    if (create) create(app.Handle(), nullptr);
     return library;
 }
 

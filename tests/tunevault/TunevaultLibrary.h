@@ -1,21 +1,26 @@
 #pragma once
 // Tunevault.dll loaded from the program folder by path and bound by name,
 // as the program binds it, and created once with this test program's
-// application object.
+// application window.
 
-#include "app/profiles/TunevaultExports.h"
+#include "app/TunevaultLibrary.h"
 
 #include <windows.h>
 
 namespace tunevaulttest {
 
+inline constexpr int kOk = ::TunevaultLibrary::kOk;
+inline constexpr int kCancel = ::TunevaultLibrary::kClosed;
+inline constexpr int kYes = ::TunevaultLibrary::kYes;
+inline constexpr int kNo = ::TunevaultLibrary::kNo;
+
 struct TunevaultLibrary {
     HMODULE module = nullptr;
-    tunevault_api::ShowModalFn showModal = nullptr;
-    tunevault_api::ShowModalFn showModalSp = nullptr;
-    tunevault_api::MessageDialogFn ask = nullptr;
-    tunevault_api::MessageDialogFn warn = nullptr;
-    tunevault_api::MessageDialogFn danger = nullptr;
+    ::TunevaultLibrary::ShowModalFn showModal = nullptr;
+    ::TunevaultLibrary::ShowModalFn showModalSp = nullptr;
+    ::TunevaultLibrary::MessageDialogFn ask = nullptr;
+    ::TunevaultLibrary::MessageDialogFn warn = nullptr;
+    ::TunevaultLibrary::MessageDialogFn danger = nullptr;
 };
 
 // Loads, binds and creates on first use; a test that finds no library fails.

@@ -5,7 +5,7 @@
 #include "standins/velolib/velolib.h"
 
 #include "app/ocitems/LuOcRatio.h"
-#include "app/profiles/CurrentSettings.h"
+#include "app/ocitems/CurrentSettings.h"
 #include "app/profiles/VeOcItemProfile.h"
 #include "tests/arvex/SimulatedBoard.h"
 #include "tests/support/ChildProcess.h"
@@ -43,7 +43,7 @@ protected:
     static VeOcItemValueList BoardState() {
         LuOcRatio ratio;
         VeOcItemValueList state;
-        CollectCurrentSettings(state, RatioEntries::Hardware, ratio);
+        state = CollectCurrentSettings(ratio, RatioEntries::CurrentValues);
         return state;
     }
     static VeOcItemValueList Loaded(const std::string& path, uint32_t* version = nullptr) {

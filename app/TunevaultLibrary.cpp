@@ -1,0 +1,59 @@
+#include "app/TunevaultLibrary.h"
+
+#include "frame/Exception.h"
+#include "kiln/Graphics/PngReader.h"
+
+namespace {
+
+constexpr char kLibraryFile[] = "Tunevault.dll";
+
+}  // namespace
+
+TunevaultLibrary& TunevaultLibrary::Instance() {
+    static TunevaultLibrary* instance = new TunevaultLibrary();  // never unloaded
+    return *instance;
+}
+
+TunevaultLibrary::TunevaultLibrary() {
+    const std::string path = kiln::GetProgramFolder() + kLibraryFile;
+    m_module.Reset(LoadLibraryA(path.c_str()));
+    if (!m_module) {
+        m_problem = "The dialog library \"" + path + "\" could not be loaded: " + frame::SystemErrorText(GetLastError());
+        return;
+    }
+    m_create = Bind<CreateFn>("TunevaultCreate");
+    m_showModal = Bind<ShowModalFn>("TunevaultShowModal");
+    m_ask = Bind<MessageDialogFn>("TunevaultAskDialog");
+    m_warn = Bind<MessageDialogFn>("TunevaultWarnDialog");
+    m_askDanger = Bind<MessageDialogFn>("TunevaultAskDialogDanger");
+}
+
+template <class Fn>
+Fn TunevaultLibrary::Bind(const char* name) {
+    FARPROC found = GetProcAddress(m_module.Get(), name);
+    if (!found && m_problem.empty())
+        m_problem = "The dialog library \"" + kiln::GetProgramFolder() + kLibraryFile + "\" has no entry point \"" +
+                    name + "\".";
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(found));
+}
+
+// Without the library every dialog answers as if closed: nothing is confirmed.
+void TunevaultLibrary::Create(HWND programApplication, HWND programMainWindow) const {
+    if (Bound()) m_create(programApplication, programMainWindow);
+}
+
+int TunevaultLibrary::ShowModal() const {
+    return Bound() ? m_showModal() : kClosed;
+}
+
+int TunevaultLibrary::Ask(const std::string& message, POINT at) const {
+    return Bound() ? m_ask(message.c_str(), at.x, at.y) : kClosed;
+}
+
+int TunevaultLibrary::Warn(const std::string& message, POINT at) const {
+    return Bound() ? m_warn(message.c_str(), at.x, at.y) : kClosed;
+}
+
+int TunevaultLibrary::AskDanger(const std::string& message, POINT at) const {
+    return Bound() ? m_askDanger(message.c_str(), at.x, at.y) : kClosed;
+}
