@@ -24,6 +24,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class TMainForm;
 

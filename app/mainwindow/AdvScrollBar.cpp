@@ -41,8 +41,13 @@ void AdvScrollBar::Create(TMainForm& parent, int left, int top) {
 }
 
 void AdvScrollBar::MakeControls(TMainForm& parent, int left, int top) {
-    const ScrollBarLook& look = Look();
+    MakeBar(parent, left, top);
+    MakeStepButtons(parent, left, top);
+    MakeKnob(parent, left, top);
+    MakeLabels(parent);
+}
 
+void AdvScrollBar::MakeBar(TMainForm& parent, int left, int top) {
     m_bar = MakeNamedChild<kiln::LuImage>(parent, m_name + ".Image");
     m_bar->SetAlphaChannel(true);
     m_bar->SetLeft(left);
@@ -52,7 +57,10 @@ void AdvScrollBar::MakeControls(TMainForm& parent, int left, int top) {
         StepTowardPixel(x - TrackOrigin());
     };
     AddControl(m_bar);
+}
 
+void AdvScrollBar::MakeStepButtons(TMainForm& parent, int left, int top) {
+    const ScrollBarLook& look = Look();
     m_decrease = MakeWindowButton(parent, m_name + ".Decrease", look.decrease, left + look.decreaseAt.x,
                                   top + look.decreaseAt.y);
     m_decrease->OnClick = [this](frame::Control*) { StepDown(); };
@@ -62,7 +70,10 @@ void AdvScrollBar::MakeControls(TMainForm& parent, int left, int top) {
                                   top + look.increaseAt.y);
     m_increase->OnClick = [this](frame::Control*) { StepUp(); };
     AddControl(m_increase);
+}
 
+void AdvScrollBar::MakeKnob(TMainForm& parent, int left, int top) {
+    const ScrollBarLook& look = Look();
     m_knobNormal = LoadSkinPicture(look.knobNormal);
     m_knobHover = LoadSkinPicture(look.knobHover);
     m_knob = MakeNamedChild<kiln::LuImage>(parent, m_name + ".Knob");
@@ -86,29 +97,30 @@ void AdvScrollBar::MakeControls(TMainForm& parent, int left, int top) {
         FinishDrag();
     };
     AddControl(m_knob);
+}
 
+void AdvScrollBar::MakeLabels(TMainForm& parent) {
+    const ScrollBarLook& look = Look();
     m_caption = MakeNamedChild<kiln::LuLabel>(parent, m_name + ".Caption");
     m_caption->SetAutoSize(false);
     m_caption->SetTextFormat(look.captionFormat);
-    MakeLabel(m_caption, "Caption", look.captionStyle, look.caption, look.captionPlaceholder);
-    const LabelStyle right{-12, false, kValueColor, frame::Alignment::Right};
-    m_chosen = MakeLabel(nullptr, "Chosen", right, look.chosen, "200");
-    m_current = MakeLabel(nullptr, "Current", LabelStyle{-12, false, frame::colors::White, frame::Alignment::Right},
-                          look.current, "200");
-    m_unit = MakeLabel(nullptr, "Unit", LabelStyle{-12, false, kValueColor, frame::Alignment::Left}, look.unit, "");
+    PlaceLabel(*m_caption, look.captionStyle, look.caption, look.captionPlaceholder);
+    m_chosen = MakeNamedChild<frame::Label>(parent, m_name + ".Chosen");
+    PlaceLabel(*m_chosen, LabelStyle{-12, false, kValueColor, frame::Alignment::Right}, look.chosen, "200");
+    m_current = MakeNamedChild<frame::Label>(parent, m_name + ".Current");
+    PlaceLabel(*m_current, LabelStyle{-12, false, frame::colors::White, frame::Alignment::Right}, look.current, "200");
+    m_unit = MakeNamedChild<frame::Label>(parent, m_name + ".Unit");
+    PlaceLabel(*m_unit, LabelStyle{-12, false, kValueColor, frame::Alignment::Left}, look.unit, "");
 }
 
-// Makes a plain label unless one is given; the box is set before the text,
-// so that a self-sizing label keeps the box's edge on its alignment side.
-frame::Label* AdvScrollBar::MakeLabel(frame::Label* label, const std::string& part, const LabelStyle& style,
-                                      const LabelBox& box, const std::string& text) {
-    TMainForm& parent = *m_window;
-    if (!label) label = MakeNamedChild<frame::Label>(parent, m_name + "." + part);
-    StyleLabel(*label, style);
-    label->SetBounds(m_bar->Left() + box.dx, m_bar->Top() + box.dy, box.width, box.height);
-    label->SetCaption(text);
-    AddControl(label);
-    return label;
+// The box is set before the text, so that a self-sizing label keeps the
+// box's edge on its alignment side.
+void AdvScrollBar::PlaceLabel(frame::Label& label, const LabelStyle& style, const LabelBox& box,
+                              const std::string& text) {
+    StyleLabel(label, style);
+    label.SetBounds(m_bar->Left() + box.dx, m_bar->Top() + box.dy, box.width, box.height);
+    label.SetCaption(text);
+    AddControl(&label);
 }
 
 void AdvScrollBar::Bind() {

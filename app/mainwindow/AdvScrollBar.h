@@ -103,8 +103,11 @@ protected:
 
 private:
     void MakeControls(TMainForm& parent, int left, int top);
-    frame::Label* MakeLabel(frame::Label* label, const std::string& part, const LabelStyle& style,
-                            const LabelBox& box, const std::string& text);
+    void MakeBar(TMainForm& parent, int left, int top);
+    void MakeStepButtons(TMainForm& parent, int left, int top);
+    void MakeKnob(TMainForm& parent, int left, int top);
+    void MakeLabels(TMainForm& parent);
+    void PlaceLabel(frame::Label& label, const LabelStyle& style, const LabelBox& box, const std::string& text);
     void Bind();
     void ShowKnobHover(bool hover);
     frame::Color ChosenColor() const;
