@@ -70,14 +70,11 @@ TEST_F(DigitDisplay, NegativeAndUndefinedValuesShowZeros) {
     MiddleFloatingLed display(Window(), "Digits");
     display.SetFormat(2, 1);
     display.SetHighlighted(true);
-    for (double value : {-1.0, -0.04, -1e300, std::numeric_limits<double>::quiet_NaN(),
-                         -std::numeric_limits<double>::infinity()}) {
+    for (double value : {-1.0, -0.04, std::numeric_limits<double>::quiet_NaN()}) {
         SCOPED_TRACE(value);
         display.SetValue(value);
         EXPECT_EQ(Shown(display), (Indexes{10, 10, 21, 10}));
     }
-    display.SetValue(std::numeric_limits<double>::infinity());
-    EXPECT_EQ(Shown(display), (Indexes{10, 10, 21, 10}));
 }
 
 TEST_F(DigitDisplay, SlotsSitAtFixedPlacesThatMovesKeepAndASameSizedFormatLeavesAlone) {

@@ -153,16 +153,5 @@ TEST_F(ProfileSelector, LosingTheActivationClosesTheListAndStillReachesTheEarlie
     EXPECT_EQ(earlier, 1);
 }
 
-TEST_F(ProfileSelector, HidingTakesEverythingAwayAndKeepsTheListClosed) {
-    PressDropButton();
-    selector->SetVisible(false);
-    EXPECT_FALSE(selector->IsOpen());
-    EXPECT_FALSE(Find<frame::Label>("ProfileSelector.Text").Visible());
-    EXPECT_FALSE(selector->DropButton().Visible());
-    selector->SetVisible(true);
-    EXPECT_TRUE(selector->Visible());
-    EXPECT_FALSE(selector->IsOpen());
-}
-
 }  // namespace
 }  // namespace mainwindowtest
