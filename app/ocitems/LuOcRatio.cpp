@@ -60,14 +60,15 @@ uint32_t LuOcRatio::DefaultIndex() const {
     return m_item ? m_item->DefaultIndex() : 0;
 }
 
-void LuOcRatio::Select(uint32_t core) {
-    if (m_selector) kiln::SetItemValue(kSelectorItem, core);
+bool LuOcRatio::Select(uint32_t core) {
+    return !m_selector || kiln::SetItemValue(kSelectorItem, core);
 }
 
 uint32_t LuOcRatio::ReadCore(uint32_t core, bool& ok) {
-    Select(core);
+    // A refused selection leaves the previous core selected: what could be
+    // read then belongs to another core.
     uint32_t index = 0;
-    ok = m_item->ReadIndex(index);
+    ok = Select(core) && m_item->ReadIndex(index);
     return ok ? index : m_item->DefaultIndex();
 }
 
@@ -123,24 +124,18 @@ void LuOcRatio::WriteAll(const std::vector<uint32_t>& indexes) {
         uint32_t current = ReadCore(m_count - 1, ok);
         wanted = indexes[0];
         if (ok && current != wanted) {
-            for (uint32_t core = 0; core < m_count; ++core) {
-                Select(core);
-                m_item->WriteIndex(wanted, kiln::kWriteModeTuning);
-            }
+            for (uint32_t core = 0; core < m_count; ++core)
+                if (Select(core)) m_item->WriteIndex(wanted, kiln::kWriteModeTuning);
             changed = true;
         }
     }
-    if (m_selector && changed) {
-        Select(kAllCores);
-        m_item->WriteIndex(wanted, kiln::kWriteModeTuning);
-    }
+    if (m_selector && changed && Select(kAllCores)) m_item->WriteIndex(wanted, kiln::kWriteModeTuning);
 }
 
 double LuOcRatio::CurrentValue() {
     if (!m_item || m_count == 0) return 0;
-    Select(m_count - 1);
     double value = 0;
-    return m_item->ReadValue(value) ? value : 0;
+    return Select(m_count - 1) && m_item->ReadValue(value) ? value : 0;
 }
 
 double LuOcRatio::IndexToValue(uint32_t index) const {

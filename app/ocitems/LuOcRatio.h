@@ -39,7 +39,7 @@ public:
     uint32_t DefaultIndex() const;
 
     // The core's index (the last core's where cores are not set one by one);
-    // the default index when the firmware read fails.
+    // the default index when the firmware refuses the core or the read.
     virtual uint32_t ReadIndex(uint32_t core);
     // One index per core where cores are set one by one, otherwise one.
     virtual void ReadAll(std::vector<uint32_t>& indexes);
@@ -47,7 +47,8 @@ public:
     // for lists that will be written back, where a stand-in value would
     // change a core the user never touched.
     virtual bool ReadAllExact(std::vector<uint32_t>& indexes);
-    // Writes only what differs from the hardware.
+    // Writes only what differs from the hardware, and nothing to a core the
+    // firmware refused to select.
     virtual void WriteAll(const std::vector<uint32_t>& indexes);
     // 0 when the read fails or there is no ratio item.
     virtual double CurrentValue();
@@ -56,7 +57,8 @@ public:
 
 private:
     void Load();
-    void Select(uint32_t core);
+    // False when the firmware refused the selection.
+    bool Select(uint32_t core);
     uint32_t ReadCore(uint32_t core, bool& ok);
     // The core whose ratio stands for all where cores are not set one by one.
     uint32_t ReadCoreFor(uint32_t core) const { return m_perCore ? core : m_count - 1; }

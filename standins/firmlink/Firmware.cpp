@@ -132,10 +132,9 @@ uint32_t Firmware::WriteItem(uint32_t item, uint32_t value) {
     }
     if (!def->IsValidIndex(value)) return kFailed;
     const uint32_t core = def->perCore ? SelectedCore() : 0;
-    if (def->perCore && core == kAllCores) {
-        for (uint32_t c = 0; c < m_board.coreCount; ++c) slot->values[c] = value;
-        return kOk;
-    }
+    // With every core selected a write is the closing commit of values that
+    // were set core by core beforehand: each core keeps its own.
+    if (def->perCore && core == kAllCores) return kOk;
     uint32_t* target = ValueFor(*slot, *def, core);
     if (!target) return kFailed;
     *target = value;

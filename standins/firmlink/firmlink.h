@@ -52,8 +52,10 @@
 // fails and changes nothing. Flag items (number items without a step table,
 // such as capability items and option words) take any value; boolean items
 // take 0 and 1. Writing core c to the core selector 0x030600F0 makes later
-// reads and writes of per-core items (the CPU ratio) act on core c; 255 makes
-// writes set every core and reads report the last core. Values are one per
+// reads and writes of per-core items (the CPU ratio) act on core c; 255
+// selects every core: a write then commits the values each core already holds
+// (it changes none of them, and still fails for an index outside the step
+// table) and reads report the last core. Values are one per
 // machine: they live in shared memory named after FIRMLINK_INSTANCE (default
 // "default"), so every process of one instance sees the same board; the first
 // process to open an instance fills it from its board. The values last while

@@ -73,10 +73,17 @@ TEST_F(ValueTest, SelectorRoutesRatioReadsAndWritesToOneCore) {
     EXPECT_EQ(Read(kSelector), 0u);
 }
 
-TEST_F(ValueTest, SelectingAllCoresWritesEveryCoreAndReadsTheLast) {
+TEST_F(ValueTest, WriteWithAllCoresSelectedCommitsWhatEachCoreHoldsAndReadsTheLast) {
+    const uint32_t set[4] = {20, 21, 22, 23};
+    for (uint32_t core = 0; core < 4; ++core) {
+        ASSERT_EQ(FirmWriteItem(kSelector, core, 1) & 1, 1u);
+        ASSERT_EQ(FirmWriteItem(kRatio, set[core], 2) & 1, 1u);
+    }
     ASSERT_EQ(FirmWriteItem(kSelector, 255, 1) & 1, 1u);
-    ASSERT_EQ(FirmWriteItem(kRatio, 5, 2) & 1, 1u);
-    for (uint32_t core = 0; core < 4; ++core) EXPECT_EQ(Peek(kRatio, core), 5u) << core;
+    EXPECT_EQ(FirmWriteItem(kRatio, 5, 2) & 1, 1u);
+    for (uint32_t core = 0; core < 4; ++core) EXPECT_EQ(Peek(kRatio, core), set[core]) << core;
+    // The commit still answers to the step table.
+    EXPECT_EQ(FirmWriteItem(kRatio, 33, 2) & 1, 0u);
 
     ASSERT_EQ(poke(kRatio, 3, 7), 1u);
     EXPECT_EQ(Read(kRatio), 7u);

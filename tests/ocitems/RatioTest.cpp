@@ -113,6 +113,39 @@ TEST_F(RatioSet, SharedWriteGoesToEveryCoreThenToAll) {
     EXPECT_EQ(CoreValues(4), (std::vector<uint32_t>{21, 21, 21, 21}));
 }
 
+TEST_F(RatioSet, DifferentPerCoreValuesSurviveTheClosingCommit) {
+    SimulatedBoard::Load("");
+    LuOcRatio ratio;
+    ratio.WriteAll({20, 21, 22, 23});
+    EXPECT_EQ(CoreValues(4), (std::vector<uint32_t>{20, 21, 22, 23}));
+    std::vector<uint32_t> indexes;
+    ratio.ReadAll(indexes);
+    EXPECT_EQ(indexes, (std::vector<uint32_t>{20, 21, 22, 23}));
+}
+
+TEST_F(RatioSet, RefusedCoreSelectionNeitherWritesNorReadsTheCoreSelectedBefore) {
+    SimulatedBoard::Load("");
+    SimulatedBoard::Poke(kRatio, 1, 10);
+    LuOcRatio ratio;
+    ASSERT_EQ(ratio.ReadIndex(1), 10u);  // leaves core 1 selected
+    SimulatedBoard::SetFault(kSelector, kFirmFaultWrite);
+    {
+        JournalScope journal;
+        ratio.WriteAll({30, 30, 30, 30});
+        EXPECT_EQ(journal.Calls(2), (std::vector<std::string>{Select(0), Select(1), Select(2), Select(3)}));
+    }
+    EXPECT_EQ(CoreValues(4), (std::vector<uint32_t>{26, 10, 26, 26}));
+    EXPECT_EQ(ratio.ReadIndex(2), ratio.DefaultIndex());
+    EXPECT_EQ(ratio.CurrentValue(), 0.0);
+
+    SimulatedBoard::Load(SimulatedBoard::ShippedBoard("ratio-shared.json"));
+    LuOcRatio shared;
+    SimulatedBoard::SetFault(kSelector, kFirmFaultWrite);
+    JournalScope journal;
+    shared.WriteAll({21});
+    EXPECT_EQ(journal.Calls(2), (std::vector<std::string>{Select(3)}));
+}
+
 TEST_F(RatioSet, CoreWhoseReadFailsIsNotWritten) {
     SimulatedBoard::Load("");
     LuOcRatio ratio;

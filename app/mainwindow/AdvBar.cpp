@@ -1,0 +1,107 @@
+#include "app/mainwindow/AdvBar.h"
+
+#include "frame/WinControl.h"
+
+#include <algorithm>
+
+namespace {
+
+int AddHalfAndTruncate(double value) {
+    return static_cast<int>(value + 0.5);
+}
+
+}  // namespace
+
+AdvBar::~AdvBar() {
+    for (frame::Control* control : m_controls)
+        if (frame::WinControl* parent = control->Parent()) parent->RemoveControl(control);
+}
+
+// Max first, then min: an item without steps (max below min) sits at min.
+int AdvBar::Clamped(int position) const {
+    return std::max(m_min, std::min(m_max, position));
+}
+
+void AdvBar::SetMax(int max) {
+    if (max == m_max) return;
+    m_max = max;
+    SetPosition(m_position);
+}
+
+void AdvBar::SetPosition(int position) {
+    m_position = Clamped(position);
+    SetKnobOffset(PixelFromPosition(m_position));
+    Notify();
+}
+
+void AdvBar::SetPositionIfDifferent(int position) {
+    if (position != m_position) SetPosition(position);
+}
+
+void AdvBar::StepUp() {
+    SetPositionIfDifferent(m_position + 1);
+}
+
+void AdvBar::StepDown() {
+    SetPositionIfDifferent(m_position - 1);
+}
+
+int AdvBar::PixelFromPosition(int position) const {
+    const int track = TrackLength();
+    if (m_max <= m_min || track <= 0) return 0;
+    const int pixel = AddHalfAndTruncate(static_cast<double>(position - m_min) / (m_max - m_min) * track);
+    return std::max(0, std::min(track, pixel));
+}
+
+int AdvBar::PositionFromPixel(int pixel) const {
+    const int track = TrackLength();
+    if (track <= 0) return m_min;
+    return Clamped(AddHalfAndTruncate(static_cast<double>(pixel) / track * (m_max - m_min) + m_min));
+}
+
+void AdvBar::StepTowardPixel(int pixel) {
+    const int target = PositionFromPixel(pixel);
+    if (target > m_position)
+        StepUp();
+    else if (target < m_position)
+        StepDown();
+}
+
+void AdvBar::DragBy(int dx) {
+    const int offset = std::max(0, std::min(TrackLength(), KnobOffset() + dx));
+    if (offset == KnobOffset()) return;
+    SetKnobOffset(offset);
+    m_position = PositionFromPixel(offset);
+    Notify();
+}
+
+void AdvBar::FinishDrag() {
+    SetPosition(PositionFromPixel(KnobOffset()));
+}
+
+void AdvBar::SetEnabled(bool enabled) {
+    if (enabled == m_enabled) return;
+    for (frame::Control* control : m_controls) control->SetEnabled(enabled);
+    m_enabled = enabled;
+}
+
+void AdvBar::Notify() {
+    UpdateDisplay();
+    if (OnChange) OnChange();
+}
+
+int AdvBar::Left() const {
+    return m_controls.empty() ? 0 : m_controls.front()->Left();
+}
+
+int AdvBar::Top() const {
+    return m_controls.empty() ? 0 : m_controls.front()->Top();
+}
+
+bool AdvBar::Visible() const {
+    return !m_controls.empty() && m_controls.front()->Visible();
+}
+
+void AdvBar::SetVisible(bool visible) {
+    for (frame::Control* control : m_controls) control->SetVisible(visible);
+}

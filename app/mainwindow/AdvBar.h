@@ -1,0 +1,87 @@
+#pragma once
+// A stepped value on the main window: a position between min and max (step
+// indexes of a firmware item), a knob whose pixel offset along a track
+// stands for the position, the controls that show it, and a change event.
+// Sliders and ratio bars derive from it and say how long their track is,
+// where the knob sits and what the display shows.
+
+#include "app/mainwindow/AdvControl.h"
+#include "frame/Control.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class TMainForm;
+
+class AdvBar : public AdvControl {
+public:
+    // Raised after every change of the position, also when a change was
+    // asked for and clamped back to the same position.
+    using ChangeEvent = std::function<void()>;
+
+    // Takes the widget's controls off the window.
+    ~AdvBar() override;
+
+    int Max() const { return m_max; }
+    int Min() const { return m_min; }
+    int Position() const { return m_position; }
+    bool Enabled() const { return m_enabled; }
+    // Every control of the widget, the bar image first.
+    const std::vector<frame::Control*>& Controls() const { return m_controls; }
+
+    // A new max clamps, shows and notifies the position again.
+    void SetMax(int max);
+    // Clamps to [min, max], moves the knob to the position's pixel and notifies.
+    void SetPosition(int position);
+    void SetPositionIfDifferent(int position);
+    void StepUp();
+    void StepDown();
+    int PixelFromPosition(int position) const;
+    int PositionFromPixel(int pixel) const;
+    // One step toward the position of `pixel`, however far it is.
+    void StepTowardPixel(int pixel);
+    // Moves the knob by dx pixels within the track; the position follows.
+    void DragBy(int dx);
+    // Snaps the knob to the chosen position and always notifies.
+    void FinishDrag();
+    virtual void SetEnabled(bool enabled);
+
+    // Reads the item's current value from the firmware into the position.
+    virtual void RefreshFromItem() = 0;
+    virtual void LoadDefault() = 0;
+    // Builds the controls on the window with the bar image at (left, top).
+    virtual void Create(TMainForm& parent, int left, int top) = 0;
+    // The firmware item the position is a step index of (0 when none).
+    virtual uint32_t ItemNumber() const = 0;
+    virtual int TrackLength() const = 0;
+    virtual int TrackOrigin() const = 0;
+    virtual void UpdateDisplay() = 0;
+    virtual int KnobOffset() const = 0;
+    virtual void SetKnobOffset(int offset) = 0;
+
+    // Those of the bar image.
+    int Left() const override;
+    int Top() const override;
+    bool Visible() const override;
+    void SetVisible(bool visible) override;
+    int Height() const override { return 0; }
+
+    ChangeEvent OnChange;
+
+protected:
+    AdvBar() = default;
+
+    void AddControl(frame::Control* control) { m_controls.push_back(control); }
+    // Updates the display, then raises the change event.
+    void Notify();
+
+private:
+    int Clamped(int position) const;
+
+    int m_max = 100;
+    int m_min = 0;
+    int m_position = 0;
+    std::vector<frame::Control*> m_controls;
+    bool m_enabled = true;
+};

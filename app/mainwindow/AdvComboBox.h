@@ -1,0 +1,96 @@
+#pragma once
+// The profile selector of the compact area: a closed box captioned
+// "Profiles :" showing the chosen profile's name, a drop button, and a panel
+// below it with the owner-drawn list of names. The widget only shows names
+// and reports choices: whoever owns it fills the list when it opens and
+// loads what is chosen.
+//
+// The list closes on a second press of the drop button, a release over the
+// list, a left click anywhere else in the application (which does nothing
+// else) and when the application loses the activation.
+//
+// Controls, named "ProfileSelector.<part>": Body, Caption, Text,
+// DropButton, DropPanel, and inside the panel PanelImage and List.
+
+#include "app/mainwindow/AdvControl.h"
+#include "frame/Bitmap.h"
+#include "frame/Image.h"
+#include "frame/Label.h"
+#include "frame/ListBox.h"
+#include "frame/Panel.h"
+#include "kiln/Component/AlphaButton.h"
+#include "kiln/Component/LuImage.h"
+#include "kiln/widget/layout/TListBoxLayout.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class TMainForm;
+
+class AdvComboBox : public AdvControl {
+public:
+    // Both receive the list.
+    using ListEvent = std::function<void(frame::ListBox& list)>;
+
+    AdvComboBox() = default;
+    // Gives back the application's message and deactivation handling and
+    // takes the controls off the window.
+    ~AdvComboBox() override;
+
+    // Builds the controls with the body at (left, top) and takes part in the
+    // application's message and deactivation handling.
+    void Create(TMainForm& parent, int left, int top);
+
+    // Raises OnDropDown every time, so the owner can fill the list afresh.
+    void Open();
+    void Close();
+    bool IsOpen() const { return m_panel && m_panel->Visible(); }
+
+    // -1 when no entry is chosen.
+    int ItemIndex() const { return m_list->ItemIndex(); }
+    // A different index chooses that entry, or none (with an empty text) for
+    // -1 and any index outside the list, and raises OnSelect.
+    void SetItemIndex(int index);
+    const std::string& Text() const { return m_text->Caption(); }
+    // The entries, for the owner to clear and fill.
+    frame::ListBox& Items() const { return *m_list; }
+
+    // Those of the body; the drop panel stays closed.
+    int Left() const override { return m_body->Left(); }
+    int Top() const override { return m_body->Top(); }
+    bool Visible() const override { return m_body->Visible(); }
+    void SetVisible(bool visible) override;
+    int Height() const override { return m_body->Height(); }
+    int Bottom() const { return Top() + Height(); }
+
+    kiln::LuImage& Body() const { return *m_body; }
+    frame::Label& TextLabel() const { return *m_text; }
+    kiln::AlphaButton& DropButton() const { return *m_dropButton; }
+    frame::Panel& DropPanel() const { return *m_panel; }
+
+    ListEvent OnDropDown;
+    ListEvent OnSelect;
+
+private:
+    void MakeDropPanel(TMainForm& parent, int left, int top);
+    void Choose(int index);
+    void ListReleased();
+    void FilterMessage(MSG& message, bool& handled);
+    void HookApplication();
+
+    std::vector<frame::Control*> m_controls;
+    kiln::AlphaButton* m_dropButton = nullptr;
+    frame::ListBox* m_list = nullptr;
+    kiln::LuImage* m_body = nullptr;
+    frame::Image* m_panelImage = nullptr;
+    frame::Bitmap m_normalBody;
+    frame::Bitmap m_openBody;
+    frame::Label* m_caption = nullptr;
+    frame::Label* m_text = nullptr;
+    frame::Panel* m_panel = nullptr;
+    kiln::TListBoxLayout m_listPainter;
+    int m_messageHook = -1;
+    std::function<void()> m_previousDeactivate;
+    bool m_hooked = false;
+};
