@@ -79,29 +79,26 @@ uint32_t LuOcRatio::ReadIndex(uint32_t core) {
 }
 
 void LuOcRatio::ReadAll(std::vector<uint32_t>& indexes) {
-    indexes.clear();
-    if (!m_item || m_count == 0) return;
-    uint32_t n = m_perCore ? m_count : 1;
-    for (uint32_t i = 0; i < n; ++i) {
-        bool ok = false;
-        indexes.push_back(ReadCore(ReadCoreFor(i), ok));
-    }
+    ReadEachCore(indexes);
 }
 
 bool LuOcRatio::ReadAllExact(std::vector<uint32_t>& indexes) {
+    if (ReadEachCore(indexes)) return true;
+    indexes.clear();
+    return false;
+}
+
+// True when every read succeeded; a failed one gives the default index.
+bool LuOcRatio::ReadEachCore(std::vector<uint32_t>& indexes) {
     indexes.clear();
     if (!m_item || m_count == 0) return true;
-    const uint32_t n = m_perCore ? m_count : 1;
-    for (uint32_t i = 0; i < n; ++i) {
+    bool all = true;
+    for (uint32_t i = 0, n = m_perCore ? m_count : 1; i < n; ++i) {
         bool ok = false;
-        const uint32_t index = ReadCore(ReadCoreFor(i), ok);
-        if (!ok) {
-            indexes.clear();
-            return false;
-        }
-        indexes.push_back(index);
+        indexes.push_back(ReadCore(ReadCoreFor(i), ok));
+        all = all && ok;
     }
-    return true;
+    return all;
 }
 
 void LuOcRatio::WriteAll(const std::vector<uint32_t>& indexes) {

@@ -60,6 +60,7 @@ private:
     // False when the firmware refused the selection.
     bool Select(uint32_t core);
     uint32_t ReadCore(uint32_t core, bool& ok);
+    bool ReadEachCore(std::vector<uint32_t>& indexes);
     // The core whose ratio stands for all where cores are not set one by one.
     uint32_t ReadCoreFor(uint32_t core) const { return m_perCore ? core : m_count - 1; }
 
