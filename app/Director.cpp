@@ -1,10 +1,17 @@
 #include "app/Director.h"
 
 #include "app/AdvTrayIcon.h"
+#include "app/Companion.h"
+#include "app/FirmwareRevision.h"
 #include "app/Main.h"
 #include "app/Shadow.h"
+#include "app/TunevaultLibrary.h"
+#include "app/mainwindow/VeltruneLayout.h"
 #include "frame/Application.h"
 #include "frame/Image.h"
+#include "kiln/Component/AlphaButton.h"
+#include "kiln/Component/LuCheckBoxTx.h"
+#include "kiln/Component/LuRadioButtonTx.h"
 #include "kiln/widget/ForceForeground.h"
 
 Director& Director::Instance() {
@@ -12,19 +19,56 @@ Director& Director::Instance() {
     return *instance;
 }
 
-Director::Director() = default;
+// Binding the dialog library first means a program without it learns so
+// before it shows anything.
+Director::Director() : ScreenHeight([] { return GetSystemMetrics(SM_CYSCREEN); }) {
+    TunevaultLibrary::Instance();
+}
 
 void Director::Initialize(TMainForm* mainForm) {
-    m_mainForm = mainForm;
+    TunevaultLibrary::Instance().Create(frame::Application::Instance().Handle(), mainForm->Handle());
     mainForm->Background()->Picture().Assign(mainForm->SmallBk()->Picture());
     Attach(mainForm->Background());
     m_flicker.Attach(mainForm);
+
+    m_layout = &VeltruneLayout::Instance();
+    m_layout->BuildControls(*mainForm);
+    m_layout->ShowCompact();
+    // Handed over only now: requests before this point find nothing to do.
+    m_mainForm = mainForm;
+    AttachHandlers();
+    SetUnappliedChanges(false);
 
     AdvTrayIcon& tray = AdvTrayIcon::Instance();
     mainForm->OnTrayNotification = [&tray](frame::Message& message) { tray.OnMessage(message.lParam); };
     mainForm->OnTaskbarCreated = [&tray] { tray.OnTaskbarCreated(); };
     tray.Create(mainForm->Handle(), kMsgTrayNotification);
     tray.OnDoubleClick = [this](HWND) { ShowMainWindow(); };
+}
+
+void Director::AttachHandlers() {
+    VeltruneLayout& layout = *m_layout;
+    layout.CloseButton()->OnClick = [this](frame::Control*) { HideMainWindow(); };
+    layout.MinimizeButton()->OnClick = [](frame::Control*) { frame::Application::Instance().Minimize(); };
+    layout.MoreSetting()->OnClick = [&layout](frame::Control*) {
+        if (layout.MoreSetting()->GetChecked())
+            layout.ShowExpanded();
+        else
+            layout.ShowCompact();
+    };
+    layout.SaveProfileButton()->OnClick = [this](frame::Control*) { SaveProfile(); };
+    layout.ApplyButton()->OnClick = [this](frame::Control*) { Apply(); };
+    layout.UndoButton()->OnClick = [this](frame::Control*) { Undo(); };
+    layout.AdvanceTab()->OnClick = [&layout](frame::Control*) { layout.ShowAdvancePage(); };
+    if (layout.RatioTab()) layout.RatioTab()->OnClick = [&layout](frame::Control*) { layout.ShowRatioPage(); };
+    layout.ProfileSelector()->OnDropDown = [this](frame::ListBox& list) { FillProfileList(list); };
+    layout.ProfileSelector()->OnSelect = [this](frame::ListBox&) { LoadChosenProfile(); };
+    for (AdvBar* bar : layout.AllBars()) bar->OnChange = [this] { ValueChanged(); };
+}
+
+POINT Director::AnchoredDialogPosition() const {
+    const RECT window = m_mainForm->BoundsRect();
+    return POINT{window.left + 170, window.top + (m_layout->IsExpanded() ? 370 : 40)};
 }
 
 POINT Director::CentredDialogPosition() {
@@ -37,6 +81,15 @@ POINT Director::CentredDialogPosition() {
 // or hide yet.
 void Director::ShowMainWindow() {
     if (!m_mainForm) return;
+    const TunevaultLibrary& dialogs = TunevaultLibrary::Instance();
+    if (!FirmwareRevision3OrLater() && CompanionWindowVisible()) {
+        dialogs.Warn("Please close the Wattmind window before launching Veltrune.", CentredDialogPosition());
+        return;
+    }
+    if (ScreenHeight() < kDesignScreenHeight && !m_lowResolutionWarned) {
+        dialogs.Warn("Veltrune is optimized for viewing at 1024 x 768 or higher resolution.", CentredDialogPosition());
+        m_lowResolutionWarned = true;
+    }
     m_mainForm->Show();
     if (ShadowForm) ShadowForm->ShowNoActivate();
     frame::Application::Instance().Restore();
@@ -50,4 +103,7 @@ void Director::HideMainWindow() {
     if (ShadowForm) ShadowForm->Hide();
 }
 
-void Director::RefreshControls() {}
+void Director::SetUnappliedChanges(bool unapplied) {
+    m_unappliedChanges = unapplied;
+    m_layout->ApplyButton()->SetEnabled(unapplied);
+}

@@ -1,7 +1,10 @@
 #pragma once
 // The one object that decides what happens when the user or another program
-// asks Veltrune to do something. Through its base it is the shaped-window
-// maker of the main window.
+// asks Veltrune to do something: it wires the main window's controls,
+// applies their values to the firmware after the right confirmations, undoes
+// edits, reloads the controls when the firmware settings change, and keeps
+// the settings for other programs and across suspend. Through its base it is
+// the shaped-window maker of the main window.
 
 #include "app/ocitems/VeOcItemValue.h"
 #include "kiln/widget/Flicker.h"
@@ -10,8 +13,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 class TMainForm;
+class VeltruneLayout;
+
+namespace frame {
+class ListBox;
+}
 
 class Director : public kiln::TLayeredFormMaker {
 public:
@@ -26,11 +36,14 @@ public:
     // lParam of the settings-changed broadcast.
     static constexpr LPARAM kChangedByApply = 0;
     static constexpr LPARAM kChangedByBuiltInProfile = 3;
+    // The smallest screen height the window is designed for.
+    static constexpr int kDesignScreenHeight = 768;
 
     static Director& Instance();
 
-    // Start-up: shapes the main window from its compact background and puts
-    // the icon into the notification area.
+    // Start-up: the dialog library, the window's shape and controls, the
+    // handlers, and the icon in the notification area. The window stays
+    // hidden.
     void Initialize(TMainForm* mainForm);
 
     void ShowMainWindow();
@@ -45,11 +58,30 @@ public:
     // Message 1061: snapshot, restore or built-in profile for another program.
     void OnRemoteCommand(uint32_t command);
 
+    bool UnappliedChanges() const { return m_unappliedChanges; }
+
+    // The primary screen's height in pixels; tests put another in its place.
+    std::function<int()> ScreenHeight;
+
 private:
     Director();
 
+    void AttachHandlers();
+    void Apply();
+    bool ConfirmApply(POINT at) const;
+    bool AnyBarAboveLimit() const;
+    void Undo();
+    void ValueChanged();
+    void SetUnappliedChanges(bool unapplied);
+    // Where questions about the window's settings appear.
+    POINT AnchoredDialogPosition() const;
     // The dialogs' place when they need no anchor on the main window.
     static POINT CentredDialogPosition();
+
+    void FillProfileList(frame::ListBox& list) const;
+    void LoadChosenProfile();
+    void SaveProfile();
+
     void PostSettingsChanged(LPARAM cause) const;
     void ApplyBuiltInProfile(uint32_t index) const;
     // False when the service cannot be asked or is busy with the power
@@ -57,6 +89,7 @@ private:
     static bool ServiceAllowsPowerEvent();
 
     TMainForm* m_mainForm = nullptr;
+    VeltruneLayout* m_layout = nullptr;
     kiln::FlickerEliminator m_flicker;
     bool m_loading = false;
     bool m_unappliedChanges = false;

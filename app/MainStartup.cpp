@@ -4,6 +4,7 @@
 #include "app/Director.h"
 #include "app/Main.h"
 #include "app/Shadow.h"
+#include "app/TunevaultLibrary.h"
 #include "base/Diagnostics.h"
 #include "frame/Application.h"
 #include "frame/Exception.h"
@@ -23,12 +24,15 @@ void AskRunningCopyToShow() {
     SendMessageA(running, kMsgShowFromSecondStart, kMessageTag, 0);
 }
 
-// Every window is drawn from PNG pictures: without the reader there is
-// nothing to show, so the user is told what is missing and the program ends.
-bool PngReaderUsable() {
+// Every window is drawn from PNG pictures and every question is asked by the
+// dialog library: without either there is nothing to show, so the user is
+// told which file or entry point is missing and the program ends.
+bool LibrariesUsable() {
     const kiln::PngManager& reader = kiln::PngManager::Instance();
-    if (reader.Usable()) return true;
-    base::ShowMessage(reader.Problem().c_str(), kTitle, MB_OK | MB_ICONERROR);
+    const TunevaultLibrary& dialogs = TunevaultLibrary::Instance();
+    const std::string& problem = !reader.Usable() ? reader.Problem() : dialogs.Problem();
+    if (problem.empty()) return true;
+    base::ShowMessage(problem.c_str(), kTitle, MB_OK | MB_ICONERROR);
     return false;
 }
 
@@ -38,7 +42,7 @@ int RunFirstCopy() {
         application.Initialize();
         application.SetShowMainForm(false);
         application.SetTitle(kTitle);
-        if (!PngReaderUsable()) return 1;
+        if (!LibrariesUsable()) return 1;
         MainForm = application.CreateForm<TMainForm>();
         // The shadow names the main window as its owner, so it comes second.
         ShadowForm = application.CreateForm<TShadowForm>();

@@ -116,13 +116,23 @@ void WinControl::CreateHandle() {
     HandleCreated();
 }
 
-const char* WinControl::WindowName(HWND window) {
-    const auto* name = static_cast<const char*>(GetPropA(window, kNameProperty));
-    return name ? name : "";
+std::string WinControl::WindowName(HWND window) {
+    const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(window, kNameProperty)));
+    char name[256] = {};
+    return atom && GlobalGetAtomNameA(atom, name, sizeof name) ? name : "";
 }
 
 void WinControl::NameChanged() {
-    if (m_handle) SetPropA(m_handle, kNameProperty, const_cast<char*>(Name().c_str()));
+    if (!m_handle) return;
+    ForgetWindowName();
+    if (Name().empty()) return;
+    if (const ATOM atom = GlobalAddAtomA(Name().c_str()))
+        SetPropA(m_handle, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(atom)));
+}
+
+void WinControl::ForgetWindowName() {
+    if (const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(RemovePropA(m_handle, kNameProperty))))
+        GlobalDeleteAtom(atom);
 }
 
 void WinControl::HandleCreated() {
@@ -166,7 +176,7 @@ LRESULT WinControl::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         Application::Instance().HandleException(Exception("Unexpected error"));
     }
     if (msg == WM_NCDESTROY) {
-        if (m_handle) RemovePropA(m_handle, kNameProperty);
+        if (m_handle) ForgetWindowName();
         m_handle = nullptr;
         m_systemProc = nullptr;
     }

@@ -41,10 +41,9 @@ public:
 
     bool IsWindowed() const override { return true; }
 
-    // The name a framework window carries (empty for any other window): a
-    // plain 8-bit string valid while the control lives, readable from any
-    // module of the process.
-    static const char* WindowName(HWND window);
+    // The name a framework window carries (empty for any other window),
+    // readable from any module and any process: a global atom.
+    static std::string WindowName(HWND window);
 
     // The window, created on first use (after construction, so that
     // overridden CreateParams take part).
@@ -110,6 +109,7 @@ protected:
     void Paint(Canvas& canvas) override;
     void PropertiesChanged() override;
     void NameChanged() override;
+    void ForgetWindowName();
 
     void DestroyHandle();
 

@@ -1,9 +1,9 @@
 #include "WindowFixture.h"
 
-#include "app/Director.h"
 #include "frame/Application.h"
 #include "frame/Image.h"
 #include "kiln/Graphics/BitmapView.h"
+#include "kiln/widget/LayeredFormMaker.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,7 +11,9 @@
 namespace mainwindowtest {
 namespace {
 
-// One main window for the whole program: start-up makes one per process.
+// One main window for the whole program, shaped from its compact background
+// as start-up leaves it, but with none of the layout's controls: each test
+// adds the widgets it drives.
 class MainWindowEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
@@ -20,12 +22,16 @@ public:
         application.SetShowMainForm(false);
         application.SetTitle("Veltrune");
         MainForm = application.CreateForm<TMainForm>();
-        Director::Instance().Initialize(MainForm);
+        MainForm->Background()->Picture().Assign(MainForm->SmallBk()->Picture());
+        m_shape.Attach(MainForm->Background());
         frame::Image& coreBk = *MainForm->CoreBk();
         coreBk.SetBounds(29, 279, coreBk.Width(), coreBk.Height());
-        Director::Instance().ShowMainWindow();
+        MainForm->Show();
         testsupport::PumpMessages();
     }
+
+private:
+    kiln::TLayeredFormMaker m_shape;
 };
 
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new MainWindowEnvironment);

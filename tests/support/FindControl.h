@@ -42,7 +42,7 @@ inline BOOL CALLBACK MatchWindowName(HWND window, LPARAM data) {
 }  // namespace detail
 
 // The window of the windowed control named `name` among the descendants of
-// `parent`, whichever module made it; nullptr when there is none.
+// `parent`, whichever module or process made it; nullptr when there is none.
 inline HWND FindWindowNamed(HWND parent, const std::string& name) {
     detail::WindowSearch search{&name};
     if (parent) EnumChildWindows(parent, &detail::MatchWindowName, reinterpret_cast<LPARAM>(&search));

@@ -1,6 +1,7 @@
 // Measures one drag step of the main window's value widgets on the default
-// simulated board: the pointer moves one pixel with the button held, and the
-// step ends when the widget is repainted. The large slider reads its bar
+// simulated board, in the program's own window with all its controls: the
+// pointer moves one pixel with the button held, and the step ends when the
+// widget is repainted. The large slider reads its bar
 // picture from disk on every step; the ratio bar reads the core's ratio and
 // the base clock from the firmware. Prints the median and the 90th
 // percentile of each as milliseconds and as a fraction of a 60 Hz frame.
@@ -8,8 +9,10 @@
 //   dragbench [steps]
 #include "app/Director.h"
 #include "app/Main.h"
-#include "app/mainwindow/AdvLargeBar.h"
-#include "app/mainwindow/AdvRatioBar.h"
+#include "app/Shadow.h"
+#include "app/mainwindow/VeltruneLayout.h"
+#include "kiln/Component/LuCheckBoxTx.h"
+#include "kiln/Component/LuRadioButtonTx.h"
 #include "frame/Application.h"
 #include "frame/Image.h"
 
@@ -65,8 +68,7 @@ void Report(const char* what, std::vector<double> times) {
 
 // The knob is dragged back and forth by one pixel, so every step moves it.
 std::vector<double> DragLargeSlider(int steps) {
-    AdvLargeBar bar(0);
-    bar.Create(*MainForm, 296, 94);
+    auto& bar = static_cast<AdvScrollBar&>(*VeltruneLayout::Instance().AllBars().front());
     bar.SetPosition(bar.Max() / 2);
     const POINT at = Centre(bar.Knob());
     Send(WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -76,10 +78,10 @@ std::vector<double> DragLargeSlider(int steps) {
 }
 
 std::vector<double> DragRatioBar(int steps) {
-    std::vector<AdvRatioBar*> row;
-    AdvRatioBar bar(row, 0);
-    bar.Create(*MainForm, 262, 334);
-    bar.SetVisible(true);
+    VeltruneLayout& layout = VeltruneLayout::Instance();
+    layout.RatioTab()->SetChecked(true);
+    layout.ShowExpanded();
+    AdvRatioBar& bar = *layout.RatioBars().front();
     Send(WM_MOUSEMOVE, 0, POINT{bar.Left() + 30, bar.Top() + 20});
     const POINT at = Centre(bar.Knob());
     Send(WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -97,9 +99,9 @@ int main(int argc, char** argv) {
         application.Initialize();
         application.SetTitle("Veltrune");
         MainForm = application.CreateForm<TMainForm>();
+        ShadowForm = application.CreateForm<TShadowForm>();
         Director::Instance().Initialize(MainForm);
-        frame::Image& coreBk = *MainForm->CoreBk();
-        coreBk.SetBounds(29, 279, coreBk.Width(), coreBk.Height());
+        ShadowForm->PlaceAtStart(*MainForm);
         Director::Instance().ShowMainWindow();
         Pump();
         Report("large slider drag step", DragLargeSlider(steps));

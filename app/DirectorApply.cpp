@@ -1,0 +1,96 @@
+// What Director does with the values of the window's bars: apply them after
+// the right confirmations, undo edits, reload them when the firmware
+// settings change.
+#include "app/Director.h"
+
+#include "app/Calibration.h"
+#include "app/Companion.h"
+#include "app/FirmwareRevision.h"
+#include "app/Main.h"
+#include "app/TunevaultLibrary.h"
+#include "app/mainwindow/VeltruneLayout.h"
+#include "app/ocitems/LuOcLimitCheck.h"
+#include "app/ocitems/LuOcPrimaryItemSet.h"
+#include "app/ocitems/SysCtrlPipeClient.h"
+#include "kiln/arvex/BiosInterface.h"
+
+namespace {
+
+constexpr const char* kUnstableQuestion = "The setting may cause your system unstable. Do you want to continue?";
+constexpr const char* kCompanionQuestion =
+    "Veltrune will now overclock your system, and Wattmind will automatically switch back to High Performance "
+    "mode. Are you sure to continue?";
+constexpr const char* kHighVoltageQuestion =
+    "You choose high level voltage to overclock. Using this setting does not guarantee CPU life. Do you want to "
+    "continue?";
+constexpr const char* kAreYouSure = "Are you sure?";
+
+bool CompanionModeActive() {
+    uint32_t mode = 0;
+    return kiln::GetItemValue(kCompanionSwitchItem, mode) && mode != 0;
+}
+
+}  // namespace
+
+bool Director::AnyBarAboveLimit() const {
+    LuOcLimitCheck& limits = LuOcLimitCheck::Instance();
+    for (AdvBar* bar : m_layout->AllBars())
+        if (limits.ExceedsLimit(kiln::ItemLocal(bar->ItemNumber()), static_cast<uint32_t>(bar->Position())))
+            return true;
+    return false;
+}
+
+// While the companion's power-saving mode is on, the overclock switches it
+// off, with two questions first; otherwise a voltage above the firmware's
+// limit takes two alarming questions and anything else one plain one.
+bool Director::ConfirmApply(POINT at) const {
+    const TunevaultLibrary& dialogs = TunevaultLibrary::Instance();
+    constexpr int yes = TunevaultLibrary::kYes;
+    if (CompanionModeActive()) {
+        if (dialogs.Ask(kUnstableQuestion, at) != yes || dialogs.Ask(kCompanionQuestion, at) != yes) return false;
+        if (HWND companion = FindCompanionMainWindow())
+            PostMessageA(companion, kMsgCompanionHighPerformance, kMessageTag, 0);
+        kiln::SetItemValue(kCompanionSwitchItem, 0);
+        return true;
+    }
+    if (AnyBarAboveLimit())
+        return dialogs.AskDanger(kHighVoltageQuestion, at) == yes && dialogs.AskDanger(kAreYouSure, at) == yes;
+    return dialogs.Ask(kUnstableQuestion, at) == yes;
+}
+
+void Director::Apply() {
+    if (!ConfirmApply(AnchoredDialogPosition())) return;
+    VeOcItemValueList values;
+    for (AdvBar* bar : m_layout->AllBars()) {
+        // A bar bound to no item (a locked ratio) has nothing to write.
+        if (bar->ItemNumber() == 0) continue;
+        values.push_back({bar->ItemNumber(), static_cast<uint32_t>(bar->Position())});
+    }
+    LuOcPrimaryItemSet::Instance().Apply(values);
+    SysCtrlPipeClient::Instance().NotifySettingsChanged(0, 0, 0);
+    PostSettingsChanged(kChangedByApply);
+    if (FirmwareRevision3OrLater()) MarkCalibrationNeeded();
+    SetUnappliedChanges(false);
+}
+
+void Director::ValueChanged() {
+    if (m_loading) return;
+    m_layout->ProfileSelector()->SetItemIndex(-1);
+    SetUnappliedChanges(true);
+}
+
+// Every bar that changes on the way clears the profile selection, as a
+// user's edit does.
+void Director::Undo() {
+    for (AdvBar* bar : m_layout->AllBars()) bar->RefreshFromItem();
+    SetUnappliedChanges(false);
+}
+
+// Edits not yet applied give way to the firmware's values, but Apply stays
+// as it was: the user may still want to apply what the bars now show.
+void Director::RefreshControls() {
+    if (!m_mainForm) return;
+    m_loading = true;
+    for (AdvBar* bar : m_layout->AllBars()) bar->RefreshFromItem();
+    m_loading = false;
+}

@@ -1,0 +1,177 @@
+#include "app/mainwindow/VeltruneLayout.h"
+
+#include "app/Main.h"
+#include "app/mainwindow/OpaqueFaces.h"
+#include "app/mainwindow/WidgetParts.h"
+#include "frame/Image.h"
+#include "frame/Label.h"
+#include "kiln/Component/AlphaButton.h"
+#include "kiln/Component/LuCheckBoxTx.h"
+#include "kiln/Component/LuImage.h"
+#include "kiln/Component/LuRadioButtonTx.h"
+#include "kiln/Graphics/PngReader.h"
+#include "resources/SkinNames.h"
+
+namespace {
+
+constexpr frame::Color kCommandText = RGB(204, 204, 204);
+constexpr frame::Color kCommandTextLit = RGB(155, 230, 253);
+constexpr frame::Color kMoreSettingText = RGB(252, 252, 252);
+constexpr frame::Color kMoreSettingTextLit = RGB(60, 231, 249);
+constexpr frame::Color kTabText = RGB(104, 221, 255);
+constexpr frame::Color kNoticeText = RGB(255, 216, 25);
+
+constexpr int kLargeBarLeft = 296;
+constexpr int kLargeBarTop = 94;
+constexpr int kLargeBarPitch = 28;
+constexpr int kRatioBarLeft = 262;
+constexpr int kRatioBarPitch = 90;
+constexpr int kRatioBarTop = 334;
+
+// Entries 0-3 of the primary item set are the compact area's sliders.
+constexpr int kLargeBarEntries = 4;
+constexpr uint32_t kSkipBit = 0x40000000u;
+
+void CaptionInLitColours(kiln::AlphaButton& button) {
+    button.Font().SetName("Arial");
+    button.Font().SetColor(kCommandText);
+    button.FontColors().SetSunken(kCommandTextLit);
+    button.FontColors().SetFocused(kCommandTextLit);
+}
+
+}  // namespace
+
+VeltruneLayout& VeltruneLayout::Instance() {
+    static VeltruneLayout* instance = new VeltruneLayout(AdvItemSets::Program());  // lives until the process ends
+    return *instance;
+}
+
+VeltruneLayout::VeltruneLayout(AdvItemSets sets)
+    : m_sets(sets), m_compactAdvancedPage(IsCompactAdvancedPage(sets.primary)) {}
+
+VeltruneLayout::~VeltruneLayout() = default;
+
+void VeltruneLayout::BuildControls(TMainForm& window) {
+    if (m_window) return;
+    m_window = &window;
+    BuildCommandButtons();
+    BuildMoreSetting();
+    BuildValueRows();
+    m_selector = std::make_unique<AdvComboBox>();
+    m_selector->Create(window, 93, 56);
+
+    auto* line = MakeNamedChild<kiln::LuImage>(window, "SeparatorLine");
+    line->SetAlphaChannel(true);
+    line->SetAutoSize(true);
+    kiln::LoadPng(kiln::GetResourceFolder() + skin::separatorLine, line->Picture());
+    line->SetBounds(41, 435, line->Width(), line->Height());
+    line->SetVisible(false);
+    m_lines.push_back(line);
+
+    BuildTabs();
+    window.CoreBk()->SetAutoSize(true);
+    window.CoreBk()->SetBounds(29, 279, window.CoreBk()->Width(), window.CoreBk()->Height());
+    BuildRatioPage();
+}
+
+void VeltruneLayout::BuildCommandButtons() {
+    m_close = MakeWindowButton(*m_window, "CloseButton", skin::closeButton, 595, 10);
+    m_close->SetHint("Close");
+    m_close->SetShowHint(true);
+    m_minimize = MakeWindowButton(*m_window, "MinimizeButton", skin::minimizeButton, 569, 10);
+    m_minimize->SetHint("Minimize");
+    m_minimize->SetShowHint(true);
+    m_saveProfile = MakeWindowButton(*m_window, "SaveProfileButton", skin::commandButton, 305, 55);
+    m_saveProfile->SetText("Save Profile");
+    m_apply = MakeWindowButton(*m_window, "ApplyButton", skin::commandButton, 374, kCompactRowTop);
+    m_apply->SetText("Apply");
+    m_undo = MakeWindowButton(*m_window, "UndoButton", skin::commandButton, 508, kCompactRowTop);
+    m_undo->SetText("Undo");
+    for (kiln::AlphaButton* button : {m_saveProfile, m_apply, m_undo}) CaptionInLitColours(*button);
+}
+
+void VeltruneLayout::BuildMoreSetting() {
+    m_moreSetting = MakeNamedChild<kiln::LuCheckBoxTx>(*m_window, "MoreSetting");
+    m_moreSetting->SetCursor(frame::Cursor::HandPoint);
+    m_moreSetting->SetBounds(27, kCompactRowTop, 0, 0);
+    frame::Bitmap& background = m_window->Background()->Picture();
+    LoadOpaqueFaces(m_moreSetting->Appearance().Uncheck, skin::moreSettingUnchecked, background, 27, kCompactRowTop);
+    LoadOpaqueFaces(m_moreSetting->Appearance().Check, skin::moreSettingChecked, background, 27, kCompactRowTop);
+    m_moreSetting->Font().SetName("Arial");
+    m_moreSetting->Font().SetColor(kMoreSettingText);
+    m_moreSetting->FontColors().Uncheck.SetSunken(kMoreSettingTextLit);
+    m_moreSetting->FontColors().Uncheck.SetFocused(kMoreSettingTextLit);
+    m_moreSetting->FontColors().Check.SetSunken(kMoreSettingTextLit);
+    m_moreSetting->FontColors().Check.SetFocused(kMoreSettingTextLit);
+    m_moreSetting->SetTextBounds(4, 0, 86, 20);
+    m_moreSetting->SetText("More Setting");
+}
+
+void VeltruneLayout::BuildValueRows() {
+    for (int entry = 0; entry < kLargeBarEntries; ++entry) {
+        const kiln::BiosItem* item = m_sets.primary.Item(static_cast<size_t>(entry));
+        if (!item || (item->Attributes() & kSkipBit)) continue;
+        auto bar = std::make_unique<AdvLargeBar>(entry, m_sets);
+        const int top = kLargeBarTop + kLargeBarPitch * static_cast<int>(m_largeBars.size());
+        bar->Create(*m_window, kLargeBarLeft, top);
+        AddBar(*bar);
+        m_largeBars.push_back(std::move(bar));
+    }
+    const OptionLayout layout = ChooseOptionLayout(m_sets.primary, m_compactAdvancedPage);
+    m_groups = BuildOptionGroups(*m_window, m_sets, layout);
+    for (AdvGroup* group : {m_groups.cpuChip.get(), m_groups.second.get()}) {
+        if (!group) continue;
+        for (AdvSmallBar* row : group->Rows()) AddBar(*row);
+    }
+}
+
+void VeltruneLayout::BuildTabs() {
+    frame::Bitmap& background = m_window->Background()->Picture();
+    auto makeTab = [&](const char* name, int left, const char* unchecked, const char* checked, const char* text) {
+        auto* tab = MakeNamedChild<kiln::LuRadioButtonTx>(*m_window, name);
+        tab->SetCursor(frame::Cursor::HandPoint);
+        tab->SetBounds(left, 245, 0, 0);
+        LoadOpaqueFaces(tab->Appearance().Uncheck, skin::StateImages{unchecked, "", "", ""}, background, left, 245);
+        LoadOpaqueFaces(tab->Appearance().Check, skin::StateImages{checked, "", "", ""}, background, left, 245);
+        tab->Font().SetName("Arial");
+        tab->Font().SetHeight(-13);
+        tab->Font().SetBold(true);
+        tab->Font().SetColor(kTabText);
+        tab->SetText(text);
+        tab->SetVisible(false);
+        return tab;
+    };
+    m_advanceTab = makeTab("AdvanceTab", 27, skin::advanceTabUnchecked, skin::advanceTabChecked, "Advance Mode");
+    m_advanceTab->SetChecked(true);
+    if (m_sets.ratio.Count() > 0)
+        m_ratioTab = makeTab("RatioTab", 176, skin::ratioTabUnchecked, skin::ratioTabChecked, "CPU Ratio");
+}
+
+void VeltruneLayout::BuildRatioPage() {
+    const uint32_t cores = m_sets.ratio.Count();
+    for (uint32_t core = 0; core < cores; ++core) {
+        auto bar = std::make_unique<AdvRatioBar>(m_ratioBars, core, m_sets);
+        bar->Create(*m_window, kRatioBarLeft + kRatioBarPitch * static_cast<int>(core), kRatioBarTop);
+        bar->SetVisible(false);
+        bar->SetEnabled(!m_sets.ratio.IsSkipped());
+        m_allBars.push_back(bar.get());
+        m_ownedRatioBars.push_back(std::move(bar));
+    }
+    if (cores > 0) m_barsByItem[m_sets.ratio.ItemNumber()] = m_ratioBars.front();
+
+    m_notice = MakeNamedChild<frame::Label>(*m_window, "DisabledNotice");
+    m_notice->SetAutoSize(false);
+    m_notice->SetTransparent(true);
+    m_notice->SetWordWrap(true);
+    m_notice->Font().SetName("Arial");
+    m_notice->Font().SetHeight(-12);
+    m_notice->Font().SetColor(kNoticeText);
+    m_notice->SetBounds(48, 550, 552, 40);
+    m_notice->SetCaption(cores > 0 && m_sets.ratio.IsSkipped() ? kDisabledNotice : "");
+    m_notice->SetVisible(false);
+}
+
+void VeltruneLayout::AddBar(AdvBar& bar) {
+    m_allBars.push_back(&bar);
+    m_barsByItem[bar.ItemNumber()] = &bar;
+}
