@@ -30,12 +30,13 @@ wine explorer "$desktop" Veltrune.exe >/dev/null 2>&1 &
 desktop_pid=$!
 # The first copy needs a moment to make its (hidden) main window; a second
 # start before that finds nobody to show and quietly ends.
-sleep 3
+sleep 8
 wine explorer "$desktop" Veltrune.exe
 
 if [ -z "${VELTRUNE_USE_DISPLAY:-}" ]; then
   sleep 2
   shot="$build/veltrune-desktop.png"
+  rm -f "$shot"
   wine explorer "$desktop" "$build/tools/deskshot.exe" "$(winepath -w "$shot")" >/dev/null 2>&1
   # deskshot runs detached inside the desktop: wait for its file.
   for _ in $(seq 100); do [ -s "$shot" ] && break; sleep 0.1; done
