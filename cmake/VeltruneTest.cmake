@@ -45,3 +45,15 @@ function(veltrune_add_test)
     set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK ${T_LOCK})
   endif()
 endfunction()
+
+# veltrune_test_program(TARGET folder): lays out `folder` as an installed
+# program (Veltrune with its libraries and Resource\) once TARGET is built,
+# for tests that start the real program.
+function(veltrune_test_program target folder)
+  add_dependencies(${target} Veltrune picload firmlink_dll skin_resources)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Veltrune> $<TARGET_FILE:picload>
+            $<TARGET_FILE:firmlink_dll> ${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${VELTRUNE_BIN_DIR}/Resource ${folder}/Resource)
+endfunction()
