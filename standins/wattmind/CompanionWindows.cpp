@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/WindowObject.h"
 #include "standins/wattmind/PowerSwitch.h"
 
 namespace {
@@ -89,11 +90,7 @@ bool CompanionWindows::Create(std::string& error) {
 }
 
 LRESULT CALLBACK CompanionWindows::ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<CompanionWindows*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = base::WindowObject<CompanionWindows>(window, message, lParam);
     // Closing the program from its taskbar entry closes its main window.
     if (message == WM_CLOSE && self && self->m_main) {
         PostMessageA(self->m_main, WM_CLOSE, 0, 0);
@@ -103,11 +100,7 @@ LRESULT CALLBACK CompanionWindows::ApplicationProc(HWND window, UINT message, WP
 }
 
 LRESULT CALLBACK CompanionWindows::MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<CompanionWindows*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = base::WindowObject<CompanionWindows>(window, message, lParam);
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
     return self->OnMainMessage(window, message, wParam, lParam);
 }

@@ -14,23 +14,20 @@
 #include "tests/arvex/SimulatedBoard.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/ProcessWindow.h"
 
 namespace {
 
 using testsupport::ChildProcess;
 using testsupport::ChildResult;
+using testsupport::ProcessOf;
+using testsupport::ProcessWindow;
 using testsupport::Quote;
 using testsupport::SplitLines;
 
 constexpr WPARAM kTag = 85;
 
 std::string WattmindPath() { return testsupport::TestFolder() + "..\\bin\\wattmind.exe"; }
-
-DWORD OwnerOf(HWND window) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    return process;
-}
 
 std::string TextOf(HWND window) {
     char text[128] = {};
@@ -73,12 +70,8 @@ public:
     DWORD Id() const { return m_process->Id(); }
     bool Running() const { return m_process->Running(); }
     HWND MainWindow() const {
-        for (const char* caption : {"Wattmind Six", "Wattmind Four"}) {
-            HWND window = nullptr;
-            while ((window = FindWindowExA(nullptr, window, "TMainForm", caption)) != nullptr)
-                if (OwnerOf(window) == Id()) return window;
-        }
-        return nullptr;
+        HWND six = ProcessWindow(Id(), "TMainForm", "Wattmind Six");
+        return six ? six : ProcessWindow(Id(), "TMainForm", "Wattmind Four");
     }
     HWND CheckBox() const { return FindWindowExA(MainWindow(), nullptr, "BUTTON", nullptr); }
     std::vector<std::string> LogLines() const { return SplitLines(testsupport::ReadWholeFile(m_log)); }
@@ -112,12 +105,12 @@ TEST(CompanionWindows, EachGenerationIsFoundByTheProgramVisibleOrNot) {
         ASSERT_TRUE(companion.Ready());
         HWND main = FindCompanionMainWindow();
         ASSERT_NE(main, nullptr);
-        EXPECT_EQ(OwnerOf(main), companion.Id());
+        EXPECT_EQ(ProcessOf(main), companion.Id());
         EXPECT_EQ(ClassOf(main), "TMainForm");
         EXPECT_EQ(TextOf(main), c.main);
         HWND application = FindWindowA("TApplication", c.application);
         ASSERT_NE(application, nullptr);
-        EXPECT_EQ(OwnerOf(application), companion.Id());
+        EXPECT_EQ(ProcessOf(application), companion.Id());
         EXPECT_EQ(GetWindow(main, GW_OWNER), application) << "the application window owns the main window";
         EXPECT_EQ(CompanionWindowVisible(), !c.hidden);
         EXPECT_EQ(IsWindowVisible(main) != FALSE, !c.hidden);

@@ -5,6 +5,7 @@
 #include "tests/controller/ProgramFixture.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/ProcessWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -96,13 +97,7 @@ protected:
         testsupport::PumpFor(200);
     }
     HWND ApplicationWindow() const {
-        HWND window = nullptr;
-        while ((window = FindWindowExA(nullptr, window, "TApplication", "Veltrune")) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == program->ProcessId()) return window;
-        }
-        return nullptr;
+        return testsupport::ProcessWindow(program->ProcessId(), "TApplication", "Veltrune");
     }
 };
 

@@ -1,5 +1,6 @@
 #include "tools/veltrunectl/ChangeListener.h"
 
+#include "base/WindowObject.h"
 #include "tools/veltrunectl/CtlRequest.h"
 
 namespace veltrunectl {
@@ -56,11 +57,7 @@ std::optional<LPARAM> ChangeListener::Wait(DWORD milliseconds) {
 }
 
 LRESULT CALLBACK ChangeListener::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<ChangeListener*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = base::WindowObject<ChangeListener>(window, message, lParam);
     // As every receiver does: the tag in the low byte, "settings changed" in
     // the next; the rest of wParam is not looked at.
     if (self && message == self->m_message && (wParam & 0xFF) == kMessageTag &&
