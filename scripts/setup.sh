@@ -10,6 +10,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb xauth x11-apps fonts-liberation
   libstb-dev nlohmann-json3-dev googletest
+  nsis
 )
 
 missing=()

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "standins/firmlink/BoardParser.h"
 #include "standins/firmlink/DefaultBoard.h"
+#include "standins/firmlink/Host.h"
 #include "standins/firmlink/ItemDescription.h"
 #include "standins/firmlink/Package.h"
 #include "standins/firmlink/firmlink.h"
@@ -17,24 +17,6 @@ namespace {
 
 constexpr uint32_t kOk = 1;
 constexpr uint32_t kFailed = 0;
-
-std::string Environment(const char* name) {
-    char value[1024];
-    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
-}
-
-// A refused board must be noticed by whoever runs the program, and by tests
-// without anyone clicking: debugger output, standard error, and a message box
-// unless FIRMLINK_QUIET is set.
-void ReportRefusal(const std::string& message) {
-    const std::string line = "firmlink: " + message + "\r\n";
-    OutputDebugStringA(line.c_str());
-    std::fputs(line.c_str(), stderr);
-    std::fflush(stderr);
-    if (Environment("FIRMLINK_QUIET").empty())
-        MessageBoxA(nullptr, message.c_str(), "firmlink", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
-}
 
 }  // namespace
 
@@ -56,7 +38,9 @@ Firmware::Firmware() {
         // which every call fails.
         m_refused = true;
         m_lastError = error;
-        ReportRefusal(error);
+        // A refused board must be noticed by whoever runs the program, and
+        // by tests without anyone clicking.
+        ReportProblem(error);
     }
 }
 

@@ -2,19 +2,24 @@
 // Current values of the simulated board, kept in named shared memory so that
 // every process of one firmware instance (program, tools, tests) sees the
 // same machine. The first process to open the instance fills it from its
-// board; later ones only add items their board has and the memory lacks.
+// board and then from the values saved when the instance last changed;
+// later ones only add items their board has and the memory lacks. Whoever
+// changes a value saves the instance before letting go of the lock, so the
+// board keeps its settings after the last process ends, as firmware does.
 
 #include <cstdint>
 #include <string>
 
 #include "standins/firmlink/Board.h"
+#include "standins/firmlink/StateFile.h"
 #include "base/Handles.h"
 
 namespace firmsim {
 
 struct SharedSlot {
     uint32_t item;
-    uint32_t faults;  // FirmFaultKind bits for the item
+    uint32_t faults;      // FirmFaultKind bits for the item
+    uint32_t valueCount;  // the core count for per-core items, else 1
     uint32_t values[kMaxCores];
 };
 
@@ -22,6 +27,11 @@ constexpr uint32_t kMaxSharedSlots = 1024;
 
 struct SharedBlock {
     uint32_t magic;
+    uint32_t fingerprint;  // of the board that filled the block
+    // Hash of the values as last saved (or as the board gives them while
+    // nothing is saved), in two halves so 32- and 64-bit processes agree.
+    uint32_t savedHashLow;
+    uint32_t savedHashHigh;
     uint32_t slotCount;
     uint32_t groupFaults[8];  // one bit per group that cannot be listed
     SharedSlot slots[kMaxSharedSlots];
@@ -36,26 +46,38 @@ public:
     class Lock {
     public:
         explicit Lock(const SharedValues& owner);
+        // Saves what changed under the lock before handing it on.
         ~Lock();
         Lock(const Lock&) = delete;
         Lock& operator=(const Lock&) = delete;
 
     private:
-        HANDLE m_mutex;
+        const SharedValues& m_owner;
     };
 
     bool IsOpen() const { return m_view.Get() != nullptr; }
     SharedBlock& block() const { return *static_cast<SharedBlock*>(m_view.Get()); }
     SharedSlot* Find(uint32_t item) const;
-    // Rewrites everything from the board (values, selected core, faults).
+    // Rewrites everything from the board (values, selected core, faults)
+    // and forgets the saved values.
     void LoadFrom(const Board& board) const;
     bool GroupFault(uint32_t group) const;
     void SetGroupFault(uint32_t group, bool on) const;
 
 private:
+    void FillFromBoard(const Board& board) const;
     void Merge(const Board& board) const;
-    void Fill(SharedSlot& slot, const BoardItem& item) const;
+    void Fill(SharedSlot& slot, const BoardItem& item, uint32_t coreCount) const;
+    // Lays the saved values over the board's; returns what was wrong with
+    // them when they were ignored, empty otherwise.
+    std::string RestoreSaved() const;
+    std::string IgnoreSaved(const std::string& why) const;
+    void MarkSaved() const;
+    void SaveIfChanged() const;
 
+    std::string m_instance;
+    StateFile m_state;
+    mutable bool m_saveFailureLogged = false;
     base::KernelHandle m_mutex;
     base::KernelHandle m_mapping;
     base::MappedView m_view;

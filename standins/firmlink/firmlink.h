@@ -57,10 +57,12 @@
 // (it changes none of them, and still fails for an index outside the step
 // table) and reads report the last core. Values are one per
 // machine: they live in shared memory named after FIRMLINK_INSTANCE (default
-// "default"), so every process of one instance sees the same board; the first
-// process to open an instance fills it from its board. The values last while
-// any process has the library loaded; after the last one ends, the next
-// starts again from the board file.
+// "default"), so every process of one instance sees the same board. Like
+// real firmware the board keeps its values when no process runs: every
+// change is saved in the instance's state file (see FIRMLINK_STATE_DIR), and
+// the first process to open an instance starts from the board file's values
+// with the saved ones laid over them. Resetting the board, or loading a
+// board with FirmSimLoadBoard, deletes the state file.
 //
 // Ordinal 1 must come first in each process: until then ordinals 2-5 and 11-13
 // fail (the walking ordinals 6, 7, 9, 10 only look at the buffer).
@@ -70,6 +72,16 @@
 // FIRMLINK_BOARD    path of a board file (JSON, see boards/README.md);
 //                   without it the built-in board is used.
 // FIRMLINK_INSTANCE names the simulated machine (shared values).
+// FIRMLINK_STATE_DIR folder of the state files; without it
+//                   %LOCALAPPDATA%\firmlink. Each instance saves to
+//                   <instance>.state there (bytes of the name other than
+//                   letters, digits and "-_." spelled %XX), a text file
+//                   written whole beside it and then moved over it, so no
+//                   reader or second writer ever finds half a file. A file
+//                   that is damaged, is no state file, or belongs to another
+//                   instance or another board is ignored: the board's own
+//                   values are used, the file is moved to <name>.state.bad
+//                   and one message says so (reported like a refused board).
 // FIRMLINK_JOURNAL  when set, every ordinal call appends one line to that file:
 //                   "<ordinal> <arguments> -> <result> <outputs>", each number
 //                   as 0x%08X, fields separated by one space, "\n" at the end.
@@ -135,7 +147,8 @@ enum FirmFaultKind : uint32_t {
     kFirmFaultListGroup = 8  // ordinal 5 fails for the group (item = group number)
 };
 
-// Every value, the selected core and every fault back to the board file's.
+// Every value, the selected core and every fault back to the board file's;
+// the instance's state file is deleted.
 using FirmResetFn = uint32_t(__stdcall*)();  // "FirmSimReset"
 // Replaces the item's read/write/describe fault bits with `kinds` (0 clears
 // them), or with kFirmFaultListGroup alone makes group `item` unlistable.
@@ -152,8 +165,8 @@ using FirmPokeFn = uint32_t(__stdcall*)(uint32_t item, uint32_t core, uint32_t v
 using FirmCallCountFn = uint32_t(__stdcall*)(uint32_t ordinal);  // "FirmSimCallCount"
 using FirmResetCountsFn = void(__stdcall*)();                    // "FirmSimResetCounts"
 // Replaces this process's board with a board file (null or "" = the built-in
-// board) and refills the machine's values from it; 0 when the file is refused,
-// which leaves the board in use as it was.
+// board) and refills the machine's values from it, deleting the state file;
+// 0 when the file is refused, which leaves the board in use as it was.
 using FirmLoadBoardFn = uint32_t(__stdcall*)(const char* path);  // "FirmSimLoadBoard"
 // The message of the last refused board ("" when none); valid until the next
 // FirmSimLoadBoard.

@@ -2,6 +2,9 @@
 //   FirmPeer read <item>          prints the value, exit code 0 on success
 //   FirmPeer cold-read <item>     the same without initialising the library first
 //   FirmPeer write <item> <value> exit code 0 when the write succeeded
+//   FirmPeer write-many <item> <first> <last>
+//                                 writes first, first + 1, ... last in turn;
+//                                 exit code 0 when every write succeeded
 //   FirmPeer groups               prints the result of listing group 3 and the
 //                                 library's last board error
 #include <windows.h>
@@ -30,6 +33,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "write" && argc == 4) return (FirmWriteItem(Number(argv[2]), Number(argv[3]), 2) & 1) ? 0 : 1;
+    if (command == "write-many" && argc == 5) {
+        int failed = 0;
+        for (uint32_t value = Number(argv[3]); value <= Number(argv[4]); ++value)
+            if (!(FirmWriteItem(Number(argv[2]), value, 2) & 1)) failed = 1;
+        return failed;
+    }
     if (command == "groups") {
         unsigned char buffer[kFirmPackageCapacity];
         uint32_t size = sizeof buffer;

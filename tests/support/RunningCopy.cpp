@@ -1,5 +1,7 @@
 #include "tests/support/RunningCopy.h"
 
+#include "tests/support/ProcessWindow.h"
+
 namespace testsupport {
 
 RunningCopy::RunningCopy(const std::string& programFolder, bool suspended)
@@ -18,12 +20,7 @@ HWND RunningCopy::MainWindow() {
     // Start-up is not measured here: the wait is long enough for a loaded
     // machine and ends as soon as the window is there.
     for (int attempt = 0; attempt < 1500; ++attempt) {
-        HWND window = nullptr;
-        while ((window = FindWindowExA(nullptr, window, "TMainForm", "Veltrune")) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == m_process.Id()) return m_mainWindow = window;
-        }
+        if (HWND window = ProcessWindow(m_process.Id(), "TMainForm", "Veltrune")) return m_mainWindow = window;
         if (m_process.WaitForExit(20)) return nullptr;
     }
     return nullptr;

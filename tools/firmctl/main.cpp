@@ -42,7 +42,7 @@ int Usage() {
         "  get ITEM               show an item's current step\n"
         "  set ITEM INDEX [MODE]  write a step index (mode 2 unless given)\n"
         "  profiles               list the firmware's built-in profiles\n"
-        "  reset                  restart the simulated board\n"
+        "  reset                  return the simulated board to its board file's values\n"
         "  --count                afterwards, show the firmware calls made\n"
         "Numbers are decimal, or hexadecimal with 0x.\n",
         stderr);

@@ -1,0 +1,71 @@
+#include "tools/veltrunectl/ChangeListener.h"
+
+#include "base/WindowObject.h"
+#include "tools/veltrunectl/CtlRequest.h"
+
+namespace veltrunectl {
+namespace {
+
+constexpr char kClassName[] = "VeltrunectlListener";
+constexpr unsigned kSettingsChanged = 35;
+
+// A copy running at a higher integrity level may post the broadcast too;
+// older systems have no filter and let it through anyway.
+void AllowThroughFilter(UINT message) {
+    using FilterFn = BOOL(WINAPI*)(UINT, DWORD);
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    auto filter = user32 ? reinterpret_cast<FilterFn>(reinterpret_cast<void*>(
+                               GetProcAddress(user32, "ChangeWindowMessageFilter")))
+                         : nullptr;
+    if (filter) filter(message, MSGFLT_ADD);
+}
+
+}  // namespace
+
+ChangeListener::ChangeListener() : m_message(RegisterWindowMessageA("WM_ARVEX_BROADCAST_MESSAGE")) {
+    if (m_message == 0) return;
+    AllowThroughFilter(m_message);
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA cls{};
+    cls.lpfnWndProc = &Proc;
+    cls.hInstance = instance;
+    cls.lpszClassName = kClassName;
+    RegisterClassA(&cls);
+    m_window = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance,
+                               this);
+}
+
+ChangeListener::~ChangeListener() {
+    if (m_window) DestroyWindow(m_window);
+}
+
+std::optional<LPARAM> ChangeListener::Wait(DWORD milliseconds) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    while (!m_heard) {
+        MSG message;
+        while (!m_heard && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        if (m_heard) break;
+        DWORD slice = INFINITE;
+        if (milliseconds != INFINITE) {
+            const ULONGLONG now = GetTickCount64();
+            if (now >= deadline) break;
+            slice = static_cast<DWORD>(deadline - now);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, slice, QS_ALLINPUT);
+    }
+    return m_heard;
+}
+
+LRESULT CALLBACK ChangeListener::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = base::WindowObject<ChangeListener>(window, message, lParam);
+    // As every receiver does: the tag in the low byte, "settings changed" in
+    // the next; the rest of wParam is not looked at.
+    if (self && message == self->m_message && (wParam & 0xFF) == kMessageTag &&
+        ((wParam >> 8) & 0xFF) == kSettingsChanged) {
+        if (!self->m_heard) self->m_heard = lParam;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace veltrunectl

@@ -1,0 +1,124 @@
+#include "tools/veltrunectl/CtlRequest.h"
+
+#include <cstring>
+
+#include "tools/firmctl/Arguments.h"
+
+namespace veltrunectl {
+
+const char kCtlUsage[] =
+    "usage: veltrunectl COMMAND\n"
+    "  show                  show the running Veltrune's window and bring it to the front\n"
+    "  hide                  hide the window (the program keeps running in the tray)\n"
+    "  minimize              minimize the window\n"
+    "  quit                  end the running Veltrune and wait until it has ended\n"
+    "  write-base-clock INDEX\n"
+    "                        write step INDEX of the CPU base clock\n"
+    "  snapshot              save the current settings for a later restore\n"
+    "  restore               write the saved settings back (once)\n"
+    "  builtin N             apply the firmware's built-in profile N (0, 1 or 2,\n"
+    "                        as firmctl profiles numbers them)\n"
+    "  snapshot-builtin N    save the current settings, then apply built-in profile N\n"
+    "  wait-changed [SECONDS]\n"
+    "                        wait (without end, or SECONDS) for the next settings-changed\n"
+    "                        broadcast from any program and print its lParam\n"
+    "Numbers are decimal, or hexadecimal with 0x.\n"
+    "Exit codes: 0 delivered (or a broadcast came), 1 no Veltrune runs,\n"
+    "2 bad command line, 3 no answer in time (the window took no command within\n"
+    "60 seconds, quit did not end the program, or no broadcast came).\n";
+
+namespace {
+
+// A DWORD of milliseconds must stay below INFINITE.
+constexpr uint32_t kMaxSeconds = 4000000;
+
+struct Simple {
+    const char* name;
+    Action action;
+    UINT message;
+    LPARAM word;
+};
+
+constexpr Simple kSimple[] = {
+    {"show", Action::Show, kMsgShow, 0},
+    {"hide", Action::Hide, 0, 0},
+    {"minimize", Action::Minimize, kMsgMinimize, 0},
+    {"quit", Action::Quit, kMsgClose, 0},
+    {"snapshot", Action::Message, kMsgRemoteCommand, kTakeSnapshot | kNoAction},
+    {"restore", Action::Message, kMsgRemoteCommand, kRestore},
+};
+
+bool ParseProfile(const std::string& command, const char* text, uint32_t& profile, std::string& error) {
+    if (!firmctl::ParseNumber(text, profile) || profile >= kBuiltInProfiles) {
+        error = command + " takes a built-in profile 0, 1 or 2, not \"" + text + "\"";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParseCtlRequest(int argc, char** argv, CtlRequest& request, std::string& error) {
+    if (argc < 2) {
+        error = "no command given";
+        return false;
+    }
+    const std::string command = argv[1];
+    const int extra = argc - 2;
+    if (command == "--help" || command == "-h") {
+        request.action = Action::Help;
+        return true;
+    }
+    for (const Simple& simple : kSimple) {
+        if (command != simple.name) continue;
+        if (extra != 0) {
+            error = command + " takes no arguments, but got \"" + argv[2] + "\"";
+            return false;
+        }
+        request = CtlRequest{simple.action, simple.message, simple.word, INFINITE};
+        return true;
+    }
+    const bool takesOne = command == "write-base-clock" || command == "builtin" || command == "snapshot-builtin";
+    if (takesOne && extra != 1) {
+        error = command + (extra == 0 ? " needs an argument" : " takes one argument");
+        return false;
+    }
+    request.action = Action::Message;
+    if (command == "write-base-clock") {
+        uint32_t index = 0;
+        if (!firmctl::ParseNumber(argv[2], index)) {
+            error = std::string("write-base-clock takes a step index, not \"") + argv[2] + "\"";
+            return false;
+        }
+        request.message = kMsgRemoteWrite;
+        request.word = static_cast<LPARAM>(index);
+        return true;
+    }
+    if (command == "builtin" || command == "snapshot-builtin") {
+        uint32_t profile = 0;
+        if (!ParseProfile(command, argv[2], profile, error)) return false;
+        request.message = kMsgRemoteCommand;
+        request.word = static_cast<LPARAM>(profile + 1) | (command == "builtin" ? 0 : kTakeSnapshot);
+        return true;
+    }
+    if (command == "wait-changed") {
+        request.action = Action::WaitChanged;
+        if (extra > 1) {
+            error = "wait-changed takes at most one argument";
+            return false;
+        }
+        if (extra == 0) return true;
+        uint32_t seconds = 0;
+        if (!firmctl::ParseNumber(argv[2], seconds) || seconds > kMaxSeconds) {
+            error = std::string("wait-changed takes a number of seconds up to ") + std::to_string(kMaxSeconds) +
+                    ", not \"" + argv[2] + "\"";
+            return false;
+        }
+        request.milliseconds = seconds * 1000;
+        return true;
+    }
+    error = "unknown command \"" + command + "\"";
+    return false;
+}
+
+}  // namespace veltrunectl
