@@ -33,27 +33,37 @@ function(veltrune_add_test)
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE veltrune_options gtest gmock gtest_main test_support ${T_LIBS})
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VELTRUNE_TEST_BIN_DIR})
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  veltrune_add_test_run(NAME ${T_NAME} TARGET ${T_NAME} LOCK "${T_LOCK}" TIMEOUT "${T_TIMEOUT}" ENV ${T_ENV})
+endfunction()
+
+# veltrune_add_test_run(NAME name TARGET target [LOCK resource] [TIMEOUT s] [ENV var=value ...])
+# One run of a test program as a CTest test; a program may be run more than
+# once, with other environments (another board, another test filter).
+function(veltrune_add_test_run)
+  cmake_parse_arguments(R "" "NAME;TARGET;LOCK;TIMEOUT" "ENV" ${ARGN})
+  add_test(NAME ${R_NAME} COMMAND ${R_TARGET})
   veltrune_wine_path(bin_win ${VELTRUNE_BIN_DIR})
-  if(NOT T_TIMEOUT)
-    set(T_TIMEOUT 120)
+  if(NOT R_TIMEOUT)
+    set(R_TIMEOUT 120)
   endif()
   veltrune_wine_path(state_win ${VELTRUNE_TEST_STATE_DIR})
-  set(env "WINEPATH=${bin_win}" "FIRMLINK_INSTANCE=${T_NAME}" "FIRMLINK_STATE_DIR=${state_win}" ${T_ENV})
-  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT} ENVIRONMENT "${env}" FIXTURES_REQUIRED test_state)
-  if(T_LOCK)
-    set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK ${T_LOCK})
+  set(env "WINEPATH=${bin_win}" "FIRMLINK_INSTANCE=${R_NAME}" "FIRMLINK_STATE_DIR=${state_win}" ${R_ENV})
+  set_tests_properties(${R_NAME} PROPERTIES TIMEOUT ${R_TIMEOUT} ENVIRONMENT "${env}" FIXTURES_REQUIRED test_state)
+  if(R_LOCK)
+    set_tests_properties(${R_NAME} PROPERTIES RESOURCE_LOCK ${R_LOCK})
   endif()
 endfunction()
 
 # veltrune_test_program(TARGET folder): lays out `folder` as an installed
-# program (Veltrune with its libraries and Resource\) once TARGET is built,
-# for tests that start the real program.
+# program (Veltrune with its libraries, Resource\ and the simulated boards)
+# once TARGET is built, for tests and tools that run the real program or
+# its start-up.
 function(veltrune_test_program target folder)
-  add_dependencies(${target} Veltrune picload firmlink_dll skin_resources)
+  add_dependencies(${target} Veltrune picload firmlink_dll Tunevault velolib_dll skin_resources)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Veltrune> $<TARGET_FILE:picload>
-            $<TARGET_FILE:firmlink_dll> ${folder}
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${VELTRUNE_BIN_DIR}/Resource ${folder}/Resource)
+            $<TARGET_FILE:firmlink_dll> $<TARGET_FILE:Tunevault> $<TARGET_FILE:velolib_dll> ${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${VELTRUNE_BIN_DIR}/Resource ${folder}/Resource
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${VELTRUNE_BIN_DIR}/boards ${folder}/boards)
 endfunction()

@@ -15,6 +15,7 @@
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ProcessWindow.h"
+#include "tests/support/Wattmind.h"
 
 namespace {
 
@@ -24,10 +25,9 @@ using testsupport::ProcessOf;
 using testsupport::ProcessWindow;
 using testsupport::Quote;
 using testsupport::SplitLines;
+using testsupport::Wattmind;
 
 constexpr WPARAM kTag = 85;
-
-std::string WattmindPath() { return testsupport::TestFolder() + "..\\bin\\wattmind.exe"; }
 
 std::string TextOf(HWND window) {
     char text[128] = {};
@@ -40,50 +40,6 @@ std::string ClassOf(HWND window) {
     GetClassNameA(window, name, sizeof name);
     return name;
 }
-
-// wattmind.exe with the given options, running until the test is done with
-// it; its log lives as long as it does.
-class Wattmind {
-public:
-    explicit Wattmind(std::initializer_list<std::string> options) : m_log(testsupport::TempPath("wattmind") + ".log") {
-        static int counter = 0;
-        const std::string ready = "VeltruneWattmindReady-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                  std::to_string(++counter);
-        base::KernelHandle event(CreateEventA(nullptr, TRUE, FALSE, ready.c_str()));
-        std::string line = Quote(WattmindPath()) + " --log " + Quote(m_log) + " --ready-event " + Quote(ready);
-        for (const std::string& option : options) line += " " + option;
-        m_process = std::make_unique<ChildProcess>(line);
-        HANDLE handles[2] = {event.Get(), m_process->Handle()};
-        m_ready = m_process->Started() && WaitForMultipleObjects(2, handles, FALSE, 30000) == WAIT_OBJECT_0;
-    }
-    ~Wattmind() {
-        // Closed as a person closes it; killed only if that does not end it.
-        if (HWND main = MainWindow()) PostMessageA(main, WM_CLOSE, 0, 0);
-        m_process->WaitForExit(10000);
-        m_process.reset();
-        DeleteFileA(m_log.c_str());
-    }
-    Wattmind(const Wattmind&) = delete;
-    Wattmind& operator=(const Wattmind&) = delete;
-
-    bool Ready() const { return m_ready; }
-    DWORD Id() const { return m_process->Id(); }
-    bool Running() const { return m_process->Running(); }
-    HWND MainWindow() const {
-        HWND six = ProcessWindow(Id(), "TMainForm", "Wattmind Six");
-        return six ? six : ProcessWindow(Id(), "TMainForm", "Wattmind Four");
-    }
-    HWND CheckBox() const { return FindWindowExA(MainWindow(), nullptr, "BUTTON", nullptr); }
-    std::vector<std::string> LogLines() const { return SplitLines(testsupport::ReadWholeFile(m_log)); }
-    bool WaitForLogLines(size_t count) const {
-        return testsupport::PumpUntil([&] { return LogLines().size() >= count; }, 10000);
-    }
-
-private:
-    std::string m_log;
-    std::unique_ptr<ChildProcess> m_process;
-    bool m_ready = false;
-};
 
 TEST(CompanionWindows, EachGenerationIsFoundByTheProgramVisibleOrNot) {
     struct Case {
@@ -169,7 +125,7 @@ TEST_F(CompanionSwitch, APersonFlipsTheSwitchAndTheWindowFollowsOthersChanges) {
 }
 
 TEST(CompanionCommandLine, HelpListsTheOptionsAndBadOnesExitTwoSayingWhy) {
-    const ChildResult help = testsupport::RunChild(Quote(WattmindPath()) + " --help");
+    const ChildResult help = testsupport::RunChild(Quote(Wattmind::Path()) + " --help");
     EXPECT_EQ(help.exitCode, 0u);
     for (const char* option : {"--generation six|four", "--hidden", "--power-saving on|off", "--log FILE",
                                "--ready-event NAME"})
@@ -188,7 +144,7 @@ TEST(CompanionCommandLine, HelpListsTheOptionsAndBadOnesExitTwoSayingWhy) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
-        const ChildResult run = testsupport::RunChild(Quote(WattmindPath()) + " " + c.arguments);
+        const ChildResult run = testsupport::RunChild(Quote(Wattmind::Path()) + " " + c.arguments);
         EXPECT_EQ(run.exitCode, 2u);
         const std::vector<std::string> lines = SplitLines(run.err);
         ASSERT_FALSE(lines.empty());
@@ -200,7 +156,7 @@ TEST(CompanionCommandLine, HelpListsTheOptionsAndBadOnesExitTwoSayingWhy) {
 
 TEST_F(CompanionSwitch, ASwitchTheFirmwareRefusesAtStartEndsWithExitCodeOne) {
     SimulatedBoard::SetFault(kCompanionSwitchItem, kFirmFaultWrite);
-    const ChildResult run = testsupport::RunChild(Quote(WattmindPath()) + " --power-saving on");
+    const ChildResult run = testsupport::RunChild(Quote(Wattmind::Path()) + " --power-saving on");
     EXPECT_EQ(run.exitCode, 1u);
     EXPECT_NE(run.err.find("refused to switch power saving on"), std::string::npos) << run.err;
 }

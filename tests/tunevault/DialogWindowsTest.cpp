@@ -2,8 +2,8 @@
 // from the background's key colour as the screen shows it, and the shadow
 // of the special showing.
 
-#include "DialogScript.h"
-#include "DialogWindows.h"
+#include "tests/support/DialogScript.h"
+#include "tests/support/DialogWindows.h"
 #include "TunevaultLibrary.h"
 
 #include "base/Handles.h"

@@ -2,8 +2,8 @@
 // buttons each offers, where the dialog stands, the danger artwork for one
 // showing only, and calls that arrive while a dialog is already showing.
 
-#include "DialogScript.h"
-#include "DialogWindows.h"
+#include "tests/support/DialogScript.h"
+#include "tests/support/DialogWindows.h"
 #include "TunevaultLibrary.h"
 
 #include "base/Handles.h"

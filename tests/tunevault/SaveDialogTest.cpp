@@ -2,8 +2,8 @@
 // the list, saving through the profile writer, replacing and deleting with
 // their questions, and names that must never become paths.
 
-#include "DialogScript.h"
-#include "DialogWindows.h"
+#include "tests/support/DialogScript.h"
+#include "tests/support/DialogWindows.h"
 #include "TunevaultLibrary.h"
 
 #include "app/ocitems/LuOcRatio.h"

@@ -4,10 +4,15 @@
 // application window.
 
 #include "app/TunevaultLibrary.h"
+#include "tests/support/DialogScript.h"
+#include "tests/support/DialogWindows.h"
 
 #include <windows.h>
 
 namespace tunevaulttest {
+
+// The dialogs' windows and scripts are the tests' shared support.
+using namespace testsupport;
 
 inline constexpr int kOk = ::TunevaultLibrary::kOk;
 inline constexpr int kCancel = ::TunevaultLibrary::kClosed;

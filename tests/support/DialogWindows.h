@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace tunevaulttest {
+namespace testsupport {
 
 inline constexpr const char* kProfileDialogClass = "TProfileDialog";
 inline constexpr const char* kAskDialogClass = "TAskDialog";
@@ -37,4 +37,4 @@ int ListCount(HWND list);
 std::string ListItem(HWND list, int index);
 int ListSelection(HWND list);
 
-}  // namespace tunevaulttest
+}  // namespace testsupport

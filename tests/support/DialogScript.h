@@ -12,7 +12,7 @@
 #include <deque>
 #include <functional>
 
-namespace tunevaulttest {
+namespace testsupport {
 
 class DialogScript {
 public:
@@ -49,4 +49,4 @@ private:
     bool m_running = false;
 };
 
-}  // namespace tunevaulttest
+}  // namespace testsupport

@@ -1,10 +1,10 @@
-#include "DialogScript.h"
+#include "tests/support/DialogScript.h"
 
-#include "DialogWindows.h"
+#include "tests/support/DialogWindows.h"
 
 #include <gtest/gtest.h>
 
-namespace tunevaulttest {
+namespace testsupport {
 namespace {
 
 constexpr UINT kStep = WM_APP + 0x3A1;
@@ -88,4 +88,4 @@ void DialogScript::CloseLeftovers() {
     }
 }
 
-}  // namespace tunevaulttest
+}  // namespace testsupport

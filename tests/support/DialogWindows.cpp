@@ -1,10 +1,10 @@
-#include "DialogWindows.h"
+#include "tests/support/DialogWindows.h"
 
 #include "tests/support/FindControl.h"
 
 #include <gtest/gtest.h>
 
-namespace tunevaulttest {
+namespace testsupport {
 namespace {
 
 LPARAM Point(int x, int y) {
@@ -98,4 +98,4 @@ int ListSelection(HWND list) {
     return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
 }
 
-}  // namespace tunevaulttest
+}  // namespace testsupport

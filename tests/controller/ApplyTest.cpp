@@ -1,0 +1,169 @@
+// The road of one Apply on the default board, clicked as a user would: the
+// slider step, the questions, what reaches the firmware, the service and
+// every running program, and Undo and the broadcast refresh beside it.
+
+#include "tests/controller/InProcessProgram.h"
+
+#include "app/Director.h"
+#include "kiln/Component/AlphaButton.h"
+#include "tests/support/BroadcastListener.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/ServiceProcess.h"
+#include "tests/support/Wattmind.h"
+
+#include <gtest/gtest.h>
+
+namespace controllertest {
+namespace {
+
+constexpr uint32_t kClock = 0x03010011;
+constexpr uint32_t kCoreVoltage = 0x03020012;  // limit 100 on this board
+constexpr uint32_t kCompanionSwitch = 0x0B060001;
+constexpr const char* kUnstable = "The setting may cause your system unstable. Do you want to continue?";
+constexpr const char* kCompanion =
+    "Veltrune will now overclock your system, and Wattmind will automatically switch back to High Performance "
+    "mode. Are you sure to continue?";
+constexpr const char* kHighVoltage =
+    "You choose high level voltage to overclock. Using this setting does not guarantee CPU life. Do you want to "
+    "continue?";
+
+DWORD CalibrationNeeded() {
+    DWORD value = 0, size = sizeof value;
+    if (RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\ARVEX\\Ecolift3\\Advance", "CalibrationNeeded", RRF_RT_DWORD,
+                     nullptr, &value, &size) != ERROR_SUCCESS)
+        return 0;
+    return value;
+}
+
+class DefaultBoard : public InProcessProgram {
+protected:
+    void SetUp() override {
+        InProcessProgram::SetUp();
+        RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, "Software\\ARVEX\\Ecolift3\\Advance", "CalibrationNeeded");
+    }
+    kiln::AlphaButton& Button(uint32_t item, const char* part) { return Find<kiln::AlphaButton>(Part(item, part)); }
+    void StepClockUp() { Click(Button(kClock, "Increase")); }
+    kiln::AlphaButton& Apply() { return *Layout().ApplyButton(); }
+};
+
+TEST_F(DefaultBoard, ASliderStepEnablesApplyAndClearsTheChosenProfile) {
+    EXPECT_FALSE(ApplyEnabled()) << "nothing to apply after start-up";
+    AdvComboBox& selector = *Layout().ProfileSelector();
+    selector.Open();
+    selector.SetItemIndex(1);  // the board's "Gaming": loaded into the bars
+    ASSERT_EQ(selector.Text(), "Gaming");
+    EXPECT_TRUE(ApplyEnabled());
+    EXPECT_TRUE(Writes().empty()) << "choosing a profile writes nothing";
+    selector.Close();
+
+    StepClockUp();
+    EXPECT_EQ(selector.ItemIndex(), -1);
+    EXPECT_EQ(selector.Text(), "");
+    EXPECT_TRUE(ApplyEnabled());
+    EXPECT_TRUE(Director::Instance().UnappliedChanges());
+}
+
+TEST_F(DefaultBoard, ApplyAsksFirstAndNoWritesNothing) {
+    StepClockUp();
+    EXPECT_EQ(ClickAnswering(Apply(), {"NoButton"}), std::vector<std::string>{kUnstable});
+    EXPECT_TRUE(Writes().empty());
+    EXPECT_TRUE(ApplyEnabled()) << "a declined Apply leaves everything as it was";
+    EXPECT_EQ(SimulatedBoard::Peek(kClock), 0u);
+}
+
+TEST_F(DefaultBoard, YesWritesTellsTheServiceAndEveryProgramAndMarksCalibration) {
+    testsupport::ServiceProcess service({});
+    ASSERT_TRUE(service.Listening());
+    testsupport::BroadcastListener broadcasts;
+    StepClockUp();
+    StepClockUp();
+
+    EXPECT_EQ(ClickAnswering(Apply(), {"YesButton"}), std::vector<std::string>{kUnstable});
+    EXPECT_EQ(Writes(), std::vector<std::string>{WriteCall(kClock, 2, 2)}) << "only the changed item";
+    EXPECT_EQ(SimulatedBoard::Peek(kClock), 2u);
+    EXPECT_EQ(service.LoggedRequests().size(), 1u) << "the settings-changed notice";
+    EXPECT_TRUE(broadcasts.WaitFor(1, 5000));
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{0});
+    EXPECT_EQ(CalibrationNeeded(), 1u) << "revision 3 firmware";
+    EXPECT_FALSE(ApplyEnabled());
+}
+
+TEST_F(DefaultBoard, AVoltageAboveItsLimitTakesTwoDangerQuestions) {
+    BarOf(kCoreVoltage).SetPosition(101);
+    EXPECT_EQ(ClickAnswering(Apply(), {"NoButton"}), std::vector<std::string>{kHighVoltage});
+    EXPECT_EQ(ClickAnswering(Apply(), {"YesButton", "NoButton"}),
+              (std::vector<std::string>{kHighVoltage, "Are you sure?"}));
+    EXPECT_TRUE(Writes().empty());
+    EXPECT_EQ(ClickAnswering(Apply(), {"YesButton", "YesButton"}),
+              (std::vector<std::string>{kHighVoltage, "Are you sure?"}));
+    EXPECT_EQ(Writes(), std::vector<std::string>{WriteCall(kCoreVoltage, 101, 2)});
+
+    // At the limit itself no danger is asked about.
+    BarOf(kCoreVoltage).SetPosition(100);
+    EXPECT_EQ(ClickAnswering(Apply(), {"NoButton"}), std::vector<std::string>{kUnstable});
+}
+
+TEST_F(DefaultBoard, CompanionModeTakesTwoQuestionsSwitchesItOffAndTellsItsWindow) {
+    testsupport::Wattmind companion({"--generation", "six", "--power-saving", "on"});
+    ASSERT_TRUE(companion.Ready());
+    ASSERT_EQ(SimulatedBoard::Peek(kCompanionSwitch), 1u);
+    Forget();  // the companion's own switching on
+    BarOf(kCoreVoltage).SetPosition(101);  // above the limit: no danger question on this road
+
+    EXPECT_EQ(ClickAnswering(Apply(), {"YesButton", "NoButton"}),
+              (std::vector<std::string>{kUnstable, kCompanion}));
+    EXPECT_TRUE(Writes().empty()) << "a No to either question writes nothing";
+    EXPECT_EQ(SimulatedBoard::Peek(kCompanionSwitch), 1u);
+
+    EXPECT_EQ(ClickAnswering(Apply(), {"YesButton", "YesButton"}),
+              (std::vector<std::string>{kUnstable, kCompanion}));
+    ASSERT_TRUE(companion.WaitForLogLines(1));
+    EXPECT_EQ(companion.LogLines().front().rfind("1055 85 0", 0), 0u) << companion.LogLines().front();
+    EXPECT_EQ(SimulatedBoard::Peek(kCompanionSwitch), 0u);
+    EXPECT_EQ(SimulatedBoard::Peek(kCoreVoltage), 101u);
+}
+
+TEST_F(DefaultBoard, CompanionModeWithoutItsWindowStillSwitchesItOff) {
+    SimulatedBoard::Poke(kCompanionSwitch, 0, 1);
+    StepClockUp();
+    EXPECT_EQ(ClickAnswering(Apply(), {"YesButton", "YesButton"}),
+              (std::vector<std::string>{kUnstable, kCompanion}));
+    EXPECT_EQ(SimulatedBoard::Peek(kCompanionSwitch), 0u);
+    EXPECT_EQ(SimulatedBoard::Peek(kClock), 1u);
+}
+
+TEST_F(DefaultBoard, UndoShowsTheFirmwareValuesAgainWithoutWriting) {
+    StepClockUp();
+    BarOf(kCoreVoltage).SetPosition(90);
+    Click(*Layout().UndoButton());
+    EXPECT_EQ(BarOf(kClock).Position(), 0);
+    EXPECT_EQ(BarOf(kCoreVoltage).Position(), 80);
+    EXPECT_FALSE(ApplyEnabled());
+    EXPECT_TRUE(Writes().empty());
+}
+
+TEST_F(DefaultBoard, ABroadcastFromAnotherCopyReloadsTheBarsAndKeepsPendingEdits) {
+    StepClockUp();
+    SimulatedBoard::Poke(kCoreVoltage, 0, 95);  // another copy applied this
+    PostMessageA(HWND_BROADCAST, Window().BroadcastMessage(), 0x2355, 0);
+    PumpProgramUntil([] { return BarOf(kCoreVoltage).Position() == 95; });
+    EXPECT_EQ(BarOf(kCoreVoltage).Position(), 95);
+    EXPECT_EQ(BarOf(kClock).Position(), 0) << "the edit gave way to the firmware's value";
+    EXPECT_TRUE(ApplyEnabled()) << "Apply stays as it was";
+}
+
+TEST_F(DefaultBoard, TheResolutionWarningShowsOnceOnALowScreenAndNeverAtTheDesignHeight) {
+    Director& director = Director::Instance();
+    director.ScreenHeight = [] { return 768; };
+    EXPECT_TRUE(Answering([&] { director.ShowMainWindow(); }, {}).empty());
+    EXPECT_TRUE(IsWindowVisible(Window().Handle()));
+
+    director.ScreenHeight = [] { return 767; };
+    EXPECT_EQ(Answering([&] { director.ShowMainWindow(); }, {"OkButton"}),
+              std::vector<std::string>{"Veltrune is optimized for viewing at 1024 x 768 or higher resolution."});
+    EXPECT_TRUE(IsWindowVisible(Window().Handle()));
+    EXPECT_TRUE(Answering([&] { director.ShowMainWindow(); }, {}).empty()) << "once per process";
+}
+
+}  // namespace
+}  // namespace controllertest
