@@ -3,9 +3,12 @@
 #include "frame/Icon.h"
 #include "kiln/Graphics/PngReader.h"
 
+// Made on first use and gone with the process: its icon leaves the
+// notification area when the program ends, not when the user's pointer
+// next passes over it.
 AdvTrayIcon& AdvTrayIcon::Instance() {
-    static AdvTrayIcon* instance = new AdvTrayIcon();  // lives until the process ends
-    return *instance;
+    static AdvTrayIcon instance;
+    return instance;
 }
 
 void AdvTrayIcon::Create(HWND window, UINT callbackMessage) {

@@ -25,7 +25,15 @@ Director::Director() : ScreenHeight([] { return GetSystemMetrics(SM_CYSCREEN); }
     TunevaultLibrary::Instance();
 }
 
+// The program's start puts the icon in the notification area before it
+// gets here (or this does, when the program's window is started otherwise).
 void Director::Initialize(TMainForm* mainForm) {
+    AdvTrayIcon& tray = AdvTrayIcon::Instance();
+    if (!tray.Icon()) tray.Create(mainForm->Handle(), kMsgTrayNotification);
+    mainForm->OnTrayNotification = [&tray](frame::Message& message) { tray.OnMessage(message.lParam); };
+    mainForm->OnTaskbarCreated = [&tray] { tray.OnTaskbarCreated(); };
+    tray.OnDoubleClick = [this](HWND) { ShowMainWindow(); };
+
     TunevaultLibrary::Instance().Create(frame::Application::Instance().Handle(), mainForm->Handle());
     mainForm->Background()->Picture().Assign(mainForm->SmallBk()->Picture());
     Attach(mainForm->Background());
@@ -38,12 +46,6 @@ void Director::Initialize(TMainForm* mainForm) {
     m_mainForm = mainForm;
     AttachHandlers();
     SetUnappliedChanges(false);
-
-    AdvTrayIcon& tray = AdvTrayIcon::Instance();
-    mainForm->OnTrayNotification = [&tray](frame::Message& message) { tray.OnMessage(message.lParam); };
-    mainForm->OnTaskbarCreated = [&tray] { tray.OnTaskbarCreated(); };
-    tray.Create(mainForm->Handle(), kMsgTrayNotification);
-    tray.OnDoubleClick = [this](HWND) { ShowMainWindow(); };
 }
 
 void Director::AttachHandlers() {

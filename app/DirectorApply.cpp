@@ -14,6 +14,8 @@
 #include "app/ocitems/SysCtrlPipeClient.h"
 #include "kiln/arvex/BiosInterface.h"
 
+#include <map>
+
 namespace {
 
 constexpr const char* kUnstableQuestion = "The setting may cause your system unstable. Do you want to continue?";
@@ -32,11 +34,17 @@ bool CompanionModeActive() {
 
 }  // namespace
 
+// The table is asked once per item, however many bars show it (the ratio
+// has one per core).
 bool Director::AnyBarAboveLimit() const {
     LuOcLimitCheck& limits = LuOcLimitCheck::Instance();
-    for (AdvBar* bar : m_layout->AllBars())
-        if (limits.ExceedsLimit(kiln::ItemLocal(bar->ItemNumber()), static_cast<uint32_t>(bar->Position())))
-            return true;
+    std::map<uint32_t, uint32_t> limitOf;
+    for (AdvBar* bar : m_layout->AllBars()) {
+        const uint32_t argument = kiln::ItemLocal(bar->ItemNumber());
+        auto known = limitOf.find(argument);
+        if (known == limitOf.end()) known = limitOf.emplace(argument, limits.Limit(argument)).first;
+        if (LuOcLimitCheck::Exceeds(known->second, static_cast<uint32_t>(bar->Position()))) return true;
+    }
     return false;
 }
 

@@ -1,6 +1,7 @@
 // The process entry of Veltrune: one copy per logon, a second start hands
 // over to the running copy, the first start builds its windows hidden and
 // runs the message loop.
+#include "app/AdvTrayIcon.h"
 #include "app/Director.h"
 #include "app/Main.h"
 #include "app/Shadow.h"
@@ -42,8 +43,12 @@ int RunFirstCopy() {
         application.Initialize();
         application.SetShowMainForm(false);
         application.SetTitle(kTitle);
-        if (!LibrariesUsable()) return 1;
         MainForm = application.CreateForm<TMainForm>();
+        // The icon is all a user sees of the program: it comes as early as
+        // it can, and a double click waits in the queue until the window
+        // behind it is built.
+        AdvTrayIcon::Instance().Create(MainForm->Handle(), kMsgTrayNotification);
+        if (!LibrariesUsable()) return 1;
         // The shadow names the main window as its owner, so it comes second.
         ShadowForm = application.CreateForm<TShadowForm>();
         Director::Instance().Initialize(MainForm);

@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <map>
+
 namespace controllertest {
 namespace {
 
@@ -163,6 +166,45 @@ TEST_F(DefaultBoard, TheResolutionWarningShowsOnceOnALowScreenAndNeverAtTheDesig
               std::vector<std::string>{"Veltrune is optimized for viewing at 1024 x 768 or higher resolution."});
     EXPECT_TRUE(IsWindowVisible(Window().Handle()));
     EXPECT_TRUE(Answering([&] { director.ShowMainWindow(); }, {}).empty()) << "once per process";
+}
+
+// What one Apply costs the firmware, next to the least it could cost: a read
+// of each bar's item, the write of the one changed, the companion switch and
+// the limit table for each bar. On top the item set selects each core
+// before it reads the core's ratio, and reads the base clock and the current
+// ratio to choose the order of the writes. Printed for the record; the
+// reload that the program's own broadcast brings afterwards is not counted,
+// nor what the first Apply of a process learns once (the firmware revision,
+// whether the limit table exists).
+TEST_F(DefaultBoard, OneApplyAfterOneStepCallsTheFirmwareNoMoreThanItMust) {
+    StepClockUp();
+    ClickAnswering(Apply(), {"YesButton"});
+    StepClockUp();
+    const size_t before = journal->Lines().size();
+    size_t after = 0;
+    Answering(
+        [&] {
+            Click(Apply());
+            after = journal->Lines().size();
+        },
+        {"YesButton"});
+    const std::vector<std::string> lines = journal->Lines();
+    std::map<std::string, int> calls;
+    for (size_t i = before; i < after; ++i) ++calls[lines[i].substr(0, lines[i].find(' '))];
+    size_t bars = 0;
+    for (AdvBar* bar : Layout().AllBars()) bars += bar->ItemNumber() != 0;
+    const size_t cores = Layout().RatioBars().size();
+    const size_t minimum = bars + 1 + 1 + bars;
+    const size_t required = minimum + cores + 3;
+    std::string breakdown;
+    size_t total = 0;
+    for (const auto& [ordinal, count] : calls) {
+        breakdown += " ordinal " + ordinal + ": " + std::to_string(count) + ";";
+        total += static_cast<size_t>(count);
+    }
+    std::printf("one Apply: %zu firmware calls (%s ), minimum %zu for %zu bars, with what the item set needs %zu\n",
+                total, breakdown.c_str(), minimum, bars, required);
+    EXPECT_LE(total, required) << breakdown;
 }
 
 }  // namespace

@@ -1,12 +1,17 @@
-// Measures how long a program needs from process creation until its hidden
-// main window exists, for Veltrune and for a bare one-window program, in
-// alternating runs under the same Wine, and prints the medians and their
-// ratio.
+// Measures Veltrune's start-up against a bare one-window program that also
+// puts an icon into the notification area, in alternating runs under the
+// same Wine, and prints medians and ratios:
+//   - process creation until the hidden main window exists;
+//   - until the icon is in the notification area;
+//   - until the message loop first waits for input, and the working set then;
+//   - for Veltrune, a second start until the running copy's window shows,
+//     against the bare program's start until its window exists.
 //
 //   startbench [runs] [veltrune.exe] [bare.exe]
 #include "base/Handles.h"
 
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -34,49 +39,125 @@ std::wstring OwnFolder() {
     return Folder(path);
 }
 
-struct Timing {
-    double window = -1;  // until the hidden main window exists
-    double idle = -1;    // until the message loop first waits for input
+BOOL CALLBACK CountTrayIcon(HWND window, LPARAM count) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (std::wstring(name) == L"__winex11_tray_icon") ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// Icons in Wine's notification area, each a window of the tray's own.
+int TrayIcons() {
+    int count = 0;
+    if (HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr))
+        EnumChildWindows(tray, &CountTrayIcon, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// The tray takes an ended program's icon away a little later: wait until
+// the count holds still before the next start counts from it.
+int SettledTrayIcons() {
+    int count = TrayIcons();
+    for (int i = 0; i < 50; ++i) {
+        Sleep(100);
+        const int now = TrayIcons();
+        if (now == count) return count;
+        count = now;
+    }
+    return count;
+}
+
+class Stopwatch {
+public:
+    Stopwatch() {
+        QueryPerformanceFrequency(&m_frequency);
+        QueryPerformanceCounter(&m_start);
+    }
+    double Milliseconds() const {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        return 1000.0 * double(now.QuadPart - m_start.QuadPart) / double(m_frequency.QuadPart);
+    }
+
+private:
+    LARGE_INTEGER m_frequency, m_start;
 };
 
-// Negative times mean the window never appeared.
-Timing TimeOneStart(const Subject& subject) {
-    LARGE_INTEGER frequency, start, now;
-    QueryPerformanceFrequency(&frequency);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + subject.exe + L"\"";
-    std::wstring folder = Folder(subject.exe);
-    QueryPerformanceCounter(&start);
-    if (!CreateProcessW(subject.exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &process)) {
-        std::fwprintf(stderr, L"cannot start %ls (error %lu)\n", subject.exe.c_str(), GetLastError());
-        return {};
-    }
-    base::KernelHandle processHandle(process.hProcess), threadHandle(process.hThread);
-    HWND window = nullptr;
-    Timing timing;
-    // Polling here is the measuring instrument, not the measured program.
-    for (;;) {
-        window = FindWindowW(subject.windowClass, subject.caption);
-        QueryPerformanceCounter(&now);
-        if (window) {
-            timing.window = 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-            break;
+// A started program; ended with its own close message when done with.
+class Started {
+public:
+    explicit Started(const Subject& subject) : m_subject(subject) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        std::wstring commandLine = L"\"" + subject.exe + L"\"";
+        const std::wstring folder = Folder(subject.exe);
+        if (!CreateProcessW(subject.exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            folder.c_str(), &startup, &process)) {
+            std::fwprintf(stderr, L"cannot start %ls (error %lu)\n", subject.exe.c_str(), GetLastError());
+            return;
         }
-        if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;
-        if (now.QuadPart - start.QuadPart > 30 * frequency.QuadPart) break;
+        m_process.Reset(process.hProcess);
+        m_thread.Reset(process.hThread);
+    }
+    ~Started() {
+        if (!m_process) return;
+        if (HWND window = FindWindowW(m_subject.windowClass, m_subject.caption))
+            PostMessageW(window, m_subject.closeMessage, m_subject.closeParam, 0);
+        if (WaitForSingleObject(m_process.Get(), 10000) != WAIT_OBJECT_0) {
+            TerminateProcess(m_process.Get(), 1);
+            WaitForSingleObject(m_process.Get(), 10000);
+        }
+    }
+    Started(const Started&) = delete;
+    Started& operator=(const Started&) = delete;
+
+    HANDLE Process() const { return m_process.Get(); }
+    bool Running() const { return m_process && WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT; }
+
+private:
+    const Subject& m_subject;
+    base::KernelHandle m_process, m_thread;
+};
+
+// Polls `done` (the measuring instrument, not the measured program) until
+// it answers true; the time it took, or -1 after 30 s or when the program
+// ended.
+template <class Done>
+double TimeUntil(const Stopwatch& clock, const Started& program, Done done) {
+    while (clock.Milliseconds() < 30000) {
+        if (done()) return clock.Milliseconds();
+        if (!program.Running()) return -1;
         Sleep(0);
     }
-    if (window && WaitForInputIdle(process.hProcess, 30000) == 0) {
-        QueryPerformanceCounter(&now);
-        timing.idle = 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-    }
-    if (window) PostMessageW(window, subject.closeMessage, subject.closeParam, 0);
-    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 1);
-        WaitForSingleObject(process.hProcess, 10000);
+    return -1;
+}
+
+struct Timing {
+    double window = -1;  // until the hidden main window exists
+    double icon = -1;    // until its icon is in the notification area
+    double idle = -1;    // until the message loop first waits for input
+    double workingSetKiB = -1;
+    double shown = -1;   // a second start until the running copy shows
+};
+
+Timing TimeOneStart(const Subject& subject, bool secondStart) {
+    Timing timing;
+    const int iconsBefore = SettledTrayIcons();
+    Stopwatch clock;
+    Started program(subject);
+    timing.window = TimeUntil(clock, program, [&] { return FindWindowW(subject.windowClass, subject.caption); });
+    if (timing.window < 0) return timing;
+    timing.icon = TimeUntil(clock, program, [&] { return TrayIcons() > iconsBefore; });
+    if (WaitForInputIdle(program.Process(), 30000) == 0) timing.idle = clock.Milliseconds();
+    PROCESS_MEMORY_COUNTERS memory{};
+    if (GetProcessMemoryInfo(program.Process(), &memory, sizeof memory))
+        timing.workingSetKiB = double(memory.WorkingSetSize) / 1024.0;
+    if (secondStart) {
+        HWND window = FindWindowW(subject.windowClass, subject.caption);
+        Stopwatch showClock;
+        Started second(subject);
+        timing.shown = TimeUntil(showClock, program, [&] { return IsWindowVisible(window) != FALSE; });
     }
     return timing;
 }
@@ -87,39 +168,56 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+struct Series {
+    std::vector<double> window, icon, idle, workingSet, shown;
+    void Add(const Timing& t) {
+        window.push_back(t.window);
+        icon.push_back(t.icon);
+        idle.push_back(t.idle);
+        workingSet.push_back(t.workingSetKiB);
+        shown.push_back(t.shown);
+    }
+};
+
+void Compare(const char* what, const std::vector<double>& veltrune, const std::vector<double>& bare,
+             const char* unit, const char* goal) {
+    const double v = Median(veltrune), b = Median(bare);
+    std::printf("%-44s Veltrune %8.1f %s, bare %8.1f %s, ratio %.2f%s\n", what, v, unit, b, unit, v / b, goal);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
     const std::wstring here = OwnFolder();
-    Subject veltrune{argc > 2 ? argv[2] : here + L"..\\bin\\Veltrune.exe", L"TMainForm", L"Veltrune",
-                     1024, 85};
+    Subject veltrune{argc > 2 ? argv[2] : here + L"..\\bin\\Veltrune.exe", L"TMainForm", L"Veltrune", 1024, 85};
     Subject bare{argc > 3 ? argv[3] : here + L"bench_bare.exe", L"BareBenchWindow", L"Bare", WM_CLOSE, 0};
 
     // One untimed start of each warms Wine's caches for both alike.
-    TimeOneStart(veltrune);
-    TimeOneStart(bare);
+    TimeOneStart(veltrune, false);
+    TimeOneStart(bare, false);
 
-    std::vector<double> veltruneWindow, bareWindow, veltruneIdle, bareIdle;
+    Series v, b;
     for (int i = 0; i < runs; ++i) {
-        const Timing v = TimeOneStart(veltrune);
-        const Timing b = TimeOneStart(bare);
-        if (v.window < 0 || b.window < 0) {
-            std::fprintf(stderr, "run %d: a window never appeared\n", i + 1);
+        const Timing tv = TimeOneStart(veltrune, true);
+        const Timing tb = TimeOneStart(bare, false);
+        if (tv.window < 0 || tb.window < 0 || tv.icon < 0 || tb.icon < 0 || tv.shown < 0) {
+            std::fprintf(stderr, "run %d: a window or icon never appeared\n", i + 1);
             return 1;
         }
-        veltruneWindow.push_back(v.window);
-        bareWindow.push_back(b.window);
-        veltruneIdle.push_back(v.idle);
-        bareIdle.push_back(b.idle);
-        std::printf("run %d: window Veltrune %.1f ms, bare %.1f ms; idle Veltrune %.1f ms, bare %.1f ms\n", i + 1,
-                    v.window, b.window, v.idle, b.idle);
+        v.Add(tv);
+        b.Add(tb);
+        std::printf("run %d: Veltrune window %.1f, icon %.1f, idle %.1f ms, %.0f KiB, shown %.1f ms; "
+                    "bare window %.1f, icon %.1f, idle %.1f ms, %.0f KiB\n",
+                    i + 1, tv.window, tv.icon, tv.idle, tv.workingSetKiB, tv.shown, tb.window, tb.icon, tb.idle,
+                    tb.workingSetKiB);
     }
-    const double vw = Median(veltruneWindow), bw = Median(bareWindow);
-    const double vi = Median(veltruneIdle), bi = Median(bareIdle);
-    std::printf("median until the hidden main window exists: Veltrune %.1f ms, bare %.1f ms, ratio %.2f (goal <= 1.30)\n",
-                vw, bw, vw / bw);
-    std::printf("median until the message loop is idle:      Veltrune %.1f ms, bare %.1f ms, ratio %.2f\n", vi, bi,
-                vi / bi);
+    Compare("median until the hidden main window exists:", v.window, b.window, "ms", " (goal <= 1.30)");
+    Compare("median until the icon is in the tray:", v.icon, b.icon, "ms", " (goal <= 1.30)");
+    Compare("median until the message loop is idle:", v.idle, b.idle, "ms", "");
+    Compare("median working set when idle:", v.workingSet, b.workingSet, "KiB", "");
+    const double shown = Median(v.shown), bareStart = Median(b.window);
+    std::printf("%-44s Veltrune %8.1f ms, bare start %8.1f ms, beyond it %.1f ms (goal <= 50)\n",
+                "median second start until the window shows:", shown, bareStart, shown - bareStart);
     return 0;
 }
