@@ -46,7 +46,7 @@ int RunFirstCopy() {
         MainForm = application.CreateForm<TMainForm>();
         // The icon is all a user sees of the program: it comes as early as
         // it can, and a double click waits in the queue until the window
-        // behind it is built.
+        // behind it is built. It goes again when the program ends.
         AdvTrayIcon::Instance().Create(MainForm->Handle(), kMsgTrayNotification);
         if (!LibrariesUsable()) return 1;
         // The shadow names the main window as its owner, so it comes second.

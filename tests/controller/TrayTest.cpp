@@ -5,6 +5,7 @@
 #include "tests/controller/ProgramFixture.h"
 #include "tests/support/FindControl.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/TrayIcons.h"
 
 #include <gtest/gtest.h>
 
@@ -13,23 +14,9 @@
 namespace controllertest {
 namespace {
 
+using testsupport::TrayIconWindows;
+
 constexpr UINT kIconId = 1;
-
-BOOL CALLBACK CollectTrayIcons(HWND window, LPARAM found) {
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == "__winex11_tray_icon" && IsWindowVisible(window))
-        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-    return TRUE;
-}
-
-// The icon windows of the tray, wherever the tray is.
-std::vector<HWND> TrayIconWindows() {
-    std::vector<HWND> icons;
-    HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
-    if (tray) EnumChildWindows(tray, &CollectTrayIcons, reinterpret_cast<LPARAM>(&icons));
-    return icons;
-}
 
 // Asks the shell about the icon the way its owner would: a modify that
 // changes nothing succeeds only for an icon the shell holds.

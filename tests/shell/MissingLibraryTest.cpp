@@ -1,9 +1,10 @@
-// The real program started from a folder without one of the libraries it
-// loads at run time: it tells the user which file is missing and ends with
-// exit code 1, before its window shows.
+// The real program installed without one of the libraries it loads at run
+// time: it tells the user which file is missing and ends with exit code 1,
+// its icon gone from the notification area again.
 
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/TrayIcons.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,7 @@ struct Outcome {
     std::string text;
     bool ended = false;
     DWORD exitCode = 0;
+    bool iconGone = false;
 };
 
 Outcome RunWithout(const std::string& folderName) {
@@ -71,6 +73,7 @@ Outcome RunWithout(const std::string& folderName) {
     outcome.text = TextOf(box);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     outcome.ended = program.WaitForExit(30000, &outcome.exitCode);
+    outcome.iconGone = testsupport::PumpUntil([] { return testsupport::TrayIconWindows().empty(); }, 5000);
     return outcome;
 }
 
@@ -81,6 +84,7 @@ TEST(MissingLibrary, WithoutThePngReaderTheProgramNamesItAndEndsWithCodeOne) {
     EXPECT_NE(outcome.text.find("Veltrune"), std::string::npos) << "caption: " << outcome.text;
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(1u, outcome.exitCode);
+    EXPECT_TRUE(outcome.iconGone);
 }
 
 TEST(MissingLibrary, WithoutTheDialogLibraryTheProgramNamesItAndEndsWithCodeOne) {
@@ -89,6 +93,7 @@ TEST(MissingLibrary, WithoutTheDialogLibraryTheProgramNamesItAndEndsWithCodeOne)
     EXPECT_NE(outcome.text.find("could not be loaded"), std::string::npos) << outcome.text;
     ASSERT_TRUE(outcome.ended);
     EXPECT_EQ(1u, outcome.exitCode);
+    EXPECT_TRUE(outcome.iconGone);
 }
 
 }  // namespace
