@@ -30,17 +30,18 @@ bool SysCtrlPipeClient::CallSysCtrlService(const void* request, DWORD length) {
         base::DebugReport("CallSysCtrlService Failed, the previous request is not completed yet.");
         return false;
     }
-    m_callStatus = FALSE;
+    m_callStatus = false;
     m_bytesReceived = 0;
+    m_pending = std::make_shared<SysCtrlPipeResult>(kResponseCapacity);
 
-    auto* worker = new SysCtrlPipeClientThread(*this, request, length, m_response.get(), kResponseCapacity,
-                                               &m_bytesReceived, &g_ready);
+    auto* worker = new SysCtrlPipeClientThread(request, length, m_pending, &g_ready);
     worker->SetFreeOnTerminate(true);
     m_worker = worker->DuplicateWaitHandle();
     if (!worker->Resume()) {
         // Never started, so it will not free itself nor release the flag.
         delete worker;
         m_worker = {};
+        m_pending.reset();
         InterlockedExchange(&g_ready, 1);
         base::DebugReport("CallSysCtrlService Failed, the worker thread could not be started.");
         return false;
@@ -49,6 +50,7 @@ bool SysCtrlPipeClient::CallSysCtrlService(const void* request, DWORD length) {
         base::DebugReport("CallSysCtrlService Failed, Waiting error or Timeout.");
         return false;
     }
+    TakeResult();
     // Even a failed transaction is judged by its result word when one arrived
     // (an over-long answer), and a successful one that carried fewer than four
     // bytes is not: its result word would be left over from an earlier call.
@@ -73,5 +75,15 @@ bool SysCtrlPipeClient::WaitForPendingCall(DWORD milliseconds) {
     if (!m_worker.IsValid()) return true;
     if (m_worker.Wait(milliseconds) != WAIT_OBJECT_0) return false;
     m_worker = {};
+    TakeResult();
     return true;
+}
+
+void SysCtrlPipeClient::TakeResult() {
+    if (!m_pending) return;
+    const DWORD bytes = m_pending->bytesReceived < kResponseCapacity ? m_pending->bytesReceived : kResponseCapacity;
+    std::memcpy(m_response.get(), m_pending->response.data(), bytes);
+    m_bytesReceived = m_pending->bytesReceived;
+    m_callStatus = m_pending->succeeded;
+    m_pending.reset();
 }

@@ -9,6 +9,17 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
+
+// What one pipe transaction brought back. The worker fills its own, shared
+// with the client, so a worker that outlives the client's wait never writes
+// anything the client reads meanwhile.
+struct SysCtrlPipeResult {
+    explicit SysCtrlPipeResult(DWORD capacity) : response(capacity) {}
+    std::vector<BYTE> response;
+    DWORD bytesReceived = 0;
+    bool succeeded = false;
+};
 
 class SysCtrlPipeClient {
 public:
@@ -18,8 +29,7 @@ public:
     static constexpr DWORD kSettingsChangedCommand = 0x80000000;
     static constexpr DWORD kStateQueryCommand = 0x80000001;
 
-    // Created on first use and never destroyed: a worker that outlived its
-    // caller's wait may still write into this object until the process ends.
+    // Created on first use and never destroyed.
     static SysCtrlPipeClient& Instance();
 
     SysCtrlPipeClient(const SysCtrlPipeClient&) = delete;
@@ -43,10 +53,10 @@ public:
 
     // Whether the last finished pipe transaction succeeded as a whole; an
     // over-long answer fails it even though its result word is judged.
-    bool LastTransactionSucceeded() const { return m_callStatus != FALSE; }
+    bool LastTransactionSucceeded() const { return m_callStatus; }
 
-    // Waits for a call that outlived its caller's wait to finish; true when
-    // no call is in flight any more.
+    // Waits for a call that outlived its caller's wait to finish and takes
+    // its answer as the last one; true when no call is in flight any more.
     bool WaitForPendingCall(DWORD milliseconds);
 
 protected:
@@ -54,10 +64,14 @@ protected:
     virtual ~SysCtrlPipeClient() = default;
 
 private:
-    friend class SysCtrlPipeClientThread;
+    // Only once the worker has ended: the wait on its handle orders its
+    // writes before these reads.
+    void TakeResult();
 
-    volatile LONG m_callStatus = FALSE;
+    // Read and written by the calling thread alone.
+    bool m_callStatus = false;
     std::unique_ptr<BYTE[]> m_response;
     DWORD m_bytesReceived = 0;
     frame::Thread::WaitHandle m_worker;
+    std::shared_ptr<SysCtrlPipeResult> m_pending;
 };
