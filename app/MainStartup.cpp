@@ -16,13 +16,20 @@ namespace {
 constexpr const char* kInstanceMutex = "1C845AE4-7D13-49d5-A913-415C41157F21";
 constexpr const char* kTitle = "Veltrune";
 
+// How long a second start waits for the running copy to show itself (it may
+// be asking the user something first). A copy that stopped answering is
+// given up on at once.
+constexpr UINT kShowRequestMilliseconds = 30000;
+
 // The running copy may still be starting and have no main window yet; then
 // there is nobody to ask and the second start just ends.
 void AskRunningCopyToShow() {
     HWND running = FindWindowA("TMainForm", kTitle);
     if (!running) return;
     AllowSetForegroundWindow(ASFW_ANY);
-    SendMessageA(running, kMsgShowFromSecondStart, kMessageTag, 0);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(running, kMsgShowFromSecondStart, kMessageTag, 0, SMTO_ABORTIFHUNG,
+                        kShowRequestMilliseconds, &ignored);
 }
 
 // Every window is drawn from PNG pictures and every question is asked by the

@@ -119,6 +119,53 @@ COLORREF EmbeddedBackgroundPixel(int x, int y) {
     return GetPixel(dc.Get(), x, y);
 }
 
+// A first copy that stopped answering: it holds the single-instance name and
+// has its window, but its thread never looks at its messages again.
+class HungFirstCopy {
+public:
+    HungFirstCopy()
+        : m_release(CreateEventA(nullptr, TRUE, FALSE, nullptr)), m_ready(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+        m_mutex.Reset(CreateMutexA(nullptr, TRUE, "1C845AE4-7D13-49d5-A913-415C41157F21"));
+        m_thread.Reset(CreateThread(nullptr, 0, &Run, this, 0, nullptr));
+        WaitForSingleObject(m_ready.Get(), 10000);
+    }
+    ~HungFirstCopy() {
+        SetEvent(m_release.Get());
+        WaitForSingleObject(m_thread.Get(), 10000);
+    }
+    HungFirstCopy(const HungFirstCopy&) = delete;
+    HungFirstCopy& operator=(const HungFirstCopy&) = delete;
+
+private:
+    static DWORD WINAPI Run(void* self) {
+        auto* copy = static_cast<HungFirstCopy*>(self);
+        WNDCLASSA cls{};
+        cls.lpfnWndProc = DefWindowProcA;
+        cls.hInstance = GetModuleHandleA(nullptr);
+        cls.lpszClassName = "TMainForm";
+        RegisterClassA(&cls);
+        HWND window = CreateWindowExA(0, "TMainForm", "Veltrune", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                      cls.hInstance, nullptr);
+        SetEvent(copy->m_ready.Get());
+        WaitForSingleObject(copy->m_release.Get(), INFINITE);
+        DestroyWindow(window);
+        return 0;
+    }
+
+    base::KernelHandle m_release, m_ready, m_mutex, m_thread;
+};
+
+TEST(SecondStart, AFirstCopyThatStoppedAnsweringDoesNotHoldTheSecondStart) {
+    HungFirstCopy hung;
+    // Long enough for the system to count the window's thread as hung.
+    Sleep(6000);
+    RunningCopy second;
+    ASSERT_TRUE(second.Started());
+    DWORD exitCode = 1;
+    EXPECT_TRUE(second.WaitForExit(45000, &exitCode)) << "the second start waited for good";
+    EXPECT_EQ(0u, exitCode);
+}
+
 TEST(ShapedMainWindow, KeyColouredBackgroundIsSeeThrough) {
     // Between the "More Setting" box and the Apply button: no control there.
     const POINT inside{250, 222};
