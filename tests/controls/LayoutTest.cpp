@@ -136,6 +136,28 @@ TEST_F(ShadedTextTest, ShadowAlphaFollowsTheSettingAndIsZeroAtTheBorder) {
     }
 }
 
+TEST_F(ShadedTextTest, WideBlursShadeLikeNarrowOnesAndUnservedOnesAreRefused) {
+    RECT rect{0, 0, 120, 60};
+    layout.SetShadowAlpha(255);
+    for (int radius : {4, 5}) {
+        SCOPED_TRACE(radius);
+        ASSERT_TRUE(layout.SetBlurRadius(radius));
+        frame::Bitmap shadow = layout.MakeShadow(target->Canvas(), "HH", rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        int strongest = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 120; ++x) strongest = std::max<int>(strongest, kiln::ViewOf(shadow).Pixel(x, y)[3]);
+        // A wrapped sum shows as a shadow that is missing or wildly strong in places.
+        EXPECT_GT(strongest, 100);
+        EXPECT_EQ(0, kiln::ViewOf(shadow).Pixel(radius - 1, 30)[3]);
+    }
+    EXPECT_FALSE(layout.SetBlurRadius(6));
+    EXPECT_EQ(5, layout.BlurRadius());
+    EXPECT_FALSE(layout.SetBlurSigma(0.5f)) << "radius 5 at sigma 0.5 cannot be held";
+    EXPECT_FLOAT_EQ(1.0f, layout.BlurSigma());
+    EXPECT_TRUE(layout.SetBlurSigma(2.0f));
+    EXPECT_TRUE(layout.SetBlurRadius(6));
+}
+
 // Paints a label onto a white picture of its size.
 std::unique_ptr<frame::Bitmap> Painted(frame::Label& label) {
     auto picture = SolidFace(label.Width(), label.Height(), kWhite);

@@ -12,6 +12,30 @@
 
 namespace kiln {
 
+namespace {
+
+// Radius 0 and below stay the programming error the kernel factory stops
+// on; only radii it could not compute are refused here.
+bool Serves(int radius, float sigma) {
+    GaussianFilterFactory factory;
+    factory.SetSigma(sigma);
+    return radius <= 0 || factory.Serves(radius);
+}
+
+}  // namespace
+
+bool TShadedTextLayout::SetBlurRadius(int radius) {
+    if (!Serves(radius, m_sigma)) return false;
+    m_radius = radius;
+    return true;
+}
+
+bool TShadedTextLayout::SetBlurSigma(float sigma) {
+    if (!Serves(m_radius, sigma)) return false;
+    m_sigma = sigma;
+    return true;
+}
+
 RECT TShadedTextLayout::Inner(const RECT& rect) const {
     return RECT{rect.left + m_radius, rect.top + m_radius, rect.right - m_radius, rect.bottom - m_radius};
 }
@@ -60,10 +84,7 @@ frame::Bitmap TShadedTextLayout::MakeShadowOf(frame::Canvas& canvas, const RECT&
             p[3] = 0;
             // Near the border the kernel would reach outside; no shadow there.
             if (x < r || y < r || x >= width - r || y >= height - r) continue;
-            int sum = 0;
-            for (int i = -r; i <= r; ++i)
-                for (int j = -r; j <= r; ++j) sum += grey[(y + i) * width + (x + j)] * kernel.At(i, j);
-            const int blurred = static_cast<int>(static_cast<double>(sum) / kernel.divisor + 0.5);
+            const int blurred = kernel.BlurAt(grey, width, x, y);
             p[3] = static_cast<BYTE>(blurred * m_shadowAlpha / 255);
         }
     }

@@ -25,10 +25,12 @@ public:
     POINT ShadowOffset() const { return m_offset; }
     void SetShadowOffset(int dx, int dy) { m_offset = {dx, dy}; }
     // The blur reaches this far past the text; drawn text keeps this margin.
+    // A radius and sigma whose kernel the blur cannot compute exactly is
+    // refused: false, and the layout keeps what it had.
     int BlurRadius() const { return m_radius; }
-    void SetBlurRadius(int radius) { m_radius = radius; }
+    bool SetBlurRadius(int radius);
     float BlurSigma() const { return m_sigma; }
-    void SetBlurSigma(float sigma) { m_sigma = sigma; }
+    bool SetBlurSigma(float sigma);
 
     // The shadow of the text as it would be drawn into rect: a 32-bit bitmap
     // of rect's size in the shadow colour whose alpha is the blurred text.
