@@ -10,6 +10,17 @@ namespace {
 constexpr const char* kSource = "kiln/widget/Source/TShapedForm";
 }
 
+TShapedFormMaker::~TShapedFormMaker() {
+    Detach();
+}
+
+void TShapedFormMaker::Detach() {
+    if (m_drag) m_drag->Detach();
+    m_drag.reset();
+    m_form = nullptr;
+    m_image = nullptr;
+}
+
 bool TShapedFormMaker::Attach(frame::Image* image) {
     BASE_ASSERT(!IsAttached(), kSource);
     if (!image) return false;

@@ -19,7 +19,8 @@ namespace kiln {
 class TShapedFormMaker {
 public:
     TShapedFormMaker() = default;
-    virtual ~TShapedFormMaker() = default;
+    // Detaches: the drag handler it put on the picture points back at it.
+    virtual ~TShapedFormMaker();
     TShapedFormMaker(const TShapedFormMaker&) = delete;
     TShapedFormMaker& operator=(const TShapedFormMaker&) = delete;
 
@@ -28,6 +29,10 @@ public:
     // programming error.
     bool Attach(frame::Image* image);
     bool IsAttached() const { return m_form != nullptr && m_image != nullptr; }
+    // Gives the picture back the press handler it had before; the form keeps
+    // its shape. The picture must still exist: a maker that may outlive its
+    // form is detached while the form lives.
+    void Detach();
     frame::Form* Form() const { return m_form; }
     frame::Image* Image() const { return m_image; }
 

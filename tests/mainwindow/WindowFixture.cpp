@@ -30,6 +30,10 @@ public:
         testsupport::PumpMessages();
     }
 
+    // The main form lives until the application object goes, which may be
+    // before this environment does.
+    void TearDown() override { m_shape.Detach(); }
+
 private:
     kiln::TLayeredFormMaker m_shape;
 };

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <typeinfo>
 #include <vector>
 
 namespace {
@@ -143,6 +144,32 @@ TEST_F(DragTest, LeftButtonMovesTheFormAndEveryButtonReachesTheEarlierHandler) {
     EXPECT_EQ(1u, captionPresses.size());
     EXPECT_EQ((std::vector<frame::MouseButton>{frame::MouseButton::Left, frame::MouseButton::Right}),
               earlierHandlerButtons);
+}
+
+// A maker that dies before its form must not leave a handler on the picture
+// that reaches into it: the picture gets back the handler it had before.
+TEST_F(ShapedFormTest, MakerDyingBeforeItsFormGivesThePictureBackItsHandler) {
+    std::vector<frame::MouseButton> earlierHandlerButtons;
+    auto earlier = [&](frame::Control*, frame::MouseButton button, frame::ShiftState, int, int) {
+        earlierHandlerButtons.push_back(button);
+    };
+    image->OnMouseDown = earlier;
+    auto maker = std::make_unique<kiln::TLayeredFormMaker>();
+    ASSERT_TRUE(maker->Attach(image));
+    ASSERT_NE(typeid(earlier), image->OnMouseDown.target_type());
+    maker.reset();
+    EXPECT_EQ(typeid(earlier), image->OnMouseDown.target_type());
+
+    SendMessageW(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageW(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(std::vector<frame::MouseButton>{frame::MouseButton::Left}, earlierHandlerButtons);
+
+    // Detached, a maker can shape the form again.
+    kiln::TLayeredFormMaker second;
+    EXPECT_TRUE(second.Attach(image));
+    second.Detach();
+    EXPECT_FALSE(second.IsAttached());
+    EXPECT_EQ(typeid(earlier), image->OnMouseDown.target_type());
 }
 
 }  // namespace
