@@ -136,4 +136,42 @@ TEST_F(Apply, PerCoreRatiosGoToTheCoresInListOrder) {
                                                 Tuning(kRatio, 31), Tuning(kRatio, 33), Tuning(kRatio, 33)}));
 }
 
+// When the direction cannot be judged, the frequency part goes last, as for
+// a raise: the voltages and options the user chose are in place before the
+// clock or ratio moves, and a write that fails on the way leaves the
+// processor no faster than it was.
+TEST_F(Apply, UnreadableClockWritesOtherItemsFirstAndLeavesTheClock) {
+    SimulatedBoard::Poke(kClock, 0, 50);
+    SimulatedBoard::SetFault(kClock, kFirmFaultRead);
+    // Readable, this would be 105 MHz x 34 lowered to 101 MHz x 28.
+    auto writes = TuningWrites(WithRatio({{kCoreVoltage, 90}, {kClock, 10}}, 20));
+    EXPECT_EQ(writes, (std::vector<std::string>{Tuning(kCoreVoltage, 90), Tuning(kRatio, 20), Tuning(kRatio, 20),
+                                                Tuning(kRatio, 20), Tuning(kRatio, 20), Tuning(kRatio, 20)}));
+    // A clock whose present value is unknown is not written blind.
+    EXPECT_EQ(SimulatedBoard::Peek(kClock), 50u);
+}
+
+TEST_F(Apply, UnreadableRatioWritesOtherItemsFirstAndLeavesTheRatio) {
+    SimulatedBoard::Poke(kClock, 0, 50);
+    SimulatedBoard::SetFault(kRatio, kFirmFaultRead);
+    // 105 MHz x 34 lowered to 101 MHz x 28, but the present ratio is unknown.
+    auto writes = TuningWrites(WithRatio({{kCoreVoltage, 90}, {kClock, 10}}, 20));
+    EXPECT_EQ(writes, (std::vector<std::string>{Tuning(kCoreVoltage, 90), Tuning(kClock, 10)}));
+    for (uint32_t core = 0; core < 4; ++core) EXPECT_EQ(SimulatedBoard::Peek(kRatio, core), 26u) << core;
+}
+
+TEST_F(Apply, LockedRatioLeavesTheDirectionToTheClockAlone) {
+    SimulatedBoard::Load(SimulatedBoard::ShippedBoard("ratio-locked.json"));
+    m_ratio = std::make_unique<LuOcRatio>();
+    m_set = std::make_unique<LuOcPrimaryItemSet>(m_ratio.get());
+    SimulatedBoard::Poke(kClock, 0, 50);
+    // A ratio entry that would make either change a lowering is not counted:
+    // the locked ratio stays 34 whatever the list says.
+    EXPECT_EQ(TuningWrites(WithRatio({{kCoreVoltage, 90}, {kClock, 60}}, 2)),
+              (std::vector<std::string>{Tuning(kCoreVoltage, 90), Tuning(kClock, 60)}));
+    EXPECT_EQ(TuningWrites(WithRatio({{kCoreVoltage, 95}, {kClock, 10}}, 30)),
+              (std::vector<std::string>{Tuning(kClock, 10), Tuning(kCoreVoltage, 95)}));
+    for (uint32_t core = 0; core < 4; ++core) EXPECT_EQ(SimulatedBoard::Peek(kRatio, core), 26u) << core;
+}
+
 }  // namespace
