@@ -1,0 +1,239 @@
+// Two copies of the program on one simulated board, driven through a long
+// seeded mix of what users, other programs and the system do. Afterwards
+// the board holds what the operations promise, every saved profile reads
+// back as saved and deleted ones are gone, and neither copy holds more
+// windows, handles or memory than after start-up, within a small bound.
+//
+// The program lets one copy run per logon: a second start finds the named
+// mutex taken and hands over. A name taken by an object of another type
+// makes the mutex impossible to create, and such a start is treated as a
+// first one; the soak takes the name that way, so both copies run side by
+// side under one wineserver and share the board's memory, as every process
+// of one machine does. VELTRUNE_SOAK_OPERATIONS and VELTRUNE_SOAK_SEED pick
+// the run's length and mix.
+
+#include "kiln/arvex/BiosInterface.h"
+#include "kiln/arvex/ItemTraverser.h"
+#include "kiln/arvex/StoredProfiles.h"
+#include "kiln/fileutl/ProfileFolder.h"
+#include "tests/arvex/SimulatedBoard.h"
+#include "tests/soak/SoakScript.h"
+#include "tests/support/ChildProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <memory>
+
+namespace soak {
+namespace {
+
+constexpr const char* kInstanceName = "1C845AE4-7D13-49d5-A913-415C41157F21";
+constexpr uint32_t kLimitItem = 0x030600F1;
+constexpr uint32_t kRatioLocal = 0x13;
+constexpr uint32_t kDefaultOperations = 150;
+constexpr uint32_t kDefaultSeed = 15;
+// Growth allowed between start-up and the soak's end: memory the heap keeps
+// for reuse and the dialog library's pictures, loaded on first use.
+constexpr SIZE_T kPrivateBytesBound = 4u << 20;
+constexpr DWORD kHandleBound = 16;
+constexpr DWORD kGuiObjectBound = 16;
+
+uint32_t FromEnvironment(const char* name, uint32_t fallback) {
+    const char* text = std::getenv(name);
+    return text && *text ? static_cast<uint32_t>(std::strtoul(text, nullptr, 0)) : fallback;
+}
+
+std::string ProfileFile(const std::string& name) {
+    return kiln::ProfilePath(kiln::GetProfileFolder(), name);
+}
+
+// The words of a profile file: header, version, count, then the pairs.
+bool ReadProfileFile(const std::string& path, uint32_t& version, Entries& entries, std::string& problem) {
+    const std::string bytes = testsupport::ReadWholeFile(path);
+    if (bytes.size() < 12 || bytes.size() % 4 != 0) {
+        problem = "the file has " + std::to_string(bytes.size()) + " bytes";
+        return false;
+    }
+    std::vector<uint32_t> words(bytes.size() / 4);
+    std::memcpy(words.data(), bytes.data(), bytes.size());
+    version = words[1];
+    const uint32_t count = words[2];
+    if (words.size() != 3 + 2 * static_cast<size_t>(count)) {
+        problem = "the count says " + std::to_string(count) + " entries in " + std::to_string(bytes.size()) + " bytes";
+        return false;
+    }
+    for (uint32_t i = 0; i < count; ++i) entries.emplace_back(words[3 + 2 * i], words[4 + 2 * i]);
+    return true;
+}
+
+std::string Describe(const ResourceFigures& f) {
+    char text[160];
+    std::snprintf(text, sizeof text, "GDI %lu, USER %lu, private %zu KiB, handles %lu, windows %lu",
+                  static_cast<unsigned long>(f.gdiObjects), static_cast<unsigned long>(f.userObjects),
+                  static_cast<size_t>(f.privateBytes >> 10), static_cast<unsigned long>(f.kernelHandles),
+                  static_cast<unsigned long>(f.windows));
+    return text;
+}
+
+class TwoCopiesSoak : public ::testing::Test {
+protected:
+    static constexpr const char* kProfileNames[] = {"Soak Amber", "Soak Birch", "Soak Cedar", "Soak Dune"};
+
+    void SetUp() override {
+        SimulatedBoard::Load("");
+        RemoveProfiles();
+        m_instanceName = base::KernelHandle(CreateEventA(nullptr, TRUE, FALSE, kInstanceName));
+        ASSERT_TRUE(m_instanceName);
+        service = std::make_unique<testsupport::ServiceProcess>(std::vector<std::string>{"--state", "0"});
+        ASSERT_TRUE(service->Listening());
+        for (int i = 0; i < 2; ++i) {
+            copies.push_back(std::make_unique<SoakCopy>(testsupport::TestFolder() + "program\\"));
+            ASSERT_TRUE(copies.back()->Ready()) << "copy " << i << " did not start";
+        }
+        ASSERT_NE(copies[0]->Main(), copies[1]->Main());
+        for (auto& copy : copies) {
+            copy->Send(1027, 85, 0);  // shown, as a second start or the icon asks
+            ASSERT_TRUE(IsWindowVisible(copy->Main()));
+        }
+    }
+    void TearDown() override {
+        copies.clear();
+        service.reset();
+        RemoveProfiles();
+    }
+    static void RemoveProfiles() {
+        for (const char* name : kProfileNames) DeleteFileA(ProfileFile(name).c_str());
+    }
+
+    // Group 3 as the copies show it: every item that is not skipped, the
+    // ratio once per core.
+    std::vector<ItemInfo> Items() const {
+        std::vector<ItemInfo> items;
+        kiln::ItemTraverser traverser;
+        if (!traverser.Open(3)) return items;
+        for (; !traverser.AtEnd(); traverser.Next()) {
+            std::unique_ptr<kiln::BiosItem> item = traverser.CreateItem();
+            if (!item || item->IsSkipped()) continue;
+            ItemInfo info;
+            info.number = item->Number();
+            info.stepCount = item->StepCount();
+            info.defaultIndex = item->DefaultIndex();
+            uint32_t limit = 0;
+            if (FirmReadItemLimit(kLimitItem, kiln::ItemLocal(info.number), &limit) & 1) info.limit = limit >> 16;
+            if (kiln::ItemLocal(info.number) == kRatioLocal)
+                while (copies[0]->Control("RatioBar" + std::to_string(info.cores) + ".Meter")) ++info.cores;
+            items.push_back(info);
+        }
+        return items;
+    }
+
+    static Values BoardValues(const std::vector<ItemInfo>& items) {
+        Values values;
+        for (const ItemInfo& item : items)
+            for (uint32_t core = 0; core < item.cores; ++core) values[item.number].push_back(SimulatedBoard::Peek(item.number, core));
+        return values;
+    }
+
+    ScriptSetting Setting(const std::vector<ItemInfo>& items) const {
+        ScriptSetting setting;
+        for (auto& copy : copies) setting.copies.push_back(copy.get());
+        setting.service = service.get();
+        for (const ItemInfo& item : items) {
+            char name[32];
+            std::snprintf(name, sizeof name, "Bar%08X.Increase", item.number);
+            HWND button = copies[0]->Control(name);
+            if (button && IsWindowVisible(button)) setting.steppable.push_back(item.number);
+        }
+        EXPECT_TRUE(kiln::ReadStoredProfileNames(setting.builtInNames));
+        for (uint32_t index = 0; index < setting.builtInNames.size(); ++index) {
+            std::vector<std::pair<uint32_t, uint32_t>> pairs;
+            EXPECT_TRUE(kiln::ReadStoredProfile(index, pairs)) << index;
+            setting.builtInPairs.emplace_back(pairs.begin(), pairs.end());
+        }
+        for (const char* name : kProfileNames) setting.profileNames.push_back(name);
+        return setting;
+    }
+
+    std::unique_ptr<testsupport::ServiceProcess> service;
+    std::vector<std::unique_ptr<SoakCopy>> copies;
+
+private:
+    base::KernelHandle m_instanceName;
+};
+
+void ExpectBoardAsModelled(const BoardModel& model, const std::string& when) {
+    for (const auto& [item, values] : model.Board())
+        for (size_t core = 0; core < values.size(); ++core)
+            EXPECT_EQ(SimulatedBoard::Peek(item, static_cast<uint32_t>(core)), values[core])
+                << "item " << std::hex << item << std::dec << " core " << core << " " << when;
+}
+
+TEST_F(TwoCopiesSoak, MixedOperationsLoseNothingAndLeakNothing) {
+    const std::vector<ItemInfo> items = Items();
+    ASSERT_FALSE(items.empty());
+    BoardModel model(items, BoardValues(items), copies.size());
+    const ScriptSetting setting = Setting(items);
+    ASSERT_FALSE(setting.steppable.empty()) << "no step buttons on the shown page";
+
+    for (auto& copy : copies) ASSERT_TRUE(copy->Drain(*service));
+    std::vector<ResourceFigures> started;
+    for (auto& copy : copies) started.push_back(copy->Figures());
+
+    const uint32_t operations = FromEnvironment("VELTRUNE_SOAK_OPERATIONS", kDefaultOperations);
+    const uint32_t seed = FromEnvironment("VELTRUNE_SOAK_SEED", kDefaultSeed);
+    SoakScript script(setting, model, seed);
+    std::deque<std::string> recent;
+    const auto begin = std::chrono::steady_clock::now();
+    for (uint32_t n = 1; n <= operations && !HasFatalFailure(); ++n) {
+        const int failuresBefore = ::testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
+        script.RunOne();
+        recent.push_back(std::to_string(n) + ": " + script.Last());
+        if (recent.size() > 12) recent.pop_front();
+        if (n % 50 == 0 || n == operations) {
+            for (auto& copy : copies) ASSERT_TRUE(copy->Drain(*service));
+            ExpectBoardAsModelled(model, "after operation " + std::to_string(n));
+        }
+        if (::testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count() != failuresBefore) {
+            std::string trail;
+            for (const std::string& line : recent) trail += "  " + line + "\n";
+            ADD_FAILURE() << "seed " << seed << ", the last operations:\n" << trail;
+            break;
+        }
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    std::printf("soak: %u operations, seed %u, %.1f s\n", operations, seed, seconds);
+
+    for (size_t i = 0; i < copies.size(); ++i) {
+        const ResourceFigures after = copies[i]->Figures();
+        std::printf("copy %zu after start-up: %s\ncopy %zu after the soak: %s\n", i, Describe(started[i]).c_str(), i,
+                    Describe(after).c_str());
+        EXPECT_LE(after.privateBytes, started[i].privateBytes + kPrivateBytesBound) << "copy " << i;
+        EXPECT_LE(after.kernelHandles, started[i].kernelHandles + kHandleBound) << "copy " << i;
+        EXPECT_LE(after.gdiObjects, started[i].gdiObjects + kGuiObjectBound) << "copy " << i;
+        EXPECT_LE(after.userObjects, started[i].userObjects + kGuiObjectBound) << "copy " << i;
+        EXPECT_EQ(after.windows, started[i].windows) << "copy " << i;
+    }
+
+    for (const char* name : kProfileNames) {
+        const auto saved = model.Profiles().find(name);
+        const std::string path = ProfileFile(name);
+        if (saved == model.Profiles().end()) {
+            EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << name << " was deleted";
+            continue;
+        }
+        uint32_t version = 0;
+        Entries entries;
+        std::string problem;
+        ASSERT_TRUE(ReadProfileFile(path, version, entries, problem)) << name << ": " << problem;
+        EXPECT_EQ(version, 1u) << name;
+        EXPECT_EQ(entries, saved->second) << name;
+    }
+}
+
+}  // namespace
+}  // namespace soak
