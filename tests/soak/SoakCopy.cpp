@@ -86,8 +86,11 @@ ResourceFigures SoakCopy::Figures() const {
     figures.userObjects = GetGuiResources(process, GR_USEROBJECTS);
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory))
-        figures.privateBytes = memory.PrivateUsage;
+    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
+        figures.privateUsage = memory.PrivateUsage;
+        figures.pagefileUsage = memory.PagefileUsage;
+        figures.workingSet = memory.WorkingSetSize;
+    }
     GetProcessHandleCount(process, &figures.kernelHandles);
     ProcessWindows windows{ProcessId(), 0};
     EnumWindows(&CountProcessWindows, reinterpret_cast<LPARAM>(&windows));

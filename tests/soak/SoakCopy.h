@@ -14,10 +14,15 @@
 
 namespace soak {
 
+// What the system reports of a process; Wine leaves some of it at zero for
+// processes other than the caller's own (GetGuiResources is not implemented,
+// nor PrivateUsage and the handle count across processes).
 struct ResourceFigures {
     DWORD gdiObjects = 0;
     DWORD userObjects = 0;
-    SIZE_T privateBytes = 0;
+    SIZE_T privateUsage = 0;
+    SIZE_T pagefileUsage = 0;
+    SIZE_T workingSet = 0;
     DWORD kernelHandles = 0;
     DWORD windows = 0;  // top-level and child windows of the process
 };

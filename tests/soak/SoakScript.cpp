@@ -34,15 +34,18 @@ std::string Hex(uint32_t value) {
     return text;
 }
 
+// The list is a Unicode window: asked across processes in 8-bit text it
+// answers with the first character only.
 std::string ListText(HWND list, int index) {
     DWORD_PTR length = 0;
-    SendMessageTimeoutA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 10000, &length);
-    std::string text(length + 1, '\0');
+    SendMessageTimeoutW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 10000, &length);
+    std::wstring text(length + 1, L'\0');
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()),
+    SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()),
                         SMTO_NORMAL, 10000, &ignored);
-    text.resize(std::strlen(text.c_str()));
-    return text;
+    char narrow[512] = {};
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
+    return narrow;
 }
 
 LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -70,25 +73,36 @@ void SoakScript::RunOne() {
     // waits for the window to settle.
     for (const SoakCopy* copy : m_setting.copies) EXPECT_TRUE(copy->Drain(*m_setting.service)) << "copy hangs";
     const size_t copy = Below(static_cast<uint32_t>(m_setting.copies.size()));
-    const uint32_t kind = Below(100);
-    if (kind < 36)
+    const uint32_t choice = Below(100);
+    if (choice < 36)
         Step(copy);
-    else if (kind < 50)
+    else if (choice < 50)
         Apply(copy);
-    else if (kind < 56)
+    else if (choice < 56)
         Undo(copy);
-    else if (kind < 64)
+    else if (choice < 64)
         LoadProfile(copy);
-    else if (kind < 72)
+    else if (choice < 72)
         SaveProfile(copy);
-    else if (kind < 76)
+    else if (choice < 76)
         DeleteProfile(copy);
-    else if (kind < 83)
+    else if (choice < 83)
         RemoteWrite(copy);
-    else if (kind < 94)
+    else if (choice < 94)
         RemoteCommand(copy);
     else
         SuspendAndResume();
+    // "copy 1: Apply, yes" counts as "Apply, yes"; names and values are left out.
+    std::string kind = m_last.substr(m_last.rfind(": ") == std::string::npos ? 0 : m_last.find(": ") + 2);
+    kind = kind.substr(0, kind.find_first_of("\"0123456789"));
+    while (!kind.empty() && kind.back() == ' ') kind.pop_back();
+    ++m_tally[kind];
+}
+
+std::string SoakScript::Tally() const {
+    std::string text;
+    for (const auto& [kind, count] : m_tally) text += " " + kind + " " + std::to_string(count) + ";";
+    return text;
 }
 
 void SoakScript::Step(size_t copy) {

@@ -9,6 +9,7 @@
 #include "tests/soak/BoardModel.h"
 #include "tests/soak/SoakCopy.h"
 
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -32,6 +33,8 @@ public:
     // through the test framework.
     void RunOne();
     const std::string& Last() const { return m_last; }
+    // How many operations of each kind ran, for the record.
+    std::string Tally() const;
 
 private:
     void Step(size_t copy);
@@ -58,6 +61,7 @@ private:
     BoardModel& m_model;
     std::mt19937 m_random;
     std::string m_last;
+    std::map<std::string, int> m_tally;
 };
 
 }  // namespace soak
