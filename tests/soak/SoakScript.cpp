@@ -71,7 +71,7 @@ void SoakScript::RunOne() {
     // Whatever an earlier operation left queued (a broadcast's reload) is
     // handled before this one starts, as it would be for a person who
     // waits for the window to settle.
-    for (const SoakCopy* copy : m_setting.copies) EXPECT_TRUE(copy->Drain(*m_setting.service)) << "copy hangs";
+    Settle();
     const size_t copy = Below(static_cast<uint32_t>(m_setting.copies.size()));
     const uint32_t choice = Below(100);
     if (choice < 36)
@@ -88,15 +88,19 @@ void SoakScript::RunOne() {
         DeleteProfile(copy);
     else if (choice < 83)
         RemoteWrite(copy);
-    else if (choice < 94)
+    else if (choice < 92)
         RemoteCommand(copy);
-    else
+    else if (choice < 97)
         SuspendAndResume();
+    else
+        ToggleMoreSettings(copy);
     // "copy 1: Apply, yes" counts as "Apply, yes"; names and values are left out.
-    std::string kind = m_last.substr(m_last.rfind(": ") == std::string::npos ? 0 : m_last.find(": ") + 2);
-    kind = kind.substr(0, kind.find_first_of("\"0123456789"));
+    const size_t meanwhile = m_last.find(" [meanwhile");
+    std::string kind = m_last.substr(0, meanwhile);
+    kind = kind.substr(kind.find(": ") == std::string::npos ? 0 : kind.find(": ") + 2);
+    kind = kind.substr(0, kind.find_first_of("\"0123456789("));
     while (!kind.empty() && kind.back() == ' ') kind.pop_back();
-    ++m_tally[kind];
+    ++m_tally[meanwhile == std::string::npos ? kind : kind + " (interrupted)"];
 }
 
 std::string SoakScript::Tally() const {
@@ -105,8 +109,51 @@ std::string SoakScript::Tally() const {
     return text;
 }
 
+void SoakScript::Settle() const {
+    for (const SoakCopy* copy : m_setting.copies) EXPECT_TRUE(copy->Drain(*m_setting.service)) << "copy hangs";
+}
+
+std::vector<uint32_t> SoakScript::Steppable(size_t copy) const {
+    std::vector<uint32_t> items;
+    for (const auto& [item, values] : m_model.Board()) {
+        HWND button = m_setting.copies[copy]->Control("Bar" + Hex(item) + ".Increase");
+        if (button && IsWindowVisible(button)) items.push_back(item);
+    }
+    return items;
+}
+
+void SoakScript::ToggleMoreSettings(size_t copy) {
+    m_last = "copy " + std::to_string(copy) + ": more settings";
+    HWND more = m_setting.copies[copy]->Control("MoreSetting");
+    ASSERT_NE(more, nullptr);
+    m_setting.copies[copy]->Press(more);
+}
+
+void SoakScript::Interrupt(size_t copy) {
+    const std::string before = m_last;
+    const size_t other = (copy + 1) % m_setting.copies.size();
+    switch (Below(4)) {
+    case 0:
+        RemoteWrite(other);
+        break;
+    case 1:
+        RemoteCommand(other);
+        break;
+    case 2:
+        RemoteCommand(copy);
+        break;
+    default:
+        SuspendAndResume();
+        break;
+    }
+    m_last = before + " [meanwhile " + m_last + "]";
+    Settle();
+}
+
 void SoakScript::Step(size_t copy) {
-    const uint32_t item = m_setting.steppable[Below(static_cast<uint32_t>(m_setting.steppable.size()))];
+    const std::vector<uint32_t> steppable = Steppable(copy);
+    ASSERT_FALSE(steppable.empty()) << "copy " << copy << " shows no step buttons";
+    const uint32_t item = steppable[Below(static_cast<uint32_t>(steppable.size()))];
     const uint32_t now = m_model.Copy(copy).bars.at(item).front();
     const ItemInfo& info = m_model.Item(item);
     int delta = Chance(0.5) ? 1 : -1;
@@ -140,7 +187,15 @@ void SoakScript::Apply(size_t copy) {
     }
     m_last += yes ? ", yes" : ", no";
     target.PostPress(apply);
-    const std::vector<std::string> asked = Answer(target, buttons);
+    std::vector<std::string> asked;
+    if (Chance(0.25)) {
+        if (!target.WaitFor([&] { return target.ShownDialog(testsupport::kAskDialogClass) != nullptr; })) {
+            ADD_FAILURE() << m_last << ": no question";
+            return;
+        }
+        Interrupt(copy);
+    }
+    asked = Answer(target, buttons);
     EXPECT_EQ(asked, std::vector<std::string>(questions.begin(), questions.begin() + buttons.size())) << m_last;
     if (!yes) return;
     EXPECT_TRUE(target.WaitFor([&] { return !IsWindowEnabled(apply); })) << m_last << ": Apply stays enabled";
@@ -201,7 +256,7 @@ void SoakScript::LoadProfile(size_t copy) {
     }
 }
 
-bool SoakScript::OpenProfileDialog(size_t copy, HWND& dialog) {
+bool SoakScript::OpenProfileDialog(size_t copy, HWND& dialog, bool interrupted) {
     const SoakCopy& target = *m_setting.copies[copy];
     HWND save = target.Control("SaveProfileButton");
     if (!save) {
@@ -217,6 +272,7 @@ bool SoakScript::OpenProfileDialog(size_t copy, HWND& dialog) {
     const bool shown = target.WaitFor([&] { return target.ShownDialog(testsupport::kProfileDialogClass) != nullptr; });
     EXPECT_TRUE(shown) << m_last << ": no save-profile dialog";
     dialog = target.ShownDialog(testsupport::kProfileDialogClass);
+    if (dialog && interrupted) Interrupt(copy);
     return dialog != nullptr;
 }
 
@@ -227,10 +283,10 @@ void SoakScript::CloseProfileDialog(const SoakCopy& copy) {
 
 void SoakScript::SaveProfile(size_t copy) {
     const std::string& name = m_setting.profileNames[Below(static_cast<uint32_t>(m_setting.profileNames.size()))];
-    const bool exists = m_model.Profiles().count(name) != 0;
-    m_last = "copy " + std::to_string(copy) + ": save \"" + name + "\"" + (exists ? " over the old one" : "");
+    m_last = "copy " + std::to_string(copy) + ": save \"" + name + "\"";
     HWND dialog = nullptr;
-    if (!OpenProfileDialog(copy, dialog)) return;
+    if (!OpenProfileDialog(copy, dialog, Chance(0.25))) return;
+    const bool exists = m_model.Profiles().count(name) != 0;
     const SoakCopy& target = *m_setting.copies[copy];
     testsupport::Type(testsupport::ControlWindow(dialog, "ProfileNameEdit"), name);
     target.PostPress(testsupport::ControlWindow(dialog, "SaveButton"));
@@ -248,7 +304,7 @@ void SoakScript::DeleteProfile(size_t copy) {
     const std::string name = chosen->first;
     m_last = "copy " + std::to_string(copy) + ": delete \"" + name + "\"";
     HWND dialog = nullptr;
-    if (!OpenProfileDialog(copy, dialog)) return;
+    if (!OpenProfileDialog(copy, dialog, false)) return;
     const SoakCopy& target = *m_setting.copies[copy];
     testsupport::Type(testsupport::ControlWindow(dialog, "ProfileNameEdit"), name);
     target.PostPress(testsupport::ControlWindow(dialog, "DeleteButton"));
@@ -277,7 +333,9 @@ void SoakScript::RemoteCommand(size_t copy) {
 // The system tells every program; while the machine slept the firmware lost
 // one setting, which the first resume writes back.
 void SoakScript::SuspendAndResume() {
-    const uint32_t item = m_setting.steppable[Below(static_cast<uint32_t>(m_setting.steppable.size()))];
+    const std::vector<uint32_t> steppable = Steppable(0);
+    ASSERT_FALSE(steppable.empty());
+    const uint32_t item = steppable[Below(static_cast<uint32_t>(steppable.size()))];
     const uint32_t value = Below(m_model.Item(item).defaultIndex + kWalkRange + 1);
     m_last = "suspend, firmware forgets " + Hex(item) + " (now " + std::to_string(value) + "), resume";
     for (size_t copy = 0; copy < m_setting.copies.size(); ++copy) {

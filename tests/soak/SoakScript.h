@@ -19,7 +19,6 @@ namespace soak {
 struct ScriptSetting {
     std::vector<SoakCopy*> copies;
     const testsupport::ServiceProcess* service = nullptr;
-    std::vector<uint32_t> steppable;           // items with step buttons on the shown page
     std::vector<std::string> builtInNames;     // the firmware's profiles, in stored order
     std::vector<Entries> builtInPairs;         // their pairs
     std::vector<std::string> profileNames;     // the names the script saves under
@@ -46,13 +45,21 @@ private:
     void RemoteWrite(size_t copy);
     void RemoteCommand(size_t copy);
     void SuspendAndResume();
+    void ToggleMoreSettings(size_t copy);
+    // While the copy waits for an answer in one of its dialogs, another
+    // program, the other copy or the system acts; the copy handles that
+    // from inside the dialog's loop.
+    void Interrupt(size_t copy);
+    // The items whose step buttons the copy shows now.
+    std::vector<uint32_t> Steppable(size_t copy) const;
+    void Settle() const;
 
     // Waits for each question of the copy's dialog library in turn and
     // answers it with the named button; returns the questions asked.
     std::vector<std::string> Answer(const SoakCopy& copy, const std::vector<const char*>& buttons);
     // Opens the save-profile dialog; false (after answering the warning)
     // when edits wait to be applied.
-    bool OpenProfileDialog(size_t copy, HWND& dialog);
+    bool OpenProfileDialog(size_t copy, HWND& dialog, bool interrupted);
     void CloseProfileDialog(const SoakCopy& copy);
     bool Chance(double probability);
     uint32_t Below(uint32_t bound);
