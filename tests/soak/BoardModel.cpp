@@ -13,7 +13,14 @@ constexpr uint32_t kRemoteRestore = 0;
 
 BoardModel::BoardModel(std::vector<ItemInfo> items, Values board, size_t copies)
     : m_items(std::move(items)), m_board(std::move(board)), m_copies(copies) {
-    for (CopyView& copy : m_copies) copy.bars = m_board;
+    for (CopyView& copy : m_copies) copy.bars = BarValues();
+}
+
+Values BoardModel::BarValues() const {
+    Values bars;
+    for (const ItemInfo& item : m_items)
+        if (item.hasBar) bars[item.number] = m_board.at(item.number);
+    return bars;
 }
 
 const ItemInfo& BoardModel::Item(uint32_t number) const {
@@ -45,7 +52,7 @@ bool BoardModel::ApplyIsDangerous(size_t copy) const {
 }
 
 void BoardModel::Broadcast() {
-    for (CopyView& copy : m_copies) copy.bars = m_board;
+    for (CopyView& copy : m_copies) copy.bars = BarValues();
 }
 
 void BoardModel::Apply(size_t copy) {
@@ -56,7 +63,7 @@ void BoardModel::Apply(size_t copy) {
 }
 
 void BoardModel::Undo(size_t copy) {
-    m_copies.at(copy).bars = m_board;
+    m_copies.at(copy).bars = BarValues();
     m_copies.at(copy).unapplied = false;
 }
 
@@ -139,8 +146,8 @@ void BoardModel::Resume(size_t copy) {
     view.powerSnapshot.reset();
 }
 
-void BoardModel::Poke(uint32_t item, uint32_t value) {
-    m_board.at(item).at(0) = value;
+void BoardModel::Poke(uint32_t item, uint32_t core, uint32_t value) {
+    m_board.at(item).at(core) = value;
 }
 
 }  // namespace soak

@@ -21,6 +21,7 @@ struct ItemInfo {
     uint32_t stepCount = 0;
     uint32_t defaultIndex = 0;
     uint32_t limit = 0;  // highest safe step index, 0 when there is none
+    bool hasBar = true;  // shown, applied and loaded by a bar of the window
 };
 
 // Item number -> its values (one per core for the ratio).
@@ -37,7 +38,7 @@ struct CopyView {
 
 class BoardModel {
 public:
-    // `items` in firmware order; every one of them has bars in each copy.
+    // `items` in firmware order.
     BoardModel(std::vector<ItemInfo> items, Values board, size_t copies);
 
     const Values& Board() const { return m_board; }
@@ -71,12 +72,15 @@ public:
     void RemoteCommand(size_t copy, uint32_t command, const std::vector<Entries>& builtIn);
     void Suspend(size_t copy) { m_copies.at(copy).powerSnapshot = m_board; }
     void Resume(size_t copy);
-    // The firmware itself changed a value (nobody is told).
-    void Poke(uint32_t item, uint32_t value);
+    // The firmware itself, or a tool beside the program, changed a value;
+    // nobody is told.
+    void Poke(uint32_t item, uint32_t core, uint32_t value);
 
 private:
     void WriteEntries(const Entries& entries);
     void Broadcast();
+    // The board's values of the items that have bars.
+    Values BarValues() const;
     void SetBar(Values& bars, uint32_t item, size_t core, uint32_t value) const;
 
     std::vector<ItemInfo> m_items;

@@ -90,8 +90,10 @@ void SoakScript::RunOne() {
         RemoteWrite(copy);
     else if (choice < 92)
         RemoteCommand(copy);
-    else if (choice < 97)
+    else if (choice < 96)
         SuspendAndResume();
+    else if (choice < 98)
+        OutsideWrite();
     else
         ToggleMoreSettings(copy);
     // "copy 1: Apply, yes" counts as "Apply, yes"; names and values are left out.
@@ -120,6 +122,25 @@ std::vector<uint32_t> SoakScript::Steppable(size_t copy) const {
         if (button && IsWindowVisible(button)) items.push_back(item);
     }
     return items;
+}
+
+uint32_t SoakScript::OutsideValue(uint32_t item) {
+    const ItemInfo& info = m_model.Item(item);
+    return Below(std::max(1u, std::min(info.stepCount, info.defaultIndex + kWalkRange + 1)));
+}
+
+// A tool beside the program (or the firmware on its own) changes one value,
+// one core's ratio among them, and tells nobody: the copies' bars keep what
+// they showed, and their next Apply writes that back.
+void SoakScript::OutsideWrite() {
+    auto held = m_model.Board().begin();
+    std::advance(held, Below(static_cast<uint32_t>(m_model.Board().size())));
+    const uint32_t item = held->first;
+    const uint32_t core = Below(static_cast<uint32_t>(held->second.size()));
+    const uint32_t value = OutsideValue(item);
+    m_last = "outside write " + Hex(item) + " core " + std::to_string(core) + " = " + std::to_string(value);
+    SimulatedBoard::Poke(item, core, value);
+    m_model.Poke(item, core, value);
 }
 
 void SoakScript::ToggleMoreSettings(size_t copy) {
@@ -336,14 +357,14 @@ void SoakScript::SuspendAndResume() {
     const std::vector<uint32_t> steppable = Steppable(0);
     ASSERT_FALSE(steppable.empty());
     const uint32_t item = steppable[Below(static_cast<uint32_t>(steppable.size()))];
-    const uint32_t value = Below(m_model.Item(item).defaultIndex + kWalkRange + 1);
+    const uint32_t value = OutsideValue(item);
     m_last = "suspend, firmware forgets " + Hex(item) + " (now " + std::to_string(value) + "), resume";
     for (size_t copy = 0; copy < m_setting.copies.size(); ++copy) {
         m_setting.copies[copy]->Send(WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
         m_model.Suspend(copy);
     }
     SimulatedBoard::Poke(item, 0, value);
-    m_model.Poke(item, value);
+    m_model.Poke(item, 0, value);
     for (WPARAM event : {WPARAM{PBT_APMRESUMEAUTOMATIC}, WPARAM{PBT_APMRESUMESUSPEND}})
         for (size_t copy = 0; copy < m_setting.copies.size(); ++copy) {
             m_setting.copies[copy]->Send(WM_POWERBROADCAST, event, 0);

@@ -46,6 +46,9 @@ private:
     void RemoteCommand(size_t copy);
     void SuspendAndResume();
     void ToggleMoreSettings(size_t copy);
+    void OutsideWrite();
+    // A value the script may give `item` from outside: within the walk.
+    uint32_t OutsideValue(uint32_t item);
     // While the copy waits for an answer in one of its dialogs, another
     // program, the other copy or the system acts; the copy handles that
     // from inside the dialog's loop.

@@ -96,7 +96,9 @@ void ExpectWithin(const char* what, T started, T after, T bound, size_t copy) {
 
 class TwoCopiesSoak : public ::testing::Test {
 protected:
-    static constexpr const char* kProfileNames[] = {"Soak Amber", "Soak Birch", "Soak Cedar", "Soak Dune"};
+    // A name is used as typed: "Soak Elm.oc" is the file "Soak Elm.oc.oc".
+    static constexpr const char* kProfileNames[] = {"Soak Amber", "Soak Birch", "Soak Cedar", "Soak Dune",
+                                                    "Soak Elm.oc"};
 
     void SetUp() override {
         SimulatedBoard::Load("");
@@ -120,12 +122,19 @@ protected:
         service.reset();
         RemoveProfiles();
     }
+    // Every profile of the soak, one an earlier run left included.
     static void RemoveProfiles() {
-        for (const char* name : kProfileNames) DeleteFileA(ProfileFile(name).c_str());
+        const std::string folder = kiln::GetProfileFolder();
+        WIN32_FIND_DATAA found{};
+        HANDLE search = FindFirstFileA((folder + "Soak *.oc").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) return;
+        do DeleteFileA((folder + found.cFileName).c_str());
+        while (FindNextFileA(search, &found));
+        FindClose(search);
     }
 
     // Group 3 as the copies show it: every item that is not skipped, the
-    // ratio once per core.
+    // ratio once per core, and which of them have bars.
     std::vector<ItemInfo> Items() const {
         std::vector<ItemInfo> items;
         kiln::ItemTraverser traverser;
@@ -139,7 +148,15 @@ protected:
             info.defaultIndex = item->DefaultIndex();
             uint32_t limit = 0;
             if (FirmReadItemLimit(kLimitItem, kiln::ItemLocal(info.number), &limit) & 1) info.limit = limit >> 16;
-            if (kiln::ItemLocal(info.number) == kRatioLocal) info.cores = CoreCount(info.number);
+            // Step buttons mark a slider or an option row; the ratio has bars
+            // of its own. Items of a group the page does not show have none.
+            if (kiln::ItemLocal(info.number) == kRatioLocal) {
+                info.cores = CoreCount(info.number);
+            } else {
+                char name[32];
+                std::snprintf(name, sizeof name, "Bar%08X.Increase", info.number);
+                info.hasBar = copies[0]->Control(name) != nullptr;
+            }
             items.push_back(info);
         }
         return items;
