@@ -151,9 +151,17 @@ void SoakScript::ToggleMoreSettings(size_t copy) {
 }
 
 void SoakScript::Interrupt(size_t copy) {
+    if (m_interrupting) return;
+    m_interrupting = true;
     const std::string before = m_last;
     const size_t other = (copy + 1) % m_setting.copies.size();
-    switch (Below(4)) {
+    switch (Below(6)) {
+    case 4:
+        SaveProfile(other);
+        break;
+    case 5:
+        DeleteProfile(other);
+        break;
     case 0:
         RemoteWrite(other);
         break;
@@ -168,6 +176,7 @@ void SoakScript::Interrupt(size_t copy) {
         break;
     }
     m_last = before + " [meanwhile " + m_last + "]";
+    m_interrupting = false;
     Settle();
 }
 
@@ -209,7 +218,7 @@ void SoakScript::Apply(size_t copy) {
     m_last += yes ? ", yes" : ", no";
     target.PostPress(apply);
     std::vector<std::string> asked;
-    if (Chance(0.25)) {
+    if (!m_interrupting && Chance(0.25)) {
         if (!target.WaitFor([&] { return target.ShownDialog(testsupport::kAskDialogClass) != nullptr; })) {
             ADD_FAILURE() << m_last << ": no question";
             return;

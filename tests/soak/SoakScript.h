@@ -72,6 +72,7 @@ private:
     std::mt19937 m_random;
     std::string m_last;
     std::map<std::string, int> m_tally;
+    bool m_interrupting = false;  // interruptions are not interrupted again
 };
 
 }  // namespace soak
