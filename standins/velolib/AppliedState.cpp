@@ -39,7 +39,8 @@ bool ReadValue(uint32_t number, uint32_t& value) {
 }
 
 // Reads the ratio of every core through the selector, which stays on the
-// last core, as it does after the program reads the cores.
+// last core, as it does after the program reads the cores. All cores or
+// none: a profile's ratio entries reach the cores by their place.
 void AppendRatio(const ItemFacts& ratio, const std::vector<ItemFacts>& items, std::vector<Setting>& settings) {
     const bool hasSelector = std::any_of(items.begin(), items.end(), [](const ItemFacts& item) {
         return item.number == kCoreSelector;
@@ -53,11 +54,13 @@ void AppendRatio(const ItemFacts& ratio, const std::vector<ItemFacts>& items, st
         return Local(item.number) == kCoreCountLocal;
     });
     const uint32_t cores = counter == items.end() ? 1 : counter->steps;
+    std::vector<Setting> ratios;
     for (uint32_t core = 0; core < cores; ++core) {
         uint32_t value = 0;
-        if ((FirmWriteItem(kCoreSelector, core, kSelectMode) & 1) && ReadValue(ratio.number, value))
-            settings.push_back(Setting{ratio.number, value});
+        if (!(FirmWriteItem(kCoreSelector, core, kSelectMode) & 1) || !ReadValue(ratio.number, value)) return;
+        ratios.push_back(Setting{ratio.number, value});
     }
+    settings.insert(settings.end(), ratios.begin(), ratios.end());
 }
 
 }  // namespace

@@ -17,14 +17,21 @@ bool FirmwarePackage::Describe(const FirmwarePackage& list, uint32_t index) {
     return Walk(FirmDescribeItem(list.m_data[index], m_buffer.data(), &size));
 }
 
+// A package whose walk ends early or meets an element without data cannot
+// be read: what was walked of it is dropped, never read through null.
 bool FirmwarePackage::Walk(uint32_t result) {
     m_data.clear();
     if (result == 0) return false;
     const uint32_t count = FirmElementCount(m_buffer.data());
     void* element = FirmFirstElement(m_buffer.data());
-    for (uint32_t i = 0; i < count && element; ++i) {
-        m_data.push_back(FirmElementData(element));
-        element = FirmNextElement(element);
+    for (uint32_t i = 0; i < count; ++i) {
+        const void* data = element ? FirmElementData(element) : nullptr;
+        if (!data) {
+            m_data.clear();
+            return false;
+        }
+        m_data.push_back(data);
+        if (i + 1 < count) element = FirmNextElement(element);
     }
     return true;
 }

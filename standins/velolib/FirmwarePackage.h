@@ -10,10 +10,11 @@ namespace velolib {
 
 class FirmwarePackage {
 public:
-    // Lists group `group`; false when the firmware refuses.
+    // Lists group `group`; false when the firmware refuses or the list cannot
+    // be walked whole.
     bool ListGroup(uint32_t group);
     // Describes the item behind element `index` of `list`; false when the
-    // firmware refuses.
+    // firmware refuses or the description cannot be walked whole.
     bool Describe(const FirmwarePackage& list, uint32_t index);
 
     uint32_t Count() const { return static_cast<uint32_t>(m_data.size()); }
