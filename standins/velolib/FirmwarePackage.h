@@ -22,7 +22,7 @@ public:
     uint32_t Integer(uint32_t index) const;
 
 private:
-    bool Walk(uint32_t result);
+    bool Walk(uint32_t result, uint32_t size);
 
     std::array<uint8_t, 4096> m_buffer{};
     std::vector<const void*> m_data;

@@ -2,11 +2,12 @@
 // failing ordinal by ordinal, an existing profile it cannot replace, and a
 // profile folder that cannot be made. Whatever fails, the user is told "The
 // profile could not be saved." and the dialog stays open; a profile file
-// that exists afterwards is whole and holds the board's values; a profile
-// that could not be replaced keeps its old contents.
+// that exists afterwards holds every setting with the board's value; a
+// profile that could not be replaced keeps its old contents.
 
 #include "tests/faults/FaultFixture.h"
 
+#include "app/ocitems/CurrentSettings.h"
 #include "app/ocitems/LuOcRatio.h"
 #include "kiln/fileutl/ProfileFolder.h"
 #include "tests/support/ChildProcess.h"
@@ -84,8 +85,9 @@ protected:
         return asked;
     }
 
-    // A profile file the writer made: header, version 1, then entries that
-    // are the board's values now (the ratio once per core, in core order).
+    // A profile file the writer made: header, version 1, then an entry for
+    // every setting, each the board's value now (the ratio once per core, in
+    // core order).
     static void ExpectWholeProfileOfTheBoard(const std::string& path) {
         const std::string bytes = testsupport::ReadWholeFile(path);
         ASSERT_GE(bytes.size(), 12u);
@@ -93,6 +95,8 @@ protected:
         std::memcpy(head, bytes.data(), sizeof head);
         EXPECT_EQ(head[1], 1u);
         ASSERT_EQ(bytes.size(), 12u + 8u * head[2]) << "a whole profile, nothing cut";
+        EXPECT_EQ(head[2], CollectCurrentSettings(LuOcRatio::Instance(), RatioEntries::CurrentValues).size())
+            << "no setting left out";
         const uint32_t ratio = LuOcRatio::Instance().ItemNumber();
         uint32_t core = 0;
         for (uint32_t i = 0; i < head[2]; ++i) {

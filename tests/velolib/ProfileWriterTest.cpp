@@ -131,7 +131,7 @@ protected:
     }
 };
 
-TEST_F(FailingFirmwareWriterTest, ElementsWithoutDataWriteNothingOrOnlyBoardValues) {
+TEST_F(FailingFirmwareWriterTest, ElementsWithoutDataWriteNothingOrTheWholeBoard) {
     const VeOcItemValueList board = BoardState();
     for (uint32_t ordinal : {9u, 10u}) {
         for (uint32_t seed = 1; seed <= 8; ++seed) {
@@ -144,11 +144,7 @@ TEST_F(FailingFirmwareWriterTest, ElementsWithoutDataWriteNothingOrOnlyBoardValu
                 EXPECT_EQ(result, 0u);
                 continue;
             }
-            for (const VeOcItemValue& entry : Loaded(path)) {
-                bool onBoard = false;
-                for (const VeOcItemValue& value : board) onBoard = onBoard || (value.number == entry.number && value.value == entry.value);
-                EXPECT_TRUE(onBoard) << std::hex << entry.number << " = " << entry.value;
-            }
+            EXPECT_EQ(Loaded(path), board);
         }
     }
     Fail(9, kFirmFailEveryCall, 0);
@@ -156,12 +152,19 @@ TEST_F(FailingFirmwareWriterTest, ElementsWithoutDataWriteNothingOrOnlyBoardValu
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST_F(FailingFirmwareWriterTest, ARatioCoreThatCannotBeReadLeavesTheWholeRatioOut) {
+TEST_F(FailingFirmwareWriterTest, ASettingThatCannotBeReadWritesNoProfile) {
     // Core selections come first; the third of them (core 2) is refused.
     Fail(2, kFirmFailNthCall, 3);
-    ASSERT_EQ(VeloWriteProfile(path.c_str()), 1u);
+    EXPECT_EQ(VeloWriteProfile(path.c_str()), 0u);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    // One item's value or description, or the count of the group's list.
+    for (uint32_t ordinal : {3u, 11u, 7u}) {
+        SimulatedBoard::ClearFaults();
+        Fail(ordinal, kFirmFailNthCall, 6);
+        EXPECT_EQ(VeloWriteProfile(path.c_str()), 0u) << ordinal;
+        EXPECT_FALSE(std::filesystem::exists(path)) << ordinal;
+    }
     SimulatedBoard::ClearFaults();
-    const VeOcItemValueList written = Loaded(path);
-    ASSERT_FALSE(written.empty());
-    for (const VeOcItemValue& entry : written) EXPECT_NE(entry.number, kRatio) << "no ratio entry at all";
+    EXPECT_EQ(VeloWriteProfile(path.c_str()), 1u);
+    EXPECT_EQ(Loaded(path), BoardState());
 }
