@@ -70,6 +70,8 @@ private:
     void Apply();
     bool ConfirmApply(POINT at) const;
     bool AnyBarAboveLimit() const;
+    // One value per bar for Apply, without positions nobody chose.
+    VeOcItemValueList ChosenValues();
     void Undo();
     void ValueChanged();
     void SetUnappliedChanges(bool unapplied);

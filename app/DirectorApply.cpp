@@ -11,6 +11,7 @@
 #include "app/mainwindow/VeltruneLayout.h"
 #include "app/ocitems/LuOcLimitCheck.h"
 #include "app/ocitems/LuOcPrimaryItemSet.h"
+#include "app/ocitems/LuOcRatio.h"
 #include "app/ocitems/SysCtrlPipeClient.h"
 #include "kiln/arvex/BiosInterface.h"
 
@@ -68,17 +69,36 @@ bool Director::ConfirmApply(POINT at) const {
 
 void Director::Apply() {
     if (!ConfirmApply(AnchoredDialogPosition())) return;
-    VeOcItemValueList values;
-    for (AdvBar* bar : m_layout->AllBars()) {
-        // A bar bound to no item (a locked ratio) has nothing to write.
-        if (bar->ItemNumber() == 0) continue;
-        values.push_back({bar->ItemNumber(), static_cast<uint32_t>(bar->Position())});
-    }
-    LuOcPrimaryItemSet::Instance().Apply(values);
+    LuOcPrimaryItemSet::Instance().Apply(ChosenValues());
     SysCtrlPipeClient::Instance().NotifySettingsChanged(0, 0, 0);
     PostSettingsChanged(kChangedByApply);
     if (FirmwareRevision3OrLater()) MarkCalibrationNeeded();
     SetUnappliedChanges(false);
+}
+
+// A bar whose firmware value could not be read shows a stand-in that nobody
+// chose: it is read once more, and if that fails too its item is left as
+// the firmware has it. Ratio values reach the cores by their place in the
+// list, so one core that stays unknown keeps the whole ratio as it is.
+VeOcItemValueList Director::ChosenValues() {
+    m_loading = true;
+    for (AdvBar* bar : m_layout->AllBars())
+        if (!bar->ValueKnown()) bar->RefreshFromItem();
+    m_loading = false;
+    VeOcItemValueList values;
+    bool ratioKnown = true;
+    for (AdvBar* bar : m_layout->AllBars()) {
+        // A bar bound to no item (a locked ratio) has nothing to write.
+        const uint32_t number = bar->ItemNumber();
+        if (number == 0) continue;
+        if (bar->ValueKnown())
+            values.push_back({number, static_cast<uint32_t>(bar->Position())});
+        else if (kiln::ItemLocal(number) == LuOcRatio::kRatioLocal)
+            ratioKnown = false;
+    }
+    if (!ratioKnown)
+        std::erase_if(values, [](const VeOcItemValue& v) { return kiln::ItemLocal(v.number) == LuOcRatio::kRatioLocal; });
+    return values;
 }
 
 void Director::ValueChanged() {

@@ -16,9 +16,11 @@
 // Built-in profiles first, so that an index below their count names one.
 void Director::FillProfileList(frame::ListBox& list) const {
     const std::string folder = kiln::GetProfileFolder();
+    BuiltInProfiles& builtIn = BuiltInProfiles::Instance();
+    builtIn.ReadAgainIfIncomplete();
     list.Clear();
     list.BeginUpdate();
-    for (const std::string& name : BuiltInProfiles::Instance().Names()) list.AddItem(name);
+    for (const std::string& name : builtIn.Names()) list.AddItem(name);
     for (const std::string& name : kiln::ListProfileNames(folder)) list.AddItem(name);
     list.EndUpdate();
 }

@@ -6,6 +6,8 @@
 namespace {
 
 constexpr char kLibraryFile[] = "Tunevault.dll";
+// Imported by the dialog library at load time.
+constexpr char kProfileWriterFile[] = "velolib.dll";
 
 }  // namespace
 
@@ -18,7 +20,15 @@ TunevaultLibrary::TunevaultLibrary() {
     const std::string path = kiln::GetProgramFolder() + kLibraryFile;
     m_module.Reset(LoadLibraryA(path.c_str()));
     if (!m_module) {
-        m_problem = "The dialog library \"" + path + "\" could not be loaded: " + frame::SystemErrorText(GetLastError());
+        const DWORD error = GetLastError();
+        m_problem = "The dialog library \"" + path + "\" could not be loaded: " + frame::SystemErrorText(error);
+        // A library that loads as plain data is sound itself: what failed is
+        // one it imports. The system's text does not say which, and the user
+        // would look for the wrong file.
+        base::ModuleHandle asData(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+        if (asData)
+            m_problem += " It needs the profile writer \"" + std::string(kProfileWriterFile) +
+                         "\" beside it, and that library is missing or not one it can use.";
         return;
     }
     m_create = Bind<CreateFn>("TunevaultCreate");

@@ -56,14 +56,20 @@ endfunction()
 
 # veltrune_test_program(TARGET folder): lays out `folder` as an installed
 # program (Veltrune with its libraries, Resource\ and the simulated boards)
-# once TARGET is built, for tests and tools that run the real program or
-# its start-up.
+# before TARGET is built, for tests and tools that run the real program or
+# its start-up. The copy runs again whenever one of the program's files is
+# rebuilt, so a test never runs against an older library than the build's.
 function(veltrune_test_program target folder)
-  add_dependencies(${target} Veltrune picload firmlink_dll Tunevault velolib_dll skin_resources)
-  add_custom_command(TARGET ${target} POST_BUILD
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_program.stamp)
+  add_custom_command(OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Veltrune> $<TARGET_FILE:picload>
             $<TARGET_FILE:firmlink_dll> $<TARGET_FILE:Tunevault> $<TARGET_FILE:velolib_dll> ${folder}
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${VELTRUNE_BIN_DIR}/Resource ${folder}/Resource
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${VELTRUNE_BIN_DIR}/boards ${folder}/boards)
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${VELTRUNE_BIN_DIR}/boards ${folder}/boards
+    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+    DEPENDS Veltrune picload firmlink_dll Tunevault velolib_dll skin_resources firmlink_boards
+    COMMENT "Program folder of ${target}")
+  add_custom_target(${target}_program DEPENDS ${stamp})
+  add_dependencies(${target} ${target}_program)
 endfunction()

@@ -40,6 +40,26 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// What tells the file a writer has just made from the one it was to
+// replace: a writer that moves a new file into place changes its creation
+// time, one that writes in place its last write time or size.
+struct FileStamp {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    bool exists = false;
+
+    explicit FileStamp(const std::string& path) {
+        exists = GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
+                 !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+
+    bool SameFileAs(const FileStamp& other) const {
+        return exists == other.exists &&
+               CompareFileTime(&data.ftCreationTime, &other.data.ftCreationTime) == 0 &&
+               CompareFileTime(&data.ftLastWriteTime, &other.data.ftLastWriteTime) == 0 &&
+               data.nFileSizeLow == other.data.nFileSizeLow && data.nFileSizeHigh == other.data.nFileSizeHigh;
+    }
+};
+
 std::string LowerCase(std::string text) {
     if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
     return text;
@@ -170,9 +190,13 @@ void ProfileDialogController::SaveClicked() {
     }
     const std::string path = kiln::ProfilePath(kiln::GetProfileFolder(), name);
     if (FileExists(path) && Confirm(kReplaceQuestion) != frame::modal::Yes) return;
+    const FileStamp before(path);
     VeloWriteProfile(path.c_str());
-    // The writer's answer is not part of its contract; the file is.
-    if (!FileExists(path)) {
+    // The writer's answer is not part of its contract; the file is. A
+    // profile it could not replace is still there, unchanged, and must not
+    // pass for the one just saved.
+    const FileStamp after(path);
+    if (!after.exists || after.SameFileAs(before)) {
         Warn(kNotSaved);
         return;
     }

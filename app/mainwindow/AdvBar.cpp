@@ -30,6 +30,7 @@ void AdvBar::SetMax(int max) {
 
 void AdvBar::SetPosition(int position) {
     m_position = Clamped(position);
+    m_valueKnown = true;
     SetKnobOffset(PixelFromPosition(m_position));
     Notify();
 }
@@ -72,6 +73,7 @@ void AdvBar::DragBy(int dx) {
     if (offset == KnobOffset()) return;
     SetKnobOffset(offset);
     m_position = PositionFromPixel(offset);
+    m_valueKnown = true;
     Notify();
 }
 

@@ -27,6 +27,11 @@ public:
     int Min() const { return m_min; }
     int Position() const { return m_position; }
     bool Enabled() const { return m_enabled; }
+    // False while the position stands in for a firmware value that could
+    // not be read: such a position was chosen by nobody and must not be
+    // written back. A refresh that reads, and every change of the position
+    // (the user's, a profile's), make it known again.
+    bool ValueKnown() const { return m_valueKnown; }
     // Every control of the widget, the bar image first.
     const std::vector<frame::Control*>& Controls() const { return m_controls; }
 
@@ -73,6 +78,8 @@ protected:
     AdvBar() = default;
 
     void AddControl(frame::Control* control) { m_controls.push_back(control); }
+    // After a refresh: whether its read gave the position.
+    void SetValueKnown(bool known) { m_valueKnown = known; }
     // Updates the display, then raises the change event.
     void Notify();
 
@@ -84,4 +91,5 @@ private:
     int m_position = 0;
     std::vector<frame::Control*> m_controls;
     bool m_enabled = true;
+    bool m_valueKnown = true;
 };

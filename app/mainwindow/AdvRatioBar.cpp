@@ -49,7 +49,9 @@ void AdvRatioBar::Create(TMainForm& parent, int left, int top) {
     AddControl(m_numeral);
 
     SetMax(static_cast<int>(m_sets.ratio.StepCount()) - 1);
-    SetPositionIfDifferent(static_cast<int>(m_sets.ratio.ReadIndex(m_core)));
+    bool read = false;
+    SetPositionIfDifferent(static_cast<int>(m_sets.ratio.ReadIndex(m_core, &read)));
+    SetValueKnown(read);
 }
 
 void AdvRatioBar::MakeDisplays(TMainForm& parent, int left, int top) {
@@ -143,12 +145,14 @@ void AdvRatioBar::UpdateDisplay() {
 
 void AdvRatioBar::RefreshFromItem() {
     if (!Usable()) return;
-    const int current = static_cast<int>(m_sets.ratio.ReadIndex(m_core));
+    bool read = false;
+    const int current = static_cast<int>(m_sets.ratio.ReadIndex(m_core, &read));
     const bool takesCurrent = m_sets.ratio.PerCore() || (!m_row.empty() && m_row.front() == this);
     if (takesCurrent && current != Position())
         SetPosition(current);
     else
         ShowValues();
+    if (takesCurrent) SetValueKnown(read);
 }
 
 void AdvRatioBar::LoadDefault() {

@@ -138,8 +138,10 @@ void AdvScrollBar::RefreshFromItem() {
     kiln::BiosItem* item = Item();
     if (!item || !m_bar) return;
     uint32_t index = 0;
-    if (!item->ReadIndex(index)) index = 0;
+    const bool read = item->ReadIndex(index);
+    if (!read) index = 0;
     SetPositionIfDifferent(static_cast<int>(index));
+    SetValueKnown(read);
     m_current->SetCaption(m_chosen->Caption());
     m_chosen->Font().SetColor(m_unit->Font().GetColor());
 }

@@ -72,10 +72,11 @@ uint32_t LuOcRatio::ReadCore(uint32_t core, bool& ok) {
     return ok ? index : m_item->DefaultIndex();
 }
 
-uint32_t LuOcRatio::ReadIndex(uint32_t core) {
-    if (!m_item || m_count == 0) return 0;
+uint32_t LuOcRatio::ReadIndex(uint32_t core, bool* read) {
     bool ok = false;
-    return ReadCore(ReadCoreFor(core), ok);
+    const uint32_t index = m_item && m_count > 0 ? ReadCore(ReadCoreFor(core), ok) : 0;
+    if (read) *read = ok;
+    return index;
 }
 
 void LuOcRatio::ReadAll(std::vector<uint32_t>& indexes) {

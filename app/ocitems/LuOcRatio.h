@@ -39,8 +39,9 @@ public:
     uint32_t DefaultIndex() const;
 
     // The core's index (the last core's where cores are not set one by one);
-    // the default index when the firmware refuses the core or the read.
-    virtual uint32_t ReadIndex(uint32_t core);
+    // the default index when the firmware refuses the core or the read,
+    // which `read` (when given) then tells.
+    virtual uint32_t ReadIndex(uint32_t core, bool* read = nullptr);
     // One index per core where cores are set one by one, otherwise one.
     virtual void ReadAll(std::vector<uint32_t>& indexes);
     // As ReadAll, but false, with `indexes` empty, when any read fails:

@@ -8,5 +8,9 @@ BuiltInProfiles& BuiltInProfiles::Instance() {
 }
 
 BuiltInProfiles::BuiltInProfiles() {
-    kiln::ReadStoredProfileNames(m_names);
+    m_complete = kiln::ReadStoredProfileNames(m_names);
+}
+
+void BuiltInProfiles::ReadAgainIfIncomplete() {
+    if (!m_complete) m_complete = kiln::ReadStoredProfileNames(m_names);
 }

@@ -66,13 +66,15 @@ bool GetItemLimit(uint32_t number, uint32_t argument, uint32_t& value) {
     return (FirmReadItemLimit(number, argument, &value) & 1) != 0;
 }
 
-bool ReadInterfaceInfo(uint32_t* out, uint32_t first, uint32_t count) {
+bool ReadInterfaceInfo(uint32_t* out, uint32_t first, uint32_t count, uint32_t* packageElements) {
+    if (packageElements) *packageElements = 0;
     auto buffer = std::make_unique<Package>();
     uint32_t size = kPackageCapacity;
     FirmInterfaceInfo(buffer->data(), &size);
     if (size > kPackageCapacity) return true;
     PackageView view(buffer->data(), size);
     uint32_t elements = view.Count();
+    if (packageElements) *packageElements = elements;
     uint32_t available = elements > 2 ? elements - 2 : 0;
     // Written so that neither the subtraction nor first + count can wrap.
     if (first >= available) return true;

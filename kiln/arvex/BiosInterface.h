@@ -53,7 +53,9 @@ bool GetItemLimit(uint32_t number, uint32_t argument, uint32_t& value);
 
 // Copies `count` integers of the interface information, starting `first`
 // integers in, into `out`; copies fewer (none when `first` is past the end)
-// when the firmware offers fewer. Always true.
-bool ReadInterfaceInfo(uint32_t* out, uint32_t first, uint32_t count);
+// when the firmware offers fewer. Always true. `packageElements`, when
+// given, receives the number of elements the firmware answered with: 0 when
+// the call failed (a failed call leaves an empty package).
+bool ReadInterfaceInfo(uint32_t* out, uint32_t first, uint32_t count, uint32_t* packageElements = nullptr);
 
 }  // namespace kiln

@@ -20,12 +20,16 @@ bool ReadStoredProfileNames(std::vector<std::string>& names) {
     ItemTraverser traverser;
     if (!traverser.Open(kProfileGroup)) return false;
     std::unique_ptr<BiosItem> namesItem;
-    for (; !traverser.AtEnd(); traverser.Next())
-        if (traverser.CurrentFetched() && ItemLocal(traverser.CurrentNumber()) == ItemLocal(kStoredProfilesItem))
+    bool complete = true;
+    for (; !traverser.AtEnd(); traverser.Next()) {
+        if (!traverser.CurrentFetched())
+            complete = false;
+        else if (ItemLocal(traverser.CurrentNumber()) == ItemLocal(kStoredProfilesItem))
             namesItem = traverser.CreateItem();
+    }
     if (namesItem && ItemKind(namesItem->Number()) == kKindString)
         for (uint32_t i = 0; i < namesItem->StepCount(); ++i) names.push_back(namesItem->IndexToString(i));
-    return true;
+    return complete;
 }
 
 bool ReadStoredProfile(uint32_t index, std::vector<std::pair<uint32_t, uint32_t>>& pairs) {

@@ -14,7 +14,9 @@ inline constexpr uint32_t kStoredProfilesItem = 0x05080002;
 
 // The names in stored order, from the last group-5 item numbered 2 in its
 // group (none unless it is a string item). False when group 5 cannot be
-// listed; walks the whole group, so callers keep the answer.
+// listed or one of its items cannot be described (it may be the names
+// item): the names may then be incomplete. Walks the whole group, so
+// callers keep a complete answer.
 bool ReadStoredProfileNames(std::vector<std::string>& names);
 
 // The (item number, value) pairs of stored profile `index`, up to the end

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <cstring>
 
 #include "standins/firmlink/Firmware.h"
 #include "standins/firmlink/Journal.h"
@@ -17,10 +18,16 @@ using firmsim::JournalCall;
 
 namespace {
 
-constexpr uint32_t kHighestOrdinal = 13;
+using firmsim::kHighestOrdinal;
 std::atomic<uint32_t> g_calls[kHighestOrdinal + 1];
 
 void Count(uint32_t ordinal) { g_calls[ordinal].fetch_add(1, std::memory_order_relaxed); }
+
+// Counts the call and answers whether FirmSimFailOrdinal makes it fail.
+bool Failing(uint32_t ordinal) {
+    Count(ordinal);
+    return Firmware::Instance().OrdinalFails(ordinal);
+}
 
 uint32_t Address(const void* p) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(p)); }
 
@@ -31,88 +38,90 @@ uint32_t SizeOut(const uint32_t* size) { return size ? *size : 0; }
 extern "C" {
 
 uint32_t __stdcall FirmInitialize() {
-    Count(1);
-    const uint32_t result = Firmware::Instance().Initialize();
+    const uint32_t result = Failing(1) ? 0 : Firmware::Instance().Initialize();
     JournalCall(1, {}, result);
     return result;
 }
 
 uint32_t __stdcall FirmWriteItem(uint32_t item, uint32_t value, uint32_t mode) {
-    Count(2);
-    const uint32_t result = Firmware::Instance().WriteItem(item, value);
+    const uint32_t result = Failing(2) ? 0 : Firmware::Instance().WriteItem(item, value);
     JournalCall(2, {item, value, mode}, result);
     return result;
 }
 
 uint32_t __stdcall FirmReadItem(uint32_t item, uint32_t* value) {
-    Count(3);
-    const uint32_t result = Firmware::Instance().ReadItem(item, value);
+    const uint32_t result = Failing(3) ? 0 : Firmware::Instance().ReadItem(item, value);
     if (result & 1) JournalCall(3, {item}, result, {*value});
     else JournalCall(3, {item}, result);
     return result;
 }
 
 uint32_t __stdcall FirmInterfaceInfo(void* buffer, uint32_t* size) {
-    Count(4);
-    const uint32_t result = Firmware::Instance().InterfaceInfo(buffer, size);
+    uint32_t result = 0;
+    if (Failing(4))
+        firmsim::WriteEmptyPackage(buffer, size);
+    else
+        result = Firmware::Instance().InterfaceInfo(buffer, size);
     JournalCall(4, {}, result, {SizeOut(size)});
     return result;
 }
 
 uint32_t __stdcall FirmListGroup(uint32_t group, void* buffer, uint32_t* size) {
-    Count(5);
-    const uint32_t result = Firmware::Instance().ListGroup(group, buffer, size);
+    uint32_t result = 0;
+    if (Failing(5))
+        firmsim::WriteEmptyPackage(buffer, size);
+    else
+        result = Firmware::Instance().ListGroup(group, buffer, size);
     JournalCall(5, {group}, result, {SizeOut(size)});
     return result;
 }
 
 void* __stdcall FirmFirstElement(void* buffer) {
-    Count(6);
-    void* element = firmsim::FirstElement(buffer);
+    void* element = Failing(6) ? nullptr : firmsim::FirstElement(buffer);
     JournalCall(6, {Address(buffer)}, Address(element));
     return element;
 }
 
 uint32_t __stdcall FirmElementCount(void* buffer) {
-    Count(7);
-    const uint32_t count = firmsim::ElementCount(buffer);
+    const uint32_t count = Failing(7) ? 0 : firmsim::ElementCount(buffer);
     JournalCall(7, {Address(buffer)}, count);
     return count;
 }
 
 void* __stdcall FirmElementData(void* element) {
-    Count(9);
-    void* data = firmsim::ElementData(element);
+    void* data = Failing(9) ? nullptr : firmsim::ElementData(element);
     JournalCall(9, {Address(element)}, Address(data));
     return data;
 }
 
 void* __stdcall FirmNextElement(void* element) {
-    Count(10);
-    void* next = firmsim::NextElement(element);
+    void* next = Failing(10) ? nullptr : firmsim::NextElement(element);
     JournalCall(10, {Address(element)}, Address(next));
     return next;
 }
 
 uint32_t __stdcall FirmDescribeItem(const void* listData, void* buffer, uint32_t* size) {
-    Count(11);
     uint32_t item = 0;
-    const uint32_t result = Firmware::Instance().DescribeItem(listData, buffer, size, &item);
+    uint32_t result = 0;
+    if (Failing(11)) {
+        if (listData) std::memcpy(&item, listData, sizeof item);
+        firmsim::WriteEmptyPackage(buffer, size);
+    } else {
+        result = Firmware::Instance().DescribeItem(listData, buffer, size, &item);
+    }
     JournalCall(11, {item}, result, {SizeOut(size)});
     return result;
 }
 
 uint32_t __stdcall FirmReadItemLimit(uint32_t item, uint32_t argument, uint32_t* value) {
-    Count(12);
-    const uint32_t result = Firmware::Instance().ReadItemLimit(item, argument, value);
+    const uint32_t result = Failing(12) ? 0 : Firmware::Instance().ReadItemLimit(item, argument, value);
     if (result & 1) JournalCall(12, {item, argument}, result, {*value});
     else JournalCall(12, {item, argument}, result);
     return result;
 }
 
 uint32_t __stdcall FirmReadStoredProfile(uint32_t item, uint32_t index, void* buffer, uint32_t* size) {
-    Count(13);
-    const uint32_t result = Firmware::Instance().ReadStoredProfile(item, index, buffer, size);
+    const uint32_t result = Failing(13) ? 0 : Firmware::Instance().ReadStoredProfile(item, index, buffer, size);
     JournalCall(13, {item, index}, result, {SizeOut(size)});
     return result;
 }
@@ -122,6 +131,10 @@ uint32_t __stdcall FirmSimReset() { return Firmware::Instance().Reset(); }
 uint32_t __stdcall FirmSimSetFault(uint32_t item, uint32_t kinds) { return Firmware::Instance().SetFault(item, kinds); }
 
 void __stdcall FirmSimClearFaults() { Firmware::Instance().ClearFaults(); }
+
+uint32_t __stdcall FirmSimFailOrdinal(uint32_t ordinal, uint32_t mode, uint32_t parameter, uint32_t seed) {
+    return Firmware::Instance().FailOrdinal(ordinal, mode, parameter, seed);
+}
 
 uint32_t __stdcall FirmSimPeek(uint32_t item, uint32_t core, uint32_t* value) { return Firmware::Instance().Peek(item, core, value); }
 

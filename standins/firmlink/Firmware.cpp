@@ -240,6 +240,52 @@ void Firmware::ClearFaults() {
     SharedBlock& block = m_shared.block();
     for (uint32_t i = 0; i < block.slotCount && i < kMaxSharedSlots; ++i) block.slots[i].faults = 0;
     std::memset(block.groupFaults, 0, sizeof block.groupFaults);
+    std::memset(block.ordinalFaults, 0, sizeof block.ordinalFaults);
+}
+
+uint32_t Firmware::FailOrdinal(uint32_t ordinal, uint32_t mode, uint32_t parameter, uint32_t seed) {
+    const bool known = ordinal >= 1 && ordinal <= kHighestOrdinal && ordinal != 8;
+    const bool counted = mode == kFirmFailNthCall || mode == kFirmFailFromNthCall;
+    if (!known || mode > kFirmFailRandomly || (counted && parameter == 0) ||
+        (mode == kFirmFailRandomly && parameter > 1000))
+        return kFailed;
+    std::lock_guard guard(m_lock);
+    if (m_refused) return kFailed;
+    SharedValues::Lock lock(m_shared);
+    // A zero state would keep the generator at zero for ever.
+    m_shared.block().ordinalFaults[ordinal] = OrdinalFault{mode, parameter, 0, seed ? seed : 0x9E3779B9u};
+    return kOk;
+}
+
+bool Firmware::OrdinalFails(uint32_t ordinal) {
+    if (ordinal > kHighestOrdinal) return false;
+    std::lock_guard guard(m_lock);
+    // Most calls find no fault set; they need not wait for the machine's lock.
+    if (m_refused || !m_shared.IsOpen() || m_shared.block().ordinalFaults[ordinal].mode == kFirmFailNever)
+        return false;
+    SharedValues::Lock lock(m_shared);
+    OrdinalFault& fault = m_shared.block().ordinalFaults[ordinal];
+    const uint32_t call = ++fault.calls;
+    switch (fault.mode) {
+    case kFirmFailEveryCall:
+        return true;
+    case kFirmFailNthCall:
+        return call == fault.parameter;
+    case kFirmFailFromNthCall:
+        return call >= fault.parameter;
+    case kFirmFailRandomly: {
+        // xorshift32: the same seed gives the same failures in the same
+        // sequence of calls, whichever process makes them.
+        uint32_t x = fault.random;
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        fault.random = x;
+        return x % 1000 < fault.parameter;
+    }
+    default:
+        return false;
+    }
 }
 
 uint32_t Firmware::Peek(uint32_t item, uint32_t core, uint32_t* value) {

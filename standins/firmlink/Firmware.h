@@ -28,6 +28,10 @@ public:
 
     uint32_t Reset();
     uint32_t SetFault(uint32_t item, uint32_t kinds);
+    uint32_t FailOrdinal(uint32_t ordinal, uint32_t mode, uint32_t parameter, uint32_t seed);
+    // Counts the call against the ordinal's fault; true when this call is
+    // to fail.
+    bool OrdinalFails(uint32_t ordinal);
     void ClearFaults();
     uint32_t Peek(uint32_t item, uint32_t core, uint32_t* value);
     uint32_t Poke(uint32_t item, uint32_t core, uint32_t value);

@@ -10,7 +10,7 @@
 namespace firmsim {
 namespace {
 
-constexpr uint32_t kMagic = 0x464C4E4C;  // layout version of SharedBlock
+constexpr uint32_t kMagic = 0x464C4E4D;  // layout version of SharedBlock
 
 std::string ObjectName(const char* prefix, const std::string& instance) {
     std::string name = prefix + instance;

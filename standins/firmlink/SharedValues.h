@@ -24,6 +24,15 @@ struct SharedSlot {
 };
 
 constexpr uint32_t kMaxSharedSlots = 1024;
+constexpr uint32_t kHighestOrdinal = 13;
+
+// How one ordinal fails for every process of the machine (FirmSimFailOrdinal).
+struct OrdinalFault {
+    uint32_t mode;       // FirmOrdinalFailure
+    uint32_t parameter;  // N for the counted modes, failures per 1000 calls for the random one
+    uint32_t calls;      // calls since the fault was set
+    uint32_t random;     // generator state of the random mode
+};
 
 struct SharedBlock {
     uint32_t magic;
@@ -34,6 +43,7 @@ struct SharedBlock {
     uint32_t savedHashHigh;
     uint32_t slotCount;
     uint32_t groupFaults[8];  // one bit per group that cannot be listed
+    OrdinalFault ordinalFaults[kHighestOrdinal + 1];
     SharedSlot slots[kMaxSharedSlots];
 };
 

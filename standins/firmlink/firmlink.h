@@ -147,6 +147,15 @@ enum FirmFaultKind : uint32_t {
     kFirmFaultListGroup = 8  // ordinal 5 fails for the group (item = group number)
 };
 
+// How FirmSimFailOrdinal makes an ordinal fail.
+enum FirmOrdinalFailure : uint32_t {
+    kFirmFailNever = 0,        // the ordinal works again
+    kFirmFailEveryCall = 1,    // every call fails
+    kFirmFailNthCall = 2,      // only call number N (1 = the next call) fails
+    kFirmFailFromNthCall = 3,  // call N and every later one fail
+    kFirmFailRandomly = 4      // each call fails with probability N/1000, drawn from the seed
+};
+
 // Every value, the selected core and every fault back to the board file's;
 // the instance's state file is deleted.
 using FirmResetFn = uint32_t(__stdcall*)();  // "FirmSimReset"
@@ -154,6 +163,20 @@ using FirmResetFn = uint32_t(__stdcall*)();  // "FirmSimReset"
 // them), or with kFirmFaultListGroup alone makes group `item` unlistable.
 // Fails for items or groups the board lacks. Faults are machine-wide.
 using FirmSetFaultFn = uint32_t(__stdcall*)(uint32_t item, uint32_t kinds);  // "FirmSimSetFault"
+// Makes one ordinal (1-7, 9-13) fail as `mode` says, for every process of
+// the machine, whatever its arguments; N is `parameter`. Calls are counted
+// from this call on, by every process together, so a count or a seed gives
+// the same failures whenever the program makes the same calls. A failing
+// call does what the ordinal does when it fails by itself: it changes
+// nothing and returns 0 (ordinals 6, 9 and 10: null); ordinals 3 and 12
+// store no value; ordinals 4, 5 and 11 leave an empty package; a failing
+// ordinal 1 leaves a process that has not initialised uninitialised. Failing
+// calls count and journal like others. Fails (returns 0) for an unknown
+// ordinal or mode, N = 0 in the counted modes, or N above 1000 in the random
+// one. FirmSimClearFaults, FirmSimReset and FirmSimLoadBoard end it.
+using FirmFailOrdinalFn = uint32_t(__stdcall*)(uint32_t ordinal, uint32_t mode, uint32_t parameter,
+                                               uint32_t seed);  // "FirmSimFailOrdinal"
+// Every item, group and ordinal fault off.
 using FirmClearFaultsFn = void(__stdcall*)();                                // "FirmSimClearFaults"
 // Read or store a value directly, ignoring faults, the selector and the step
 // table (so tests can create states real firmware might report). `core`

@@ -39,25 +39,30 @@ bool ReadValue(uint32_t number, uint32_t& value) {
 }
 
 // Reads the ratio of every core through the selector, which stays on the
-// last core, as it does after the program reads the cores.
-void AppendRatio(const ItemFacts& ratio, const std::vector<ItemFacts>& items, std::vector<Setting>& settings) {
+// last core, as it does after the program reads the cores; false when one
+// cannot be read.
+bool AppendRatio(const ItemFacts& ratio, const std::vector<ItemFacts>& items, std::vector<Setting>& settings) {
     const bool hasSelector = std::any_of(items.begin(), items.end(), [](const ItemFacts& item) {
         return item.number == kCoreSelector;
     });
     if (!hasSelector) {
         uint32_t value = 0;
-        if (ReadValue(ratio.number, value)) settings.push_back(Setting{ratio.number, value});
-        return;
+        if (!ReadValue(ratio.number, value)) return false;
+        settings.push_back(Setting{ratio.number, value});
+        return true;
     }
     auto counter = std::find_if(items.begin(), items.end(), [](const ItemFacts& item) {
         return Local(item.number) == kCoreCountLocal;
     });
     const uint32_t cores = counter == items.end() ? 1 : counter->steps;
+    std::vector<Setting> ratios;
     for (uint32_t core = 0; core < cores; ++core) {
         uint32_t value = 0;
-        if ((FirmWriteItem(kCoreSelector, core, kSelectMode) & 1) && ReadValue(ratio.number, value))
-            settings.push_back(Setting{ratio.number, value});
+        if (!(FirmWriteItem(kCoreSelector, core, kSelectMode) & 1) || !ReadValue(ratio.number, value)) return false;
+        ratios.push_back(Setting{ratio.number, value});
     }
+    settings.insert(settings.end(), ratios.begin(), ratios.end());
+    return true;
 }
 
 }  // namespace
@@ -69,16 +74,21 @@ bool ReadAppliedState(std::vector<Setting>& settings) {
     if (!list.ListGroup(kTuningGroup)) return false;
     std::vector<ItemFacts> items;
     FirmwarePackage description;
-    for (uint32_t i = 0; i < list.Count(); ++i)
-        if (description.Describe(list, i)) items.push_back(FactsOf(description));
+    // A profile that silently lacks a setting would pass for the applied
+    // state: whatever cannot be read fails the whole read.
+    for (uint32_t i = 0; i < list.Count(); ++i) {
+        if (!description.Describe(list, i)) return false;
+        items.push_back(FactsOf(description));
+    }
 
     auto ratio = std::find_if(items.begin(), items.end(), [](const ItemFacts& item) {
         return Local(item.number) == kRatioLocal;
     });
-    if (ratio != items.end() && !ratio->skipped) AppendRatio(*ratio, items, settings);
+    if (ratio != items.end() && !ratio->skipped && !AppendRatio(*ratio, items, settings)) return false;
     for (const ItemFacts& item : items) {
         uint32_t value = 0;
-        if (item.skipped || Local(item.number) == kRatioLocal || !ReadValue(item.number, value)) continue;
+        if (item.skipped || Local(item.number) == kRatioLocal) continue;
+        if (!ReadValue(item.number, value)) return false;
         settings.push_back(Setting{item.number, value});
     }
     return true;

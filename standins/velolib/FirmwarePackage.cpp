@@ -8,23 +8,33 @@ namespace velolib {
 
 bool FirmwarePackage::ListGroup(uint32_t group) {
     uint32_t size = kFirmPackageCapacity;
-    return Walk(FirmListGroup(group, m_buffer.data(), &size));
+    return Walk(FirmListGroup(group, m_buffer.data(), &size), size);
 }
 
 bool FirmwarePackage::Describe(const FirmwarePackage& list, uint32_t index) {
     if (index >= list.Count()) return false;
     uint32_t size = kFirmPackageCapacity;
-    return Walk(FirmDescribeItem(list.m_data[index], m_buffer.data(), &size));
+    return Walk(FirmDescribeItem(list.m_data[index], m_buffer.data(), &size), size);
 }
 
-bool FirmwarePackage::Walk(uint32_t result) {
+// A package whose walk ends early or meets an element without data cannot
+// be read: what was walked of it is dropped, never read through null. One
+// that counts no element while holding more than its count word is no
+// more readable.
+bool FirmwarePackage::Walk(uint32_t result, uint32_t size) {
     m_data.clear();
     if (result == 0) return false;
     const uint32_t count = FirmElementCount(m_buffer.data());
+    if (count == 0 && size > sizeof(uint32_t)) return false;
     void* element = FirmFirstElement(m_buffer.data());
-    for (uint32_t i = 0; i < count && element; ++i) {
-        m_data.push_back(FirmElementData(element));
-        element = FirmNextElement(element);
+    for (uint32_t i = 0; i < count; ++i) {
+        const void* data = element ? FirmElementData(element) : nullptr;
+        if (!data) {
+            m_data.clear();
+            return false;
+        }
+        m_data.push_back(data);
+        if (i + 1 < count) element = FirmNextElement(element);
     }
     return true;
 }

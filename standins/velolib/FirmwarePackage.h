@@ -10,10 +10,11 @@ namespace velolib {
 
 class FirmwarePackage {
 public:
-    // Lists group `group`; false when the firmware refuses.
+    // Lists group `group`; false when the firmware refuses or the list cannot
+    // be walked whole.
     bool ListGroup(uint32_t group);
     // Describes the item behind element `index` of `list`; false when the
-    // firmware refuses.
+    // firmware refuses or the description cannot be walked whole.
     bool Describe(const FirmwarePackage& list, uint32_t index);
 
     uint32_t Count() const { return static_cast<uint32_t>(m_data.size()); }
@@ -21,7 +22,7 @@ public:
     uint32_t Integer(uint32_t index) const;
 
 private:
-    bool Walk(uint32_t result);
+    bool Walk(uint32_t result, uint32_t size);
 
     std::array<uint8_t, 4096> m_buffer{};
     std::vector<const void*> m_data;

@@ -9,12 +9,15 @@
 //
 // The stand-in reads the board through the firmware access library: the
 // processor ratio once per core (through the core selector), then every
-// other group-3 item that is not skipped, in firmware order; items whose
-// value cannot be read and a skipped ratio are left out. It writes the
+// other group-3 item that is not skipped, in firmware order; a skipped
+// ratio is left out. A profile holds every setting or is not written: when
+// an item's description or value, or one core's ratio, cannot be read,
+// nothing is written. It writes the
 // profile format of the program (header word 0x46504556, version 1, entry
 // count, item/value pairs) to a temporary file beside the target and then
 // moves it over the target, so a failure leaves the old file, or none,
-// never half a profile. When group 3 cannot be listed nothing is written.
+// never half a profile. When group 3 cannot be listed, or its list cannot be
+// walked whole, nothing is written either.
 //
 // Link the CMake target `velolib` to import by ordinal; the DLL itself is
 // the target `velolib_dll` (bin/velolib.dll).

@@ -62,6 +62,20 @@ TEST_F(BuiltInProfileTest, NamesAreTheStoredProfileTextsInOrder) {
     EXPECT_EQ(0u, BuiltInProfiles().Count());
 }
 
+TEST_F(BuiltInProfileTest, NamesReadWhileAnItemCannotBeDescribedAreReadAgain) {
+    SimulatedBoard::SetFault(0x05080002, kFirmFaultDescribe);
+    BuiltInProfiles names;
+    EXPECT_EQ(0u, names.Count());
+    names.ReadAgainIfIncomplete();
+    EXPECT_EQ(0u, names.Count()) << "still failing";
+    SimulatedBoard::ClearFaults();
+    names.ReadAgainIfIncomplete();
+    EXPECT_EQ(3u, names.Count());
+    SimulatedBoard::SetFault(5, kFirmFaultListGroup);
+    names.ReadAgainIfIncomplete();
+    EXPECT_EQ(3u, names.Count()) << "a complete list is kept";
+}
+
 TEST_F(BuiltInProfileTest, ABuiltInProfileIsTheBaselineOverlaidWithItsPairs) {
     SimulatedBoard::Poke(kRatio, 255, 20);
     SimulatedBoard::Poke(kChipsetVoltage, 0, 7);

@@ -121,3 +121,50 @@ TEST_F(ProfileWriterTest, NoFolderOrNoPathWritesNothing) {
 }
 
 }  // namespace
+
+// The firmware failing under the writer: it never reads through a missing
+// element, and what it writes is whole and true to the board.
+class FailingFirmwareWriterTest : public ProfileWriterTest {
+protected:
+    static void Fail(uint32_t ordinal, uint32_t mode, uint32_t parameter, uint32_t seed = 0) {
+        ASSERT_EQ(SimulatedBoard::Extra<FirmFailOrdinalFn>("FirmSimFailOrdinal")(ordinal, mode, parameter, seed), 1u);
+    }
+};
+
+TEST_F(FailingFirmwareWriterTest, ElementsWithoutDataWriteNothingOrTheWholeBoard) {
+    const VeOcItemValueList board = BoardState();
+    for (uint32_t ordinal : {9u, 10u}) {
+        for (uint32_t seed = 1; seed <= 8; ++seed) {
+            SCOPED_TRACE("ordinal " + std::to_string(ordinal) + ", seed " + std::to_string(seed));
+            std::filesystem::remove(path);
+            Fail(ordinal, kFirmFailRandomly, 100, seed);
+            const uint32_t result = VeloWriteProfile(path.c_str());
+            SimulatedBoard::ClearFaults();
+            if (!std::filesystem::exists(path)) {
+                EXPECT_EQ(result, 0u);
+                continue;
+            }
+            EXPECT_EQ(Loaded(path), board);
+        }
+    }
+    Fail(9, kFirmFailEveryCall, 0);
+    EXPECT_EQ(VeloWriteProfile(path.c_str()), 0u);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(FailingFirmwareWriterTest, ASettingThatCannotBeReadWritesNoProfile) {
+    // Core selections come first; the third of them (core 2) is refused.
+    Fail(2, kFirmFailNthCall, 3);
+    EXPECT_EQ(VeloWriteProfile(path.c_str()), 0u);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    // One item's value or description, or the count of the group's list.
+    for (uint32_t ordinal : {3u, 11u, 7u}) {
+        SimulatedBoard::ClearFaults();
+        Fail(ordinal, kFirmFailNthCall, 6);
+        EXPECT_EQ(VeloWriteProfile(path.c_str()), 0u) << ordinal;
+        EXPECT_FALSE(std::filesystem::exists(path)) << ordinal;
+    }
+    SimulatedBoard::ClearFaults();
+    EXPECT_EQ(VeloWriteProfile(path.c_str()), 1u);
+    EXPECT_EQ(Loaded(path), BoardState());
+}
