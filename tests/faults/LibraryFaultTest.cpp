@@ -5,7 +5,7 @@
 // written nothing.
 
 #include "tests/arvex/SimulatedBoard.h"
-#include "tests/faults/ProcessWindows.h"
+#include "tests/support/ProcessWindows.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
 
@@ -15,6 +15,10 @@
 
 namespace faultstest {
 namespace {
+
+using testsupport::AssertionShown;
+using testsupport::MessageBoxOf;
+using testsupport::TextOf;
 
 // What the user sees when the program in `folderName` starts and is told
 // something, and how it ends.

@@ -8,7 +8,7 @@
 
 #include "app/ocitems/LuOcRatio.h"
 #include "tests/arvex/SimulatedBoard.h"
-#include "tests/faults/ProcessWindows.h"
+#include "tests/support/ProcessWindows.h"
 #include "tests/support/BroadcastListener.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
@@ -22,6 +22,10 @@
 
 namespace faultstest {
 namespace {
+
+using testsupport::AssertionShown;
+using testsupport::MessageBoxOf;
+using testsupport::ThreadsOf;
 
 constexpr UINT kRemoteCommand = 1061;
 constexpr LPARAM kBuiltInProfile0 = 1;

@@ -5,7 +5,7 @@
 
 #include "tests/arvex/SimulatedBoard.h"
 #include "tests/faults/FaultCase.h"
-#include "tests/faults/ProcessWindows.h"
+#include "tests/support/ProcessWindows.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/RunningCopy.h"
@@ -16,6 +16,10 @@
 
 namespace faultstest {
 namespace {
+
+using testsupport::AssertionShown;
+using testsupport::MessageBoxOf;
+using testsupport::TextOf;
 
 constexpr UINT kRemoteWrite = 1060;
 constexpr uint32_t kBaseClock = 0x03010011;

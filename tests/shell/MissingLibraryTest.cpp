@@ -4,6 +4,7 @@
 
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/ProcessWindows.h"
 #include "tests/support/TrayIcons.h"
 
 #include <gtest/gtest.h>
@@ -14,44 +15,8 @@
 
 namespace {
 
-struct FoundBox {
-    DWORD processId;
-    HWND box = nullptr;
-};
-
-BOOL CALLBACK TakeMessageBox(HWND window, LPARAM data) {
-    auto* found = reinterpret_cast<FoundBox*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (owner != found->processId || std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-    found->box = window;
-    return FALSE;
-}
-
-// The first visible dialog window (a message box) of the process.
-HWND MessageBoxOf(DWORD processId) {
-    FoundBox found{processId};
-    EnumWindows(&TakeMessageBox, reinterpret_cast<LPARAM>(&found));
-    return found.box;
-}
-
-BOOL CALLBACK AppendText(HWND child, LPARAM data) {
-    char childText[1024] = {};
-    GetWindowTextA(child, childText, sizeof childText);
-    *reinterpret_cast<std::string*>(data) += std::string("\n") + childText;
-    return TRUE;
-}
-
-// Everything the box says: its caption and the texts of its children.
-std::string TextOf(HWND box) {
-    char caption[1024] = {};
-    GetWindowTextA(box, caption, sizeof caption);
-    std::string text = caption;
-    EnumChildWindows(box, &AppendText, reinterpret_cast<LPARAM>(&text));
-    return text;
-}
+using testsupport::MessageBoxOf;
+using testsupport::TextOf;
 
 // The user's answer to the box the program in `folder` shows, and how it ended.
 struct Outcome {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace faultstest {
+namespace testsupport {
 
 // The first visible message box (dialog class) of the process, or nullptr.
 HWND MessageBoxOf(DWORD processId);
@@ -17,4 +17,4 @@ bool AssertionShown(DWORD processId);
 // The threads the process runs now.
 size_t ThreadsOf(DWORD processId);
 
-}  // namespace faultstest
+}  // namespace testsupport

@@ -1,10 +1,10 @@
-#include "tests/faults/ProcessWindows.h"
+#include "tests/support/ProcessWindows.h"
 
 #include "base/Handles.h"
 
 #include <tlhelp32.h>
 
-namespace faultstest {
+namespace testsupport {
 namespace {
 
 struct Search {
@@ -70,4 +70,4 @@ size_t ThreadsOf(DWORD processId) {
     return count;
 }
 
-}  // namespace faultstest
+}  // namespace testsupport
