@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "base/Diagnostics.h"
+#include "base/Reporting.h"
 #include "kiln/arvex/BiosBooleanItem.h"
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/BiosNumberItem.h"
@@ -84,7 +84,7 @@ bool BiosItem::HasExtraStrings() const {
 void BiosItem::ReportUnsupported(const char* operation) const {
     char text[96];
     std::snprintf(text, sizeof text, "Item[%x] does not supports %s", m_number, operation);
-    base::ShowMessage(text, "BiosItem", MB_OK);
+    base::ShowMessage(text, "BiosItem");
 }
 
 bool BiosItem::IndexToRational(uint32_t, int32_t&, int32_t&) const {

@@ -11,31 +11,11 @@
 #include <string>
 
 #include "standins/firmlink/Board.h"
+#include "standins/firmlink/SharedBlock.h"
 #include "standins/firmlink/StateFile.h"
 #include "base/Handles.h"
 
 namespace firmsim {
-
-struct SharedSlot {
-    uint32_t item;
-    uint32_t faults;      // FirmFaultKind bits for the item
-    uint32_t valueCount;  // the core count for per-core items, else 1
-    uint32_t values[kMaxCores];
-};
-
-constexpr uint32_t kMaxSharedSlots = 1024;
-
-struct SharedBlock {
-    uint32_t magic;
-    uint32_t fingerprint;  // of the board that filled the block
-    // Hash of the values as last saved (or as the board gives them while
-    // nothing is saved), in two halves so 32- and 64-bit processes agree.
-    uint32_t savedHashLow;
-    uint32_t savedHashHigh;
-    uint32_t slotCount;
-    uint32_t groupFaults[8];  // one bit per group that cannot be listed
-    SharedSlot slots[kMaxSharedSlots];
-};
 
 class SharedValues {
 public:
