@@ -58,8 +58,10 @@ bool BiosItem::Parse(const PackageView&, const void*, uint32_t) {
 
 bool BiosItem::ReadStrings(const PackageView& view, const void* cursor, uint32_t count,
                            std::vector<const char*>& out) {
+    // Nothing is reserved for `count`: it is the firmware's word, and a package
+    // whose element count is forged lets it pass every count check; only the
+    // strings actually found in the bytes may take memory.
     std::vector<const char*> strings;
-    strings.reserve(count);
     for (uint32_t i = 0; i < count; ++i, cursor = view.Next(cursor)) {
         const char* text = view.ReadString(cursor);
         if (!text) return false;
