@@ -2,17 +2,36 @@
 // decodes them and hands back rows of 8-bit R, G, B (and A when the image has
 // an alpha channel) through the 24-byte image record.
 
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace {
+
+// The decoder leaves parts of its buffers unwritten for some damaged files
+// that it still reports as decoded. Zeroed memory makes such an image the
+// same on every load, instead of showing whatever the heap held before.
+void* ZeroedAlloc(std::size_t bytes) {
+    return std::calloc(1, bytes ? bytes : 1);
+}
+
+void* ZeroedRealloc(void* block, std::size_t oldBytes, std::size_t newBytes) {
+    void* grown = std::realloc(block, newBytes);
+    if (grown && newBytes > oldBytes) std::memset(static_cast<char*>(grown) + oldBytes, 0, newBytes - oldBytes);
+    return grown;
+}
+
+}  // namespace
+
+#define STBI_MALLOC(bytes) ZeroedAlloc(bytes)
+#define STBI_REALLOC_SIZED(block, oldBytes, newBytes) ZeroedRealloc(block, oldBytes, newBytes)
+#define STBI_FREE(block) std::free(block)
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
 #define STBI_NO_STDIO
 #include "stb/stb_image.h"
-
-#include <windows.h>
-
-#include <cstdint>
-#include <cstring>
-#include <new>
-#include <vector>
 
 namespace {
 

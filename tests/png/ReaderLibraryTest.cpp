@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 using kiln::GetProgramFolder;
@@ -93,6 +94,40 @@ TEST_F(ReaderLibraryTest, UndecodableInputFailsWithoutARecord) {
     std::copy(huge, huge + 8, forged.begin() + 16);  // width and height of the header chunk
     MemorySource forgedSource{&forged};
     EXPECT_EQ(readPngEx(&record, &ReadMemory, &forgedSource), 0);
+}
+
+// Leaves blocks of many sizes full of `fill` free on the heap the library
+// allocates from, where its next allocations are likely to land.
+void DirtyHeap(std::uint8_t fill) {
+    std::vector<void*> blocks;
+    for (size_t size = 16; size <= (1u << 17); size *= 2)
+        for (size_t extra : {size_t{0}, size / 2, size - 8})
+            for (int i = 0; i < 4; ++i) {
+                void* block = std::malloc(size + extra);
+                std::memset(block, fill, size + extra);
+                blocks.push_back(block);
+            }
+    for (void* block : blocks) std::free(block);
+}
+
+TEST_F(ReaderLibraryTest, DamagedImageDecodesTheSameWhateverTheHeapHeld) {
+    // A damaged file (found by fuzzing) that still decodes, with parts of its
+    // pixels never written by the decoder.
+    const std::vector<std::uint8_t> damaged = files.ReadBytes(DAMAGED_PNG);
+    ASSERT_FALSE(damaged.empty());
+    std::vector<std::vector<std::uint8_t>> pixels;
+    for (std::uint8_t fill : {0x00, 0xA5, 0x5A, 0xFF}) {
+        DirtyHeap(fill);
+        MemorySource source{&damaged};
+        PngImageRecord record = {};
+        ASSERT_EQ(readPngEx(&record, &ReadMemory, &source), 1);
+        std::vector<std::uint8_t> image;
+        for (std::uint32_t row = 0; row < record.height; ++row)
+            image.insert(image.end(), record.rows[row], record.rows[row] + record.width * record.channels);
+        freePngData(&record);
+        pixels.push_back(image);
+    }
+    for (size_t i = 1; i < pixels.size(); ++i) EXPECT_EQ(pixels[i], pixels[0]) << "after heap fill " << i;
 }
 
 // Runs the probe with `arguments`; returns its exit code and what it wrote.
