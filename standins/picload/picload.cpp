@@ -67,6 +67,26 @@ bool ReadAll(ReadFunction read, void* user, std::vector<unsigned char>& data) {
     }
 }
 
+// Drops image data chunks of length zero. They carry nothing, yet the
+// decoder copies their zero bytes into a buffer it has not allocated yet
+// (a null pointer), which C does not allow. Chunks are walked only as far as
+// their lengths stay inside the data.
+void DropEmptyDataChunks(std::vector<unsigned char>& data) {
+    constexpr std::size_t kSignatureBytes = 8;
+    constexpr std::size_t kChunkOverhead = 12;  // length, type and check word
+    for (std::size_t at = kSignatureBytes; at + kChunkOverhead <= data.size();) {
+        const std::uint64_t length = (std::uint64_t{data[at]} << 24) | (std::uint64_t{data[at + 1]} << 16) |
+                                     (std::uint64_t{data[at + 2]} << 8) | data[at + 3];
+        if (length == 0 && std::memcmp(&data[at + 4], "IDAT", 4) == 0) {
+            data.erase(data.begin() + static_cast<std::ptrdiff_t>(at),
+                       data.begin() + static_cast<std::ptrdiff_t>(at + kChunkOverhead));
+            continue;
+        }
+        if (length > data.size() - at - kChunkOverhead) return;
+        at += kChunkOverhead + static_cast<std::size_t>(length);
+    }
+}
+
 }  // namespace
 
 extern "C" int __stdcall ReadPngEx(ImageRecord* record, ReadFunction read, void* user) {
@@ -75,6 +95,7 @@ extern "C" int __stdcall ReadPngEx(ImageRecord* record, ReadFunction read, void*
     std::vector<unsigned char> data;
     try {
         if (!ReadAll(read, user, data) || data.empty()) return 0;
+        DropEmptyDataChunks(data);
     } catch (const std::bad_alloc&) {
         return 0;
     }

@@ -96,6 +96,23 @@ TEST_F(ReaderLibraryTest, UndecodableInputFailsWithoutARecord) {
     EXPECT_EQ(readPngEx(&record, &ReadMemory, &forgedSource), 0);
 }
 
+TEST_F(ReaderLibraryTest, EmptyImageDataChunksAreSkipped) {
+    // Legal but useless, and the decoder mishandles one before any data: an
+    // empty data chunk first, one between the data and the end.
+    std::vector<std::uint8_t> png = files.ReadBytes(files.Write("e.png", 2, 1, 3, {1, 2, 3, 4, 5, 6}));
+    const std::uint8_t empty[12] = {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E};
+    const size_t afterHeader = 8 + 12 + 13;
+    png.insert(png.end() - 12, empty, empty + 12);
+    png.insert(png.begin() + afterHeader, empty, empty + 12);
+    MemorySource source{&png};
+    PngImageRecord record = {};
+    ASSERT_NE(readPngEx(&record, &ReadMemory, &source), 0);
+    EXPECT_EQ(record.width, 2u);
+    EXPECT_EQ(record.rows[0][0], 1);
+    EXPECT_EQ(record.rows[0][5], 6);
+    freePngData(&record);
+}
+
 // Leaves blocks of many sizes full of `fill` free on the heap the library
 // allocates from, where its next allocations are likely to land.
 void DirtyHeap(std::uint8_t fill) {
