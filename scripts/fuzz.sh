@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# fuzz.sh [--smoke] [--native|--wine] [--only TARGET] [SECONDS]
+# fuzz.sh [--smoke] [--inputs N] [--native|--wine] [--only TARGET] [SECONDS]
 #
 # Fuzzes every reader of outside data for SECONDS each (default 60):
 #   native (libFuzzer, address and undefined-behaviour sanitizers, clang,
@@ -9,21 +9,23 @@
 # crash, hang, sanitizer report or broken invariant. Saved crash inputs of
 # every target (fuzz/<target>/crashes/) are replayed first.
 #
-# --smoke runs a few thousand inputs per target instead, from fixed seeds.
+# --inputs N runs N inputs per target instead of SECONDS; --smoke a few
+# thousand, from fixed seeds.
 # FUZZ_SEED picks the Wine loops' mutation seed (default: the time, printed).
 set -euo pipefail
 source "$(dirname "$0")/arch.sh"
 root=$veltrune_root
 
-smoke=0 which=all only="" seconds=60
+smoke=0 which=all only="" seconds=60 inputs=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --smoke) smoke=1 ;;
     --native) which=native ;;
     --wine) which=wine ;;
     --only) only=$2; shift ;;
+    --inputs) inputs=$2; shift ;;
     [0-9]*) seconds=$1 ;;
-    *) echo "usage: fuzz.sh [--smoke] [--native|--wine] [--only TARGET] [SECONDS]" >&2; exit 2 ;;
+    *) echo "usage: fuzz.sh [--smoke] [--inputs N] [--native|--wine] [--only TARGET] [SECONDS]" >&2; exit 2 ;;
   esac
   shift
 done
@@ -59,6 +61,8 @@ run_native() {
       # go to the first folder, never to the committed seeds.
       rm -rf "$build/smoke/$t" && mkdir -p "$build/smoke/$t"
       args+=(-runs=$smoke_inputs -seed=1 "$build/smoke/$t" "$root/fuzz/$t/seeds")
+    elif [ -n "$inputs" ]; then
+      args+=(-runs="$inputs" "$build/corpus/$t" "$root/fuzz/$t/seeds")
     else
       args+=(-max_total_time="$seconds" "$build/corpus/$t" "$root/fuzz/$t/seeds")
     fi
@@ -89,10 +93,10 @@ run_wine() {
   mkdir -p "$build/fuzz-crashes"
   # One Wine environment for all loops; each loop writes its last line to
   # a log of its own.
-  VELTRUNE_FUZZ_SEED=$seed VELTRUNE_FUZZ_SMOKE=$smoke VELTRUNE_FUZZ_SECONDS=$seconds \
-  VELTRUNE_FUZZ_INPUTS=$smoke_inputs VELTRUNE_FUZZ_ROOT=$root \
+  VELTRUNE_FUZZ_SEED=$seed VELTRUNE_FUZZ_SECONDS=$seconds \
+  VELTRUNE_FUZZ_INPUTS=${inputs:-$smoke_inputs} VELTRUNE_FUZZ_BY_COUNT=$([ $smoke = 1 ] || [ -n "$inputs" ] && echo 1 || echo 0) \
+  VELTRUNE_FUZZ_ROOT=$root \
     "$root/scripts/with-wine.sh" "$build" bash -c '
-      b=$(pwd -P)
       cd "$0"
       win() { echo "Z:$(echo "$1" | tr / \\\\)"; }
       export WINEPATH=$(win "$0/bin")
@@ -103,7 +107,7 @@ run_wine() {
           replay=(); for c in "${crashes[@]}"; do replay+=("$(win "$c")"); done
           wine "$exe" "${replay[@]}" > "fuzz-$t.log" 2>&1 || { echo "$t replay failed" >> "fuzz-$t.log"; continue; }
         fi
-        if [ "$VELTRUNE_FUZZ_SMOKE" = 1 ]; then amount=(--inputs "$VELTRUNE_FUZZ_INPUTS"); else amount=(--seconds "$VELTRUNE_FUZZ_SECONDS"); fi
+        if [ "$VELTRUNE_FUZZ_BY_COUNT" = 1 ]; then amount=(--inputs "$VELTRUNE_FUZZ_INPUTS"); else amount=(--seconds "$VELTRUNE_FUZZ_SECONDS"); fi
         wine "$exe" "${amount[@]}" --seed "$VELTRUNE_FUZZ_SEED" --seeds "$(win "$VELTRUNE_FUZZ_ROOT/fuzz/$t/seeds")" \
           --crashes "$(win "$0/fuzz-crashes")" > "fuzz-$t.log" 2>&1 || true
       done' "$build" "${list[@]}" || true
@@ -124,6 +128,6 @@ run_wine() {
 [ "$which" = wine ] || run_native
 [ "$which" = native ] || run_wine
 
-echo "Fuzz results ($([ $smoke = 1 ] && echo smoke || echo "${seconds}s each")):"
+echo "Fuzz results ($([ $smoke = 1 ] && echo smoke || { [ -n "$inputs" ] && echo "$inputs inputs each" || echo "${seconds}s each"; })):"
 printf '  %s\n' "${results[@]}"
 exit $failed

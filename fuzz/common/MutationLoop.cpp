@@ -211,6 +211,11 @@ int Run(const char* name, int argc, char** argv, const Target& target) {
         if (inputs && g_shared.finished.load() >= inputs) break;
         if (seconds > 0 && (index & 63) == 0 && GetTickCount64() >= deadline) break;
         if (!RunOne(target, Mutate(seeds[index % seeds.size()], seeds, seed, index))) return 1;
+        // Progress, so that a run cut short still tells how far it came.
+        if ((index + 1) % 50000 == 0) {
+            std::printf("%s: %llu inputs so far\n", name, static_cast<unsigned long long>(g_shared.finished.load()));
+            std::fflush(stdout);
+        }
     }
     std::printf("%s: %llu inputs, no failure (seed %llu, %zu seeds)\n", name,
                 static_cast<unsigned long long>(g_shared.finished.load()), static_cast<unsigned long long>(seed),
