@@ -67,24 +67,30 @@ bool ReadAll(ReadFunction read, void* user, std::vector<unsigned char>& data) {
     }
 }
 
-// Drops image data chunks of length zero. They carry nothing, yet the
-// decoder copies their zero bytes into a buffer it has not allocated yet
-// (a null pointer), which C does not allow. Chunks are walked only as far as
-// their lengths stay inside the data.
-void DropEmptyDataChunks(std::vector<unsigned char>& data) {
+// Walks the chunks up to the end marker. Drops image data chunks of length
+// zero: they carry nothing, yet the decoder copies their zero bytes into a
+// buffer it has not allocated yet (a null pointer), which C does not allow.
+// False when a chunk's data runs past the end of the file: such a file never
+// decodes, but the decoder would first grow its buffers to the claimed size,
+// up to gigabytes.
+bool CheckChunks(std::vector<unsigned char>& data) {
     constexpr std::size_t kSignatureBytes = 8;
-    constexpr std::size_t kChunkOverhead = 12;  // length, type and check word
-    for (std::size_t at = kSignatureBytes; at + kChunkOverhead <= data.size();) {
+    constexpr std::size_t kChunkHeader = 8;     // length and type
+    constexpr std::size_t kChunkOverhead = 12;  // and the check word after the data
+    for (std::size_t at = kSignatureBytes; at + kChunkHeader <= data.size();) {
         const std::uint64_t length = (std::uint64_t{data[at]} << 24) | (std::uint64_t{data[at + 1]} << 16) |
                                      (std::uint64_t{data[at + 2]} << 8) | data[at + 3];
-        if (length == 0 && std::memcmp(&data[at + 4], "IDAT", 4) == 0) {
+        const unsigned char* type = &data[at + 4];
+        if (std::memcmp(type, "IEND", 4) == 0) return true;
+        if (length > data.size() - at - kChunkHeader) return false;
+        if (length == 0 && std::memcmp(type, "IDAT", 4) == 0 && at + kChunkOverhead <= data.size()) {
             data.erase(data.begin() + static_cast<std::ptrdiff_t>(at),
                        data.begin() + static_cast<std::ptrdiff_t>(at + kChunkOverhead));
             continue;
         }
-        if (length > data.size() - at - kChunkOverhead) return;
         at += kChunkOverhead + static_cast<std::size_t>(length);
     }
+    return true;
 }
 
 }  // namespace
@@ -95,7 +101,7 @@ extern "C" int __stdcall ReadPngEx(ImageRecord* record, ReadFunction read, void*
     std::vector<unsigned char> data;
     try {
         if (!ReadAll(read, user, data) || data.empty()) return 0;
-        DropEmptyDataChunks(data);
+        if (!CheckChunks(data)) return 0;
     } catch (const std::bad_alloc&) {
         return 0;
     }
