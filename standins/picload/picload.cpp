@@ -2,6 +2,7 @@
 // decodes them and hands back rows of 8-bit R, G, B (and A when the image has
 // an alpha channel) through the 24-byte image record.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -83,9 +84,10 @@ bool CheckChunks(std::vector<unsigned char>& data) {
         const unsigned char* type = &data[at + 4];
         if (std::memcmp(type, "IEND", 4) == 0) return true;
         if (length > data.size() - at - kChunkHeader) return false;
-        if (length == 0 && std::memcmp(type, "IDAT", 4) == 0 && at + kChunkOverhead <= data.size()) {
-            data.erase(data.begin() + static_cast<std::ptrdiff_t>(at),
-                       data.begin() + static_cast<std::ptrdiff_t>(at + kChunkOverhead));
+        if (length == 0 && std::memcmp(type, "IDAT", 4) == 0) {
+            // With its check word, or what the end of the file left of it.
+            const std::size_t end = std::min(at + kChunkOverhead, data.size());
+            data.erase(data.begin() + static_cast<std::ptrdiff_t>(at), data.begin() + static_cast<std::ptrdiff_t>(end));
             continue;
         }
         at += kChunkOverhead + static_cast<std::size_t>(length);
