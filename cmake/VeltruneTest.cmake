@@ -36,12 +36,13 @@ function(veltrune_add_test)
   veltrune_add_test_run(NAME ${T_NAME} TARGET ${T_NAME} LOCK "${T_LOCK}" TIMEOUT "${T_TIMEOUT}" ENV ${T_ENV})
 endfunction()
 
-# veltrune_add_test_run(NAME name TARGET target [LOCK resource] [TIMEOUT s] [ENV var=value ...])
+# veltrune_add_test_run(NAME name TARGET target [LOCK resource] [TIMEOUT s] [ENV var=value ...] [ARGS ...])
 # One run of a test program as a CTest test; a program may be run more than
-# once, with other environments (another board, another test filter).
+# once, with other environments (another board, another test filter) or
+# other arguments.
 function(veltrune_add_test_run)
-  cmake_parse_arguments(R "" "NAME;TARGET;LOCK;TIMEOUT" "ENV" ${ARGN})
-  add_test(NAME ${R_NAME} COMMAND ${R_TARGET})
+  cmake_parse_arguments(R "" "NAME;TARGET;LOCK;TIMEOUT" "ENV;ARGS" ${ARGN})
+  add_test(NAME ${R_NAME} COMMAND ${R_TARGET} ${R_ARGS})
   veltrune_wine_path(bin_win ${VELTRUNE_BIN_DIR})
   if(NOT R_TIMEOUT)
     set(R_TIMEOUT 120)

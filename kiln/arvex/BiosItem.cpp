@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "base/Diagnostics.h"
+#include "base/Reporting.h"
 #include "kiln/arvex/BiosBooleanItem.h"
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/BiosNumberItem.h"
@@ -58,8 +58,10 @@ bool BiosItem::Parse(const PackageView&, const void*, uint32_t) {
 
 bool BiosItem::ReadStrings(const PackageView& view, const void* cursor, uint32_t count,
                            std::vector<const char*>& out) {
+    // Nothing is reserved for `count`: it is the firmware's word, and a package
+    // whose element count is forged lets it pass every count check; only the
+    // strings actually found in the bytes may take memory.
     std::vector<const char*> strings;
-    strings.reserve(count);
     for (uint32_t i = 0; i < count; ++i, cursor = view.Next(cursor)) {
         const char* text = view.ReadString(cursor);
         if (!text) return false;
@@ -84,7 +86,7 @@ bool BiosItem::HasExtraStrings() const {
 void BiosItem::ReportUnsupported(const char* operation) const {
     char text[96];
     std::snprintf(text, sizeof text, "Item[%x] does not supports %s", m_number, operation);
-    base::ShowMessage(text, "BiosItem", MB_OK);
+    base::ShowMessage(text, "BiosItem");
 }
 
 bool BiosItem::IndexToRational(uint32_t, int32_t&, int32_t&) const {

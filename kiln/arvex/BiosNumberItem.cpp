@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "base/Diagnostics.h"
+#include "base/Reporting.h"
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/PackageView.h"
 
@@ -85,7 +85,7 @@ int32_t BiosNumberItem::Numerator(uint32_t index) const {
 
 bool BiosNumberItem::IndexToRational(uint32_t index, int32_t& numerator, int32_t& denominator) const {
     if (index < ExtraStringCount()) {
-        base::ShowMessage(kExtraStringMessage, "IndexToRational Fail", MB_OK);
+        base::ShowMessage(kExtraStringMessage, "IndexToRational Fail");
         return false;
     }
     int64_t n = Numerator(index);
@@ -106,7 +106,7 @@ bool BiosNumberItem::IndexToRational(uint32_t index, int32_t& numerator, int32_t
 
 double BiosNumberItem::IndexToValue(uint32_t index) const {
     if (index < ExtraStringCount()) {
-        base::ShowMessage(kExtraStringMessage, "IndexToValue Fail", MB_OK);
+        base::ShowMessage(kExtraStringMessage, "IndexToValue Fail");
         return 0;
     }
     double n = Numerator(index);

@@ -1,6 +1,6 @@
 #include "kiln/arvex/ItemTraverser.h"
 
-#include "base/Diagnostics.h"
+#include "base/Reporting.h"
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/PackageView.h"
 #include "standins/firmlink/firmlink.h"

@@ -6,7 +6,7 @@
 #include "standins/firmlink/BoardFields.h"
 #include "standins/firmlink/ItemDescription.h"
 #include "standins/firmlink/LineJson.h"
-#include "standins/firmlink/SharedValues.h"
+#include "standins/firmlink/SharedBlock.h"
 #include "standins/firmlink/firmlink.h"
 
 namespace firmsim {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <sstream>
 
-#include "standins/firmlink/SharedValues.h"
-#include "standins/firmlink/StateFile.h"
+#include "standins/firmlink/InstanceName.h"
+#include "standins/firmlink/SharedBlock.h"
 
 namespace firmsim {
 namespace {

@@ -6,11 +6,9 @@
 
 #include <string>
 
-namespace firmsim {
+#include "standins/firmlink/InstanceName.h"
 
-// The instance name as it may stand in a file name and on one line: letters,
-// digits and "-_." as they are, every other byte as %XX.
-std::string EncodeInstance(const std::string& instance);
+namespace firmsim {
 
 class StateFile {
 public:

@@ -2,17 +2,37 @@
 // decodes them and hands back rows of 8-bit R, G, B (and A when the image has
 // an alpha channel) through the 24-byte image record.
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace {
+
+// The decoder leaves parts of its buffers unwritten for some damaged files
+// that it still reports as decoded. Zeroed memory makes such an image the
+// same on every load, instead of showing whatever the heap held before.
+void* ZeroedAlloc(std::size_t bytes) {
+    return std::calloc(1, bytes ? bytes : 1);
+}
+
+void* ZeroedRealloc(void* block, std::size_t oldBytes, std::size_t newBytes) {
+    void* grown = std::realloc(block, newBytes);
+    if (grown && newBytes > oldBytes) std::memset(static_cast<char*>(grown) + oldBytes, 0, newBytes - oldBytes);
+    return grown;
+}
+
+}  // namespace
+
+#define STBI_MALLOC(bytes) ZeroedAlloc(bytes)
+#define STBI_REALLOC_SIZED(block, oldBytes, newBytes) ZeroedRealloc(block, oldBytes, newBytes)
+#define STBI_FREE(block) std::free(block)
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
 #define STBI_NO_STDIO
 #include "stb/stb_image.h"
-
-#include <windows.h>
-
-#include <cstdint>
-#include <cstring>
-#include <new>
-#include <vector>
 
 namespace {
 
@@ -48,6 +68,33 @@ bool ReadAll(ReadFunction read, void* user, std::vector<unsigned char>& data) {
     }
 }
 
+// Walks the chunks up to the end marker. Drops image data chunks of length
+// zero: they carry nothing, yet the decoder copies their zero bytes into a
+// buffer it has not allocated yet (a null pointer), which C does not allow.
+// False when a chunk's data runs past the end of the file: such a file never
+// decodes, but the decoder would first grow its buffers to the claimed size,
+// up to gigabytes.
+bool CheckChunks(std::vector<unsigned char>& data) {
+    constexpr std::size_t kSignatureBytes = 8;
+    constexpr std::size_t kChunkHeader = 8;     // length and type
+    constexpr std::size_t kChunkOverhead = 12;  // and the check word after the data
+    for (std::size_t at = kSignatureBytes; at + kChunkHeader <= data.size();) {
+        const std::uint64_t length = (std::uint64_t{data[at]} << 24) | (std::uint64_t{data[at + 1]} << 16) |
+                                     (std::uint64_t{data[at + 2]} << 8) | data[at + 3];
+        const unsigned char* type = &data[at + 4];
+        if (std::memcmp(type, "IEND", 4) == 0) return true;
+        if (length > data.size() - at - kChunkHeader) return false;
+        if (length == 0 && std::memcmp(type, "IDAT", 4) == 0) {
+            // With its check word, or what the end of the file left of it.
+            const std::size_t end = std::min(at + kChunkOverhead, data.size());
+            data.erase(data.begin() + static_cast<std::ptrdiff_t>(at), data.begin() + static_cast<std::ptrdiff_t>(end));
+            continue;
+        }
+        at += kChunkOverhead + static_cast<std::size_t>(length);
+    }
+    return true;
+}
+
 }  // namespace
 
 extern "C" int __stdcall ReadPngEx(ImageRecord* record, ReadFunction read, void* user) {
@@ -56,6 +103,7 @@ extern "C" int __stdcall ReadPngEx(ImageRecord* record, ReadFunction read, void*
     std::vector<unsigned char> data;
     try {
         if (!ReadAll(read, user, data) || data.empty()) return 0;
+        if (!CheckChunks(data)) return 0;
     } catch (const std::bad_alloc&) {
         return 0;
     }

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <utility>
+
 #include "kiln/arvex/BiosItem.h"
 #include "kiln/arvex/BiosNumberItem.h"
 #include "tests/support/Diagnostics.h"
@@ -82,6 +85,23 @@ TEST(BiosItemParse, StringItemCountMustFitThePackage) {
     auto tooShort = Make(kString, PackageBuilder().Int(kString).Str("x").Int(0).Int(1).Int(1));
     EXPECT_EQ(tooShort->StepCount(), 0u);
     EXPECT_EQ(tooShort->DefaultIndex(), 0u);
+}
+
+TEST(BiosItemParse, ForgedElementCountCannotMakeAStringCountTakeMemory) {
+    // The header claims four billion elements, so a string count of nearly as
+    // many passes the element check; the bytes hold one string.
+    const std::pair<uint32_t, PackageBuilder> cases[] = {
+        {kString, PackageBuilder().Int(kString).Str("x").Int(0).Int(0).Int(0xFFFFFFF0).Str("A")},
+        {kNumber, PackageBuilder::Number(kNumber, 100, 1, 8).Int(0xFFFFFFF0).Str("Auto")},
+    };
+    for (const auto& [number, package] : cases) {
+        std::vector<uint8_t> bytes = package.Bytes();
+        const uint32_t claimed = 0xFFFFFFFF;
+        std::memcpy(bytes.data(), &claimed, sizeof claimed);
+        auto item = kiln::BiosItem::Create(number, bytes.data(), static_cast<uint32_t>(bytes.size()));
+        EXPECT_EQ(item->StepCount(), number == kString ? 0u : 8u);
+        EXPECT_STREQ(item->Name(), number == kString ? "x" : "Item");
+    }
 }
 
 TEST(BiosItemParse, BooleanItemReadsItsDefaultWhenPresent) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 using kiln::GetProgramFolder;
@@ -93,6 +94,57 @@ TEST_F(ReaderLibraryTest, UndecodableInputFailsWithoutARecord) {
     std::copy(huge, huge + 8, forged.begin() + 16);  // width and height of the header chunk
     MemorySource forgedSource{&forged};
     EXPECT_EQ(readPngEx(&record, &ReadMemory, &forgedSource), 0);
+}
+
+TEST_F(ReaderLibraryTest, EmptyImageDataChunksAreSkipped) {
+    // Legal but useless, and the decoder mishandles one before any data: an
+    // empty data chunk first, one between the data and the end.
+    std::vector<std::uint8_t> png = files.ReadBytes(files.Write("e.png", 2, 1, 3, {1, 2, 3, 4, 5, 6}));
+    const std::uint8_t empty[12] = {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E};
+    const size_t afterHeader = 8 + 12 + 13;
+    png.insert(png.end() - 12, empty, empty + 12);
+    png.insert(png.begin() + afterHeader, empty, empty + 12);
+    MemorySource source{&png};
+    PngImageRecord record = {};
+    ASSERT_NE(readPngEx(&record, &ReadMemory, &source), 0);
+    EXPECT_EQ(record.width, 2u);
+    EXPECT_EQ(record.rows[0][0], 1);
+    EXPECT_EQ(record.rows[0][5], 6);
+    freePngData(&record);
+}
+
+// Leaves blocks of many sizes full of `fill` free on the heap the library
+// allocates from, where its next allocations are likely to land.
+void DirtyHeap(std::uint8_t fill) {
+    std::vector<void*> blocks;
+    for (size_t size = 16; size <= (1u << 17); size *= 2)
+        for (size_t extra : {size_t{0}, size / 2, size - 8})
+            for (int i = 0; i < 4; ++i) {
+                void* block = std::malloc(size + extra);
+                std::memset(block, fill, size + extra);
+                blocks.push_back(block);
+            }
+    for (void* block : blocks) std::free(block);
+}
+
+TEST_F(ReaderLibraryTest, DamagedImageDecodesTheSameWhateverTheHeapHeld) {
+    // A damaged file (found by fuzzing) that still decodes, with parts of its
+    // pixels never written by the decoder.
+    const std::vector<std::uint8_t> damaged = files.ReadBytes(DAMAGED_PNG);
+    ASSERT_FALSE(damaged.empty());
+    std::vector<std::vector<std::uint8_t>> pixels;
+    for (std::uint8_t fill : {0x00, 0xA5, 0x5A, 0xFF}) {
+        DirtyHeap(fill);
+        MemorySource source{&damaged};
+        PngImageRecord record = {};
+        ASSERT_EQ(readPngEx(&record, &ReadMemory, &source), 1);
+        std::vector<std::uint8_t> image;
+        for (std::uint32_t row = 0; row < record.height; ++row)
+            image.insert(image.end(), record.rows[row], record.rows[row] + record.width * record.channels);
+        freePngData(&record);
+        pixels.push_back(image);
+    }
+    for (size_t i = 1; i < pixels.size(); ++i) EXPECT_EQ(pixels[i], pixels[0]) << "after heap fill " << i;
 }
 
 // Runs the probe with `arguments`; returns its exit code and what it wrote.
