@@ -223,4 +223,14 @@ int Run(const char* name, int argc, char** argv, const Target& target) {
     return 0;
 }
 
+bool WriteWhole(const std::string& path, const Input& input) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool whole = WriteFile(file, input.data(), static_cast<DWORD>(input.size()), &written, nullptr) &&
+                       written == input.size();
+    CloseHandle(file);
+    return whole;
+}
+
 }  // namespace fuzzloop

@@ -29,4 +29,8 @@ int Run(const char* name, int argc, char** argv, const Target& target);
 // are the other seeds, for splicing.
 Input Mutate(const Input& seed, const std::vector<Input>& others, uint64_t run, uint64_t index);
 
+// Replaces the file at `path` with the input, for readers that take a file;
+// false when it could not be written whole.
+bool WriteWhole(const std::string& path, const Input& input);
+
 }  // namespace fuzzloop

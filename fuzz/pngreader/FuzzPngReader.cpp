@@ -20,16 +20,6 @@ std::string g_path;
 kiln::ReadPngExFunction g_readPngEx = nullptr;
 kiln::FreePngDataFunction g_freePngData = nullptr;
 
-bool WriteWhole(const fuzzloop::Input& input) {
-    HANDLE file = CreateFileA(g_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool whole = WriteFile(file, input.data(), static_cast<DWORD>(input.size()), &written, nullptr) &&
-                       written == input.size();
-    CloseHandle(file);
-    return whole;
-}
-
 struct Memory {
     const fuzzloop::Input* input;
     size_t at;
@@ -64,7 +54,7 @@ std::string ComparePixels(const kiln::PngImageRecord& record, frame::Bitmap& bit
 }
 
 std::string Load(const fuzzloop::Input& input) {
-    if (!WriteWhole(input)) return "the input could not be written to " + g_path;
+    if (!fuzzloop::WriteWhole(g_path, input)) return "the input could not be written to " + g_path;
     frame::Bitmap bitmap(3, 2, frame::PixelFormat::Bits32);
     bitmap.ScanLine(1)[4] = 0x5A;
     frame::FileStream stream(g_path);

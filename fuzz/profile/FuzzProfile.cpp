@@ -16,16 +16,6 @@ namespace {
 
 std::string g_path;
 
-bool WriteWhole(const fuzzloop::Input& input) {
-    HANDLE file = CreateFileA(g_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool whole = WriteFile(file, input.data(), static_cast<DWORD>(input.size()), &written, nullptr) &&
-                       written == input.size();
-    CloseHandle(file);
-    return whole;
-}
-
 uint32_t Word(const fuzzloop::Input& input, size_t index) {
     uint32_t word = 0;
     std::memcpy(&word, input.data() + 4 * index, sizeof word);
@@ -33,7 +23,7 @@ uint32_t Word(const fuzzloop::Input& input, size_t index) {
 }
 
 std::string Load(const fuzzloop::Input& input) {
-    if (!WriteWhole(input)) return "the input could not be written to " + g_path;
+    if (!fuzzloop::WriteWhole(g_path, input)) return "the input could not be written to " + g_path;
     VeOcItemProfile profile;
     const bool loaded = profile.LoadFromFile(g_path);
     const bool readable = input.size() >= 12 && Word(input, 1) <= VeOcItemProfile::kNewestVersion;
