@@ -67,7 +67,7 @@ TEST(FirmctlOnShippedBoards, ItemsOfGroupThreeAreTheBoardsItems) {
         BoardFile file(BinFolder() + "boards\\" + board);
         const auto& items = file.Group(3);
         ChildResult run = RunOnBoard(board, "items 3");
-        EXPECT_EQ(run.exitCode, 0u) << run.err;
+        EXPECT_EQ(run.exitCode, 0u) << run.Describe();
         EXPECT_EQ(run.err, "");
         std::vector<std::string> lines = SplitLines(run.out);
         ASSERT_EQ(lines.size(), items.size() + 1);
@@ -95,7 +95,7 @@ TEST(FirmctlOnShippedBoards, StepsOfEveryGroupThreeItemAreTheBoardsSteps) {
         for (const BoardFileItem& item : file.Group(3)) {
             SCOPED_TRACE(board + " " + Hex(item.number));
             ChildResult run = RunOnBoard(board, "steps " + Hex(item.number));
-            EXPECT_EQ(run.exitCode, 0u) << run.err;
+            EXPECT_EQ(run.exitCode, 0u) << run.Describe();
             std::vector<std::string> lines = SplitLines(run.out);
             ASSERT_EQ(lines.size(), item.StepCount() + 1);
             bool numeric = !item.IsString() && !item.IsBoolean();

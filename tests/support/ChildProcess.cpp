@@ -28,7 +28,16 @@ ChildResult RunChild(const std::string& commandLine, DWORD milliseconds) {
         startup.hStdError = err.Get();
         PROCESS_INFORMATION info{};
         std::string line = commandLine;
-        if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) {
+        // Under Wine a start now and then fails for a moment, seen as a run
+        // with no output at all; what is tested is the program, so a failed
+        // start is tried again a few times before it counts.
+        bool created = false;
+        for (int attempt = 0; attempt < 3 && !created; ++attempt) {
+            if (attempt > 0) Sleep(200);
+            created = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info);
+            if (!created) result.startError = GetLastError();
+        }
+        if (created) {
             base::KernelHandle process(info.hProcess);
             base::KernelHandle thread(info.hThread);
             result.started = true;
@@ -38,6 +47,7 @@ ChildResult RunChild(const std::string& commandLine, DWORD milliseconds) {
                 WaitForSingleObject(process.Get(), INFINITE);
             }
             GetExitCodeProcess(process.Get(), &result.exitCode);
+            result.startError = 0;
         }
     }
     result.out = ReadWholeFile(outPath);
@@ -45,6 +55,13 @@ ChildResult RunChild(const std::string& commandLine, DWORD milliseconds) {
     DeleteFileA(outPath.c_str());
     DeleteFileA(errPath.c_str());
     return result;
+}
+
+std::string ChildResult::Describe() const {
+    if (!started) return "not started, error " + std::to_string(startError);
+    std::string text = "exit code " + std::to_string(exitCode);
+    if (timedOut) text += " (killed after its time)";
+    return text + ", stderr: " + err;
 }
 
 ChildProcess::ChildProcess(const std::string& commandLine, const Options& options) {

@@ -17,7 +17,11 @@ struct ChildResult {
     std::string out;
     std::string err;
     bool started = false;
+    DWORD startError = 0;   // the system's error when it could not be started
     bool timedOut = false;  // then it was killed
+
+    // How the run went, for a failure message.
+    std::string Describe() const;
 };
 
 // Runs `commandLine` to its end (killing it after `milliseconds`). Both
