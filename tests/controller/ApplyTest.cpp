@@ -6,6 +6,7 @@
 
 #include "app/Director.h"
 #include "kiln/Component/AlphaButton.h"
+#include "tests/support/ProgramWords.h"
 #include "tests/support/BroadcastListener.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ServiceProcess.h"
@@ -22,13 +23,9 @@ namespace {
 constexpr uint32_t kClock = 0x03010011;
 constexpr uint32_t kCoreVoltage = 0x03020012;  // limit 100 on this board
 constexpr uint32_t kCompanionSwitch = 0x0B060001;
-constexpr const char* kUnstable = "The setting may cause your system unstable. Do you want to continue?";
-constexpr const char* kCompanion =
-    "Veltrune will now overclock your system, and Wattmind will automatically switch back to High Performance "
-    "mode. Are you sure to continue?";
-constexpr const char* kHighVoltage =
-    "You choose high level voltage to overclock. Using this setting does not guarantee CPU life. Do you want to "
-    "continue?";
+using testsupport::kUnstable;
+using testsupport::kCompanion;
+using testsupport::kHighVoltage;
 
 DWORD CalibrationNeeded() {
     DWORD value = 0, size = sizeof value;

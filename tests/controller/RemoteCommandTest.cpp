@@ -2,6 +2,7 @@
 // settings saved and written back, built-in profiles applied, each followed
 // by the settings-changed broadcast.
 
+#include "tests/support/ProgramWords.h"
 #include "tests/controller/ProgramFixture.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,8 @@ namespace {
 constexpr uint32_t kClock = 0x03010011;
 constexpr uint32_t kRatio = 0x030C0013;
 constexpr uint32_t kCoreVoltage = 0x03020012;
-constexpr UINT kRemoteWrite = 1060;
-constexpr UINT kRemoteCommand = 1061;
+using testsupport::kRemoteWrite;
+using testsupport::kRemoteCommand;
 
 using RemoteCommands = ProgramFixture;
 

@@ -5,6 +5,7 @@
 // and ends with the fault cleared and the checks every phase shares: no
 // value written that the user did not choose, and the program usable again.
 
+#include "tests/support/ProgramWords.h"
 #include "tests/controller/InProcessProgram.h"
 #include "tests/faults/FaultCase.h"
 
@@ -20,7 +21,7 @@ namespace faultstest {
 
 inline constexpr uint32_t kClock = 0x03010011;
 inline constexpr uint32_t kRatioLocal = 19;
-inline constexpr const char* kUnstable = "The setting may cause your system unstable. Do you want to continue?";
+using testsupport::kUnstable;
 
 // Which writes a step allows: an item may be written only with one of the
 // values the user chose for it in that step.

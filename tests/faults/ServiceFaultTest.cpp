@@ -8,6 +8,7 @@
 
 #include "app/ocitems/LuOcRatio.h"
 #include "tests/arvex/SimulatedBoard.h"
+#include "tests/support/ProgramWords.h"
 #include "tests/support/ProcessWindows.h"
 #include "tests/support/BroadcastListener.h"
 #include "tests/support/ChildProcess.h"
@@ -27,7 +28,7 @@ using testsupport::AssertionShown;
 using testsupport::MessageBoxOf;
 using testsupport::ThreadsOf;
 
-constexpr UINT kRemoteCommand = 1061;
+using testsupport::kRemoteCommand;
 constexpr LPARAM kBuiltInProfile0 = 1;
 constexpr uint32_t kStoredProfiles = 0x05080002;
 constexpr uint32_t kRatio = 0x030C0013;

@@ -5,6 +5,7 @@
 
 #include "tests/arvex/SimulatedBoard.h"
 #include "tests/faults/FaultCase.h"
+#include "tests/support/ProgramWords.h"
 #include "tests/support/ProcessWindows.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
@@ -21,7 +22,7 @@ using testsupport::AssertionShown;
 using testsupport::MessageBoxOf;
 using testsupport::TextOf;
 
-constexpr UINT kRemoteWrite = 1060;
+using testsupport::kRemoteWrite;
 constexpr uint32_t kBaseClock = 0x03010011;
 
 TEST(StartupProcessFaults, AnUnlistableGroupIsToldTwiceAndTheProgramRunsOn) {

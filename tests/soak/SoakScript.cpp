@@ -1,6 +1,7 @@
 #include "tests/soak/SoakScript.h"
 
 #include "tests/arvex/SimulatedBoard.h"
+#include "tests/support/ProgramWords.h"
 #include "tests/support/DialogWindows.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +14,17 @@
 namespace soak {
 namespace {
 
-constexpr UINT kRemoteWrite = 1060;
-constexpr UINT kRemoteCommand = 1061;
+using testsupport::kUnstable;
+using testsupport::kHighVoltage;
+using testsupport::kAreYouSure;
+using testsupport::kRemoteWrite;
+using testsupport::kRemoteCommand;
 constexpr WPARAM kTag = 85;
 constexpr uint32_t kRemoteWriteItem = 0x03010011;
 // The script keeps values within this many steps above the board's
 // defaults, where the firmware's limits lie; built-in profiles may go further.
 constexpr uint32_t kWalkRange = 12;
 
-constexpr const char* kUnstable = "The setting may cause your system unstable. Do you want to continue?";
-constexpr const char* kHighVoltage =
-    "You choose high level voltage to overclock. Using this setting does not guarantee CPU life. Do you want to "
-    "continue?";
-constexpr const char* kAreYouSure = "Are you sure?";
 constexpr const char* kApplyFirst = "The setting must be applied before saving it.";
 
 std::string Hex(uint32_t value) {
