@@ -147,6 +147,7 @@ void Control::Dispatch(Message& message) {
     const ShiftState state = ShiftFromMouseKeys(message.wParam);
     switch (message.msg) {
     case WM_MOUSEMOVE: MouseMove(state, x, y); break;
+    case WM_CAPTURECHANGED: MouseCaptureLost(); break;
     case WM_LBUTTONDOWN:
         m_clickPending = true;
         MouseDown(MouseButton::Left, state, x, y);
@@ -187,6 +188,10 @@ void Control::MouseUp(MouseButton button, ShiftState state, int x, int y) {
 
 void Control::MouseMove(ShiftState state, int x, int y) {
     if (OnMouseMove) OnMouseMove(this, state, x, y);
+}
+
+void Control::MouseCaptureLost() {
+    if (OnMouseCaptureLost) OnMouseCaptureLost(this);
 }
 
 void Control::PropertiesChanged() {

@@ -98,6 +98,7 @@ public:
     MouseEvent OnMouseDown;
     MouseEvent OnMouseUp;
     MouseMoveEvent OnMouseMove;
+    NotifyEvent OnMouseCaptureLost;
 
 protected:
     virtual void WndProc(Message& message);
@@ -107,6 +108,9 @@ protected:
     virtual void MouseDown(MouseButton button, ShiftState shift, int x, int y);
     virtual void MouseUp(MouseButton button, ShiftState shift, int x, int y);
     virtual void MouseMove(ShiftState shift, int x, int y);
+    // The mouse capture went elsewhere (a dialog, Alt+Tab, a cancel): the
+    // press that took it will never see its release.
+    virtual void MouseCaptureLost();
     // Called when font or colour change, so the control can redraw.
     virtual void PropertiesChanged();
     virtual void NameChanged() {}

@@ -10,6 +10,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace frame {
 namespace {
@@ -219,7 +220,11 @@ void WinControl::Dispatch(Message& message) {
         // handlers then already see the new bounds.
         SyncBoundsFromWindow();
         break;
-    case WM_CAPTURECHANGED: m_captureControl = nullptr; break;
+    case WM_CAPTURECHANGED:
+        // The windowless control that was pressed learns it too.
+        if (Control* pressed = std::exchange(m_captureControl, nullptr))
+            pressed->Perform(WM_CAPTURECHANGED, message.wParam, message.lParam);
+        break;
     case WM_SETCURSOR:
         if (SetCursorFor(message)) return;
         break;

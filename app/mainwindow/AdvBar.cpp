@@ -81,6 +81,31 @@ void AdvBar::FinishDrag() {
     SetPosition(PositionFromPixel(KnobOffset()));
 }
 
+void AdvBar::MakeKnobDraggable(frame::Control& knob, DragAxis axis, frame::MouseMoveEvent moved) {
+    knob.OnMouseDown = [this](frame::Control*, frame::MouseButton button, frame::ShiftState, int x, int y) {
+        if (button != frame::MouseButton::Left) return;
+        m_dragging = true;
+        m_dragStart = POINT{x, y};
+    };
+    knob.OnMouseMove = [this, axis, moved](frame::Control* sender, frame::ShiftState shift, int x, int y) {
+        if (moved) moved(sender, shift, x, y);
+        if (!m_dragging) return;
+        if (!(shift & frame::shift::Left)) {
+            EndDrag();
+            return;
+        }
+        DragBy(axis == DragAxis::Right ? x - m_dragStart.x : m_dragStart.y - y);
+    };
+    knob.OnMouseUp = [this](frame::Control*, frame::MouseButton, frame::ShiftState, int, int) { EndDrag(); };
+    knob.OnMouseCaptureLost = [this](frame::Control*) { EndDrag(); };
+}
+
+void AdvBar::EndDrag() {
+    if (!m_dragging) return;
+    m_dragging = false;
+    FinishDrag();
+}
+
 void AdvBar::SetEnabled(bool enabled) {
     if (enabled == m_enabled) return;
     for (frame::Control* control : m_controls) control->SetEnabled(enabled);

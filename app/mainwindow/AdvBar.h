@@ -75,7 +75,17 @@ public:
     ChangeEvent OnChange;
 
 protected:
+    // Which way the pointer moves the knob to raise the position.
+    enum class DragAxis { Right, Up };
+
     AdvBar() = default;
+
+    // The knob follows the pointer from a left press to its release. A move
+    // without the left button held (the release went to another window) or
+    // the loss of the mouse capture (Alt+Tab, a dialog) ends the drag where
+    // the knob stands, so a later plain move never moves it. `moved` runs
+    // first on every move over the knob.
+    void MakeKnobDraggable(frame::Control& knob, DragAxis axis, frame::MouseMoveEvent moved = {});
 
     void AddControl(frame::Control* control) { m_controls.push_back(control); }
     // After a refresh: whether its read gave the position.
@@ -85,6 +95,7 @@ protected:
 
 private:
     int Clamped(int position) const;
+    void EndDrag();
 
     int m_max = 100;
     int m_min = 0;
@@ -92,4 +103,6 @@ private:
     std::vector<frame::Control*> m_controls;
     bool m_enabled = true;
     bool m_valueKnown = true;
+    bool m_dragging = false;
+    POINT m_dragStart{0, 0};
 };

@@ -81,20 +81,8 @@ void AdvRatioBar::MakeKnob(TMainForm& parent, int left, int top) {
     m_knob->SetLeft(left + 2);
     m_knob->SetTop(top + kTrackOrigin);
     m_knob->SetVisible(false);
-    m_knob->OnMouseDown = [this](frame::Control*, frame::MouseButton button, frame::ShiftState, int x, int y) {
-        if (button != frame::MouseButton::Left) return;
-        m_dragging = true;
-        m_dragStart = POINT{x, y};
-    };
     // Up the screen is up the ratio.
-    m_knob->OnMouseMove = [this](frame::Control*, frame::ShiftState, int, int y) {
-        if (m_dragging) DragBy(-(y - m_dragStart.y));
-    };
-    m_knob->OnMouseUp = [this](frame::Control*, frame::MouseButton, frame::ShiftState, int, int) {
-        if (!m_dragging) return;
-        m_dragging = false;
-        FinishDrag();
-    };
+    MakeKnobDraggable(*m_knob, DragAxis::Up);
 }
 
 void AdvRatioBar::Hover() {

@@ -75,8 +75,6 @@ private:
     kiln::LuImage* m_knob = nullptr;
     kiln::LuImage* m_numeral = nullptr;
     std::unique_ptr<RatioMeter> m_meterPictures;
-    bool m_dragging = false;
-    POINT m_dragStart{0, 0};
     std::unique_ptr<FloatingLed> m_ratioDisplay;
     std::unique_ptr<SmallFloatingLed> m_frequencyDisplay;
     bool m_enabledCopy = true;

@@ -81,21 +81,10 @@ void AdvScrollBar::MakeKnob(TMainForm& parent, int left, int top) {
     m_knob->SetPicture(m_knobNormal);
     m_knob->SetLeft(left + look.knob.x);
     m_knob->SetTop(top + look.knob.y);
-    m_knob->OnMouseDown = [this](frame::Control*, frame::MouseButton button, frame::ShiftState, int x, int y) {
-        if (button != frame::MouseButton::Left) return;
-        m_dragging = true;
-        m_dragStart = POINT{x, y};
-    };
-    m_knob->OnMouseMove = [this](frame::Control*, frame::ShiftState, int x, int) {
+    MakeKnobDraggable(*m_knob, DragAxis::Right, [this](frame::Control*, frame::ShiftState, int, int) {
         ShowKnobHover(true);
         m_window->SetHoverTarget(HoverOverRectangle(m_knob, [this](frame::Control*) { ShowKnobHover(false); }));
-        if (m_dragging) DragBy(x - m_dragStart.x);
-    };
-    m_knob->OnMouseUp = [this](frame::Control*, frame::MouseButton, frame::ShiftState, int, int) {
-        if (!m_dragging) return;
-        m_dragging = false;
-        FinishDrag();
-    };
+    });
     AddControl(m_knob);
 }
 

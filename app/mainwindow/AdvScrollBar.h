@@ -127,6 +127,4 @@ private:
     frame::Label* m_chosen = nullptr;
     frame::Label* m_current = nullptr;
     frame::Label* m_unit = nullptr;
-    bool m_dragging = false;
-    POINT m_dragStart{0, 0};
 };

@@ -76,6 +76,24 @@ TEST_F(LargeSlider, DraggingFollowsThePointerAndPinsTheKnobPastEitherEnd) {
     EXPECT_EQ(changes, 4);  // three moves and the release
 }
 
+// Alt+Tab or a dialog takes the mouse capture, or the release goes to
+// another window: the drag ends where the knob stands, and plain moves over
+// it afterwards do not move it.
+TEST_F(LargeSlider, ADragEndsWhereItStandsWhenTheCaptureOrTheButtonIsLost) {
+    auto bar = Make(kBaseClock);
+    POINT at = GrabKnob(kBaseClock);
+    Move(at.x + 150, at.y, true);
+    ReleaseCapture();
+    Move(at.x + 152, at.y);
+    EXPECT_EQ(bar->KnobOffset(), 150);
+    EXPECT_EQ(bar->Position(), 2000);
+
+    at = GrabKnob(kBaseClock);
+    Move(at.x + 20, at.y, true);
+    Move(at.x + 22, at.y);
+    EXPECT_EQ(bar->KnobOffset(), 170);
+}
+
 TEST_F(LargeSlider, ReleaseSnapsTheKnobToTheStepAndNotifiesEvenWithoutAChange) {
     auto bar = Make(kVttVoltage);  // 50 steps of 6 pixels; at 10
     POINT at = GrabKnob(kVttVoltage);
