@@ -17,6 +17,7 @@
 #include <string>
 
 class TMainForm;
+class VeOcItemProfile;
 class VeltruneLayout;
 
 namespace frame {
@@ -66,10 +67,24 @@ public:
 private:
     Director();
 
+    // Sets the loading flag for as long as it lives, whichever way the scope
+    // is left: a flag left set would ignore every later edit.
+    class LoadingScope {
+    public:
+        explicit LoadingScope(bool& flag) : m_flag(flag), m_was(flag) { m_flag = true; }
+        ~LoadingScope() { m_flag = m_was; }
+        LoadingScope(const LoadingScope&) = delete;
+        LoadingScope& operator=(const LoadingScope&) = delete;
+
+    private:
+        bool& m_flag;
+        bool m_was;
+    };
+
     void AttachHandlers();
     void Apply();
-    bool ConfirmApply(POINT at) const;
-    bool AnyBarAboveLimit() const;
+    bool ConfirmApply(POINT at, const VeOcItemValueList& chosen) const;
+    static bool AnyAboveLimit(const VeOcItemValueList& chosen);
     // One value per bar for Apply, without positions nobody chose.
     VeOcItemValueList ChosenValues();
     void Undo();
@@ -82,6 +97,7 @@ private:
 
     void FillProfileList(frame::ListBox& list) const;
     void LoadChosenProfile();
+    void FillBars(const VeOcItemProfile& profile);
     void SaveProfile();
 
     void PostSettingsChanged(LPARAM cause) const;

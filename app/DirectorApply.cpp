@@ -37,14 +37,14 @@ bool CompanionModeActive() {
 
 // The table is asked once per item, however many bars show it (the ratio
 // has one per core).
-bool Director::AnyBarAboveLimit() const {
+bool Director::AnyAboveLimit(const VeOcItemValueList& chosen) {
     LuOcLimitCheck& limits = LuOcLimitCheck::Instance();
     std::map<uint32_t, uint32_t> limitOf;
-    for (AdvBar* bar : m_layout->AllBars()) {
-        const uint32_t argument = kiln::ItemLocal(bar->ItemNumber());
+    for (const VeOcItemValue& entry : chosen) {
+        const uint32_t argument = kiln::ItemLocal(entry.number);
         auto known = limitOf.find(argument);
         if (known == limitOf.end()) known = limitOf.emplace(argument, limits.Limit(argument)).first;
-        if (LuOcLimitCheck::Exceeds(known->second, static_cast<uint32_t>(bar->Position()))) return true;
+        if (LuOcLimitCheck::Exceeds(known->second, entry.value)) return true;
     }
     return false;
 }
@@ -52,7 +52,7 @@ bool Director::AnyBarAboveLimit() const {
 // While the companion's power-saving mode is on, the overclock switches it
 // off, with two questions first; otherwise a voltage above the firmware's
 // limit takes two alarming questions and anything else one plain one.
-bool Director::ConfirmApply(POINT at) const {
+bool Director::ConfirmApply(POINT at, const VeOcItemValueList& chosen) const {
     const TunevaultLibrary& dialogs = TunevaultLibrary::Instance();
     constexpr int yes = TunevaultLibrary::kYes;
     if (CompanionModeActive()) {
@@ -62,14 +62,20 @@ bool Director::ConfirmApply(POINT at) const {
         kiln::SetItemValue(kCompanionSwitchItem, 0);
         return true;
     }
-    if (AnyBarAboveLimit())
+    if (AnyAboveLimit(chosen))
         return dialogs.AskDanger(kHighVoltageQuestion, at) == yes && dialogs.AskDanger(kAreYouSure, at) == yes;
     return dialogs.Ask(kUnstableQuestion, at) == yes;
 }
 
+// What the bars hold at the click is what Yes writes. A question's loop
+// still delivers other programs' broadcasts, whose refresh puts the
+// firmware's values back into the bars while the user reads the question;
+// the list taken first is not touched by it.
 void Director::Apply() {
-    if (!ConfirmApply(AnchoredDialogPosition())) return;
-    LuOcPrimaryItemSet::Instance().Apply(ChosenValues());
+    const POINT at = AnchoredDialogPosition();
+    const VeOcItemValueList chosen = ChosenValues();
+    if (!ConfirmApply(at, chosen)) return;
+    LuOcPrimaryItemSet::Instance().Apply(chosen);
     SysCtrlPipeClient::Instance().NotifySettingsChanged(0, 0, 0);
     PostSettingsChanged(kChangedByApply);
     if (FirmwareRevision3OrLater()) MarkCalibrationNeeded();
@@ -81,10 +87,11 @@ void Director::Apply() {
 // the firmware has it. Ratio values reach the cores by their place in the
 // list, so one core that stays unknown keeps the whole ratio as it is.
 VeOcItemValueList Director::ChosenValues() {
-    m_loading = true;
-    for (AdvBar* bar : m_layout->AllBars())
-        if (!bar->ValueKnown()) bar->RefreshFromItem();
-    m_loading = false;
+    {
+        const LoadingScope loading(m_loading);
+        for (AdvBar* bar : m_layout->AllBars())
+            if (!bar->ValueKnown()) bar->RefreshFromItem();
+    }
     VeOcItemValueList values;
     bool ratioKnown = true;
     for (AdvBar* bar : m_layout->AllBars()) {
@@ -118,7 +125,6 @@ void Director::Undo() {
 // as it was: the user may still want to apply what the bars now show.
 void Director::RefreshControls() {
     if (!m_mainForm) return;
-    m_loading = true;
+    const LoadingScope loading(m_loading);
     for (AdvBar* bar : m_layout->AllBars()) bar->RefreshFromItem();
-    m_loading = false;
 }

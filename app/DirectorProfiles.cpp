@@ -26,6 +26,9 @@ void Director::FillProfileList(frame::ListBox& list) const {
 }
 
 // The profile only fills the bars; nothing reaches the firmware before Apply.
+// The selector shows a name only while the bars hold that profile: one that
+// cannot be read is named to the user and the selector shows what it showed
+// before.
 void Director::LoadChosenProfile() {
     AdvComboBox& selector = *m_layout->ProfileSelector();
     const int chosen = selector.ItemIndex();
@@ -37,9 +40,18 @@ void Director::LoadChosenProfile() {
             ? profile.LoadFromFirmware(static_cast<uint32_t>(chosen))
             : chosen < selector.Items().Count() &&
                   profile.LoadFromFile(kiln::ProfilePath(kiln::GetProfileFolder(), selector.Items().Items()[chosen]));
-    if (!loaded) return;
+    if (!loaded) {
+        const std::string name = selector.Text();
+        selector.RevertChoice();
+        TunevaultLibrary::Instance().Warn("The profile " + name + " could not be read.", AnchoredDialogPosition());
+        return;
+    }
+    FillBars(profile);
+    SetUnappliedChanges(true);
+}
 
-    m_loading = true;
+void Director::FillBars(const VeOcItemProfile& profile) {
+    const LoadingScope loading(m_loading);
     const bool perCore = LuOcRatio::Instance().PerCore();
     const std::vector<AdvRatioBar*>& ratioBars = m_layout->RatioBars();
     size_t nextRatioBar = 0;
@@ -55,8 +67,6 @@ void Director::LoadChosenProfile() {
         if (found != m_layout->BarsByItem().end() && found->second->Enabled())
             found->second->SetPosition(static_cast<int>(entry.value));
     }
-    m_loading = false;
-    SetUnappliedChanges(true);
 }
 
 // A profile is written from the board, not from the bars: edits must be

@@ -134,22 +134,36 @@ void AdvComboBox::Close() {
 }
 
 // The release does not compare with the entry shown: choosing it again
-// raises the selection again.
+// raises the selection again. The list closes first: what the choice
+// brings (a warning, say) must not find it still open.
 void AdvComboBox::ListReleased() {
     const int index = m_list->ItemIndex();
-    if (index >= 0) Choose(index);
     Close();
+    if (index >= 0) Choose(index);
 }
 
 // An index outside the list asks for no entry, like -1.
 void AdvComboBox::SetItemIndex(int index) {
     if (index < -1 || index >= m_list->Count()) index = -1;
-    if (index == m_list->ItemIndex()) return;
+    if (index == m_list->ItemIndex() && (index >= 0 || Text().empty())) return;
     m_list->SetItemIndex(index);
     Choose(index);
 }
 
+// The list may have been filled afresh since: the entry counts only where it
+// still holds the name shown.
+void AdvComboBox::RevertChoice() {
+    const bool entryStands = m_indexBefore >= 0 && m_indexBefore < m_list->Count() &&
+                             m_list->Item(m_indexBefore) == m_textBefore;
+    m_list->SetItemIndex(entryStands ? m_indexBefore : -1);
+    m_text->SetCaption(m_textBefore);
+    m_shownIndex = m_list->ItemIndex();
+}
+
 void AdvComboBox::Choose(int index) {
+    m_indexBefore = m_shownIndex;
+    m_textBefore = Text();
+    m_shownIndex = index;
     m_text->SetCaption(index >= 0 ? m_list->Item(index) : std::string());
     if (OnSelect) OnSelect(*m_list);
 }

@@ -50,8 +50,12 @@ public:
     // -1 when no entry is chosen.
     int ItemIndex() const { return m_list->ItemIndex(); }
     // A different index chooses that entry, or none (with an empty text) for
-    // -1 and any index outside the list, and raises OnSelect.
+    // -1 and any index outside the list, and raises OnSelect. -1 also
+    // empties a text that outlived its entry (opening the list refills it).
     void SetItemIndex(int index);
+    // Shows again the entry and text shown before the last choice, without
+    // raising OnSelect: for a choice that could not be carried out.
+    void RevertChoice();
     const std::string& Text() const { return m_text->Caption(); }
     // The entries, for the owner to clear and fill.
     frame::ListBox& Items() const { return *m_list; }
@@ -93,4 +97,8 @@ private:
     int m_messageHook = -1;
     std::function<void()> m_previousDeactivate;
     bool m_hooked = false;
+    // The entry the text names, and what was shown before the last choice.
+    int m_shownIndex = -1;
+    int m_indexBefore = -1;
+    std::string m_textBefore;
 };

@@ -5,7 +5,12 @@
 #include "tests/controller/InProcessProgram.h"
 
 #include "app/Director.h"
+#include "frame/Application.h"
 #include "kiln/Component/AlphaButton.h"
+#include "kiln/Graphics/PngReader.h"
+#include "resources/SkinNames.h"
+#include "tests/support/DialogScript.h"
+#include "tests/support/DialogWindows.h"
 #include "tests/support/ProgramWords.h"
 #include "tests/support/BroadcastListener.h"
 #include "tests/support/MessagePump.h"
@@ -150,6 +155,48 @@ TEST_F(DefaultBoard, ABroadcastFromAnotherCopyReloadsTheBarsAndKeepsPendingEdits
     EXPECT_EQ(BarOf(kCoreVoltage).Position(), 95);
     EXPECT_EQ(BarOf(kClock).Position(), 0) << "the edit gave way to the firmware's value";
     EXPECT_TRUE(ApplyEnabled()) << "Apply stays as it was";
+}
+
+// Another program's broadcast arrives while the user reads Apply's question:
+// its refresh shows the firmware's values in the bars, yet Yes writes what
+// the bars held at the click.
+TEST_F(DefaultBoard, ABroadcastWhileApplyAsksDoesNotChangeWhatYesWrites) {
+    for (int step = 0; step < 3; ++step) StepClockUp();
+    testsupport::DialogScript script;
+    script
+        .When([] { return testsupport::ShownDialog(testsupport::kAskDialogClass) != nullptr; },
+              [] {
+                  PostMessageA(frame::Application::Instance().Handle(), Window().BroadcastMessage(), 0x2355, 0);
+              })
+        .When([] { return BarOf(kClock).Position() == 0; }, [] { testsupport::Answer("YesButton"); });
+    script.Run([&] {
+        Click(Apply());
+        return 0;
+    });
+    EXPECT_EQ(Writes(), std::vector<std::string>{WriteCall(kClock, 3, 2)});
+    EXPECT_FALSE(ApplyEnabled());
+    EXPECT_TRUE(PumpProgramUntil([] { return BarOf(kClock).Position() == 3; })) << "the bars show what was applied";
+}
+
+// A refresh that fails half-way (the slider's picture file is gone) must not
+// leave the controller deaf to every later edit.
+TEST_F(DefaultBoard, AnErrorInARefreshLeavesLaterEditsCounting) {
+    const std::string picture = kiln::GetResourceFolder() + skin::largeBarDark;
+    const std::string aside = picture + ".aside";
+    ASSERT_TRUE(MoveFileA(picture.c_str(), aside.c_str()));
+    std::vector<std::string> errors;
+    frame::Application& application = frame::Application::Instance();
+    application.OnException = [&errors](const std::exception& error) { errors.push_back(error.what()); };
+    SimulatedBoard::Poke(kClock, 0, 5);
+    PostMessageA(application.Handle(), Window().BroadcastMessage(), 0x2355, 0);
+    PumpProgramUntil([&errors] { return !errors.empty(); });
+    application.OnException = nullptr;
+    MoveFileA(aside.c_str(), picture.c_str());
+    ASSERT_FALSE(errors.empty()) << "the refresh met the missing picture";
+
+    StepClockUp();
+    EXPECT_TRUE(ApplyEnabled());
+    EXPECT_TRUE(Director::Instance().UnappliedChanges());
 }
 
 TEST_F(DefaultBoard, TheResolutionWarningShowsOnceOnALowScreenAndNeverAtTheDesignHeight) {

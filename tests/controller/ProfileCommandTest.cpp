@@ -51,7 +51,7 @@ protected:
         InProcessProgram::TearDown();
     }
     static void RemoveOwnProfiles() {
-        for (const char* name : {"Cores", "Doomed"})
+        for (const char* name : {"Cores", "Doomed", "Torn"})
             DeleteFileA(kiln::ProfilePath(kiln::GetProfileFolder(), name).c_str());
     }
     static std::vector<std::string> OpenList() {
@@ -90,6 +90,30 @@ TEST_F(ProfileCommands, ChoosingAProfileFillsTheBarsAndEnablesApplyWithoutWritin
     EXPECT_EQ(BarOf(kClock).Position(), 7);
     EXPECT_TRUE(ApplyEnabled());
     EXPECT_EQ(Layout().ProfileSelector()->Text(), "Cores") << "the load itself does not clear the choice";
+    EXPECT_TRUE(Writes().empty());
+}
+
+TEST_F(ProfileCommands, TheSelectorNamesAProfileOnlyWhileTheBarsHoldIt) {
+    AdvComboBox& selector = *Layout().ProfileSelector();
+    WriteProfile("Cores", {{kClock, 7}});
+    selector.SetItemIndex(IndexOf("Cores"));
+    ASSERT_EQ(selector.Text(), "Cores");
+    OpenList();
+    EXPECT_EQ(selector.Text(), "Cores") << "opening the list changes no bar";
+    BarOf(kClock).SetPosition(8);
+    EXPECT_EQ(selector.Text(), "") << "an edit after the list was opened again";
+
+    // A profile that cannot be read is named, and the selector shows what
+    // the bars still hold.
+    selector.SetItemIndex(IndexOf("Cores"));
+    std::ofstream(kiln::ProfilePath(kiln::GetProfileFolder(), "Torn"), std::ios::binary) << "torn";
+    const int torn = IndexOf("Torn");
+    ASSERT_NE(torn, -1);
+    selector.Close();
+    EXPECT_EQ(Answering([&] { selector.SetItemIndex(torn); }, {"OkButton"}),
+              std::vector<std::string>{"The profile Torn could not be read."});
+    EXPECT_EQ(selector.Text(), "Cores");
+    EXPECT_EQ(BarOf(kClock).Position(), 7);
     EXPECT_TRUE(Writes().empty());
 }
 
