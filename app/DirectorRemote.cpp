@@ -79,12 +79,12 @@ void Director::OnSuspend() {
 }
 
 // The system sends more than one resume event for one wake-up; the first
-// consumes the snapshot, so only it writes.
+// that writes the whole snapshot consumes it, so a write that failed is
+// tried again at the next one.
 void Director::OnResume() {
     if (!ServiceAllowsPowerEvent()) return;
     uint32_t companionMode = 0;
     if (kiln::GetItemValue(kCompanionSwitchItem, companionMode) && companionMode != 0) return;
     if (m_powerSnapshot.empty()) return;
-    LuOcPrimaryItemSet::Instance().Apply(m_powerSnapshot);
-    m_powerSnapshot.clear();
+    if (LuOcPrimaryItemSet::Instance().Apply(m_powerSnapshot)) m_powerSnapshot.clear();
 }

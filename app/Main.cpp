@@ -2,10 +2,13 @@
 
 #include "app/Director.h"
 #include "app/Shadow.h"
+#include "app/ocitems/Construction.h"
 #include "frame/Application.h"
 #include "frame/Image.h"
 #include "frame/Module.h"
 #include "standins/firmlink/firmlink.h"
+
+#include <utility>
 
 TMainForm* MainForm = nullptr;
 
@@ -68,7 +71,16 @@ TMainForm::TMainForm() {
     AllowMessageThroughFilter(m_broadcastMessage, MSGFLT_ADD);
     m_taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     AllowMessageThroughFilter(m_taskbarCreatedMessage, MSGFLT_ADD);
+    // Windows promises the restarted taskbar's broadcast to unowned windows
+    // only, which the application's window is and this one is not; both
+    // listen, and the icon knows not to add itself twice.
+    frame::Application::Instance().OnWindowMessage = [this](UINT msg, WPARAM, LPARAM) {
+        if (m_taskbarCreatedMessage == 0 || msg != m_taskbarCreatedMessage) return false;
+        if (OnTaskbarCreated) OnTaskbarCreated();
+        return true;
+    };
     m_hover.Clear();
+    ConstructionScope::OnAllEnded([this] { PostHeld(); });
     // The program lives in the background: closing its window (Alt+F4 too)
     // only hides it. Ending it takes the private close message or logoff.
     OnClose = [](frame::Form*, frame::CloseAction& action) {
@@ -78,7 +90,9 @@ TMainForm::TMainForm() {
 }
 
 TMainForm::~TMainForm() {
+    ConstructionScope::OnAllEnded(nullptr);
     frame::Application::Instance().RemoveMessageHook(m_hookId);
+    frame::Application::Instance().OnWindowMessage = nullptr;
     if (MainForm == this) MainForm = nullptr;
 }
 
@@ -109,8 +123,35 @@ void TMainForm::Dispatch(frame::Message& message) {
     if (!DispatchPrivate(message)) frame::Form::Dispatch(message);
 }
 
+bool TMainForm::ReachesTheModel(UINT msg) {
+    switch (msg) {
+    case WM_POWERBROADCAST:
+    case kMsgShow:
+    case kMsgShowFromSecondStart:
+    case kMsgRemoteWrite:
+    case kMsgRemoteCommand:
+    case kMsgTrayNotification: return true;
+    default: return false;
+    }
+}
+
+void TMainForm::Hold(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    m_held.push_back(MSG{window, msg, wParam, lParam, 0, POINT{0, 0}});
+}
+
+// In the order they came; each goes through its usual handling again.
+void TMainForm::PostHeld() {
+    for (const MSG& held : std::exchange(m_held, {}))
+        PostMessageA(held.hwnd, held.message, held.wParam, held.lParam);
+}
+
 // Returns true when the message was handled completely.
 bool TMainForm::DispatchPrivate(frame::Message& message) {
+    if (ConstructionScope::Underway() && ReachesTheModel(message.msg)) {
+        Hold(Handle(), message.msg, message.wParam, message.lParam);
+        message.result = TRUE;
+        return true;
+    }
     // Director comes to life at start-up, not with the first message the
     // window gets while it is being created.
     auto director = []() -> Director& { return Director::Instance(); };
@@ -168,6 +209,11 @@ void TMainForm::HookApplicationMessage(MSG& message, bool& handled) {
     if (message.hwnd != frame::Application::Instance().Handle()) return;
     if (m_broadcastMessage != 0 && message.message == m_broadcastMessage) {
         if (!TagInLowByte(message.wParam)) return;
+        if (ConstructionScope::Underway()) {
+            Hold(message.hwnd, message.message, message.wParam, message.lParam);
+            handled = true;
+            return;
+        }
         if (((message.wParam >> 8) & 0xFF) == kBroadcastSettingsChanged) Director::Instance().RefreshControls();
         handled = true;
     } else if (message.message == WM_SYSCOMMAND && message.wParam == SC_CLOSE) {

@@ -7,6 +7,7 @@
 #include "frame/Form.h"
 
 #include <functional>
+#include <vector>
 
 namespace frame {
 class Image;
@@ -62,12 +63,18 @@ protected:
 private:
     void HookApplicationMessage(MSG& message, bool& handled);
     bool DispatchPrivate(frame::Message& message);
+    // Messages whose handlers reach the item sets or the controls wait while
+    // those are being built, and are posted again once they are.
+    static bool ReachesTheModel(UINT msg);
+    void Hold(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    void PostHeld();
     frame::Image* MakeHolder(const char* name);
 
     UINT m_broadcastMessage = 0;
     UINT m_taskbarCreatedMessage = 0;
     int m_hookId = -1;
     HoverTracker m_hover;
+    std::vector<MSG> m_held;
     frame::Image* m_background = nullptr;
     frame::Image* m_smallBk = nullptr;
     frame::Image* m_middleBk = nullptr;

@@ -6,6 +6,7 @@
 #include "app/Main.h"
 #include "app/Shadow.h"
 #include "app/TunevaultLibrary.h"
+#include "app/ocitems/Construction.h"
 #include "base/Diagnostics.h"
 #include "frame/Application.h"
 #include "frame/Exception.h"
@@ -50,16 +51,21 @@ int RunFirstCopy() {
         application.Initialize();
         application.SetShowMainForm(false);
         application.SetTitle(kTitle);
-        MainForm = application.CreateForm<TMainForm>();
-        // The icon is all a user sees of the program: it comes as early as
-        // it can, and a double click waits in the queue until the window
-        // behind it is built. It goes again when the program ends.
-        AdvTrayIcon::Instance().Create(MainForm->Handle(), kMsgTrayNotification);
-        if (!LibrariesUsable()) return 1;
-        // The shadow names the main window as its owner, so it comes second.
-        ShadowForm = application.CreateForm<TShadowForm>();
-        Director::Instance().Initialize(MainForm);
-        ShadowForm->PlaceAtStart(*MainForm);
+        {
+            // Other programs' requests wait until the windows and the item
+            // sets behind them are built.
+            const ConstructionScope startup;
+            MainForm = application.CreateForm<TMainForm>();
+            // The icon is all a user sees of the program: it comes as early
+            // as it can, and a double click is held until the window behind
+            // it is built. It goes again when the program ends.
+            AdvTrayIcon::Instance().Create(MainForm->Handle(), kMsgTrayNotification);
+            if (!LibrariesUsable()) return 1;
+            // The shadow names the main window as its owner, so it comes second.
+            ShadowForm = application.CreateForm<TShadowForm>();
+            Director::Instance().Initialize(MainForm);
+            ShadowForm->PlaceAtStart(*MainForm);
+        }
         application.Run();
     } catch (const frame::Exception& error) {
         application.ShowException(error);

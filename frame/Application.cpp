@@ -282,7 +282,9 @@ LRESULT Application::HandleAppMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION:
         if (wParam) Terminate();
         return 0;
-    default: break;
+    default:
+        if (OnWindowMessage && OnWindowMessage(msg, wParam, lParam)) return 0;
+        break;
     }
     return DefWindowProcA(m_handle, msg, wParam, lParam);
 }

@@ -102,6 +102,10 @@ public:
     std::function<void()> OnMinimize;
     std::function<void()> OnRestore;
     std::function<void(const std::exception& error)> OnException;
+    // Any other message that reaches the application's window, sent or
+    // posted (broadcasts reach it as an unowned top-level window); true
+    // when handled.
+    std::function<bool(UINT msg, WPARAM wParam, LPARAM lParam)> OnWindowMessage;
 
 private:
     Application();

@@ -1,7 +1,9 @@
 #include "app/ocitems/LuOcPrimaryItemSet.h"
 
+#include <algorithm>
 #include <cstdio>
 
+#include "app/ocitems/Construction.h"
 #include "app/ocitems/LuOcRatio.h"
 #include "base/Diagnostics.h"
 #include "kiln/arvex/BiosInterface.h"
@@ -10,12 +12,16 @@
 
 namespace {
 
+constexpr const char* kItemsUnreadable = "Can not read the items of group 3";
+
 // A failed read writes nothing: without the current value we cannot tell
 // whether the write is needed, and an unneeded write costs a firmware call.
-void WriteIfChanged(const VeOcItemValue& entry) {
+// True when the item holds the value afterwards.
+bool WriteIfChanged(const VeOcItemValue& entry) {
     uint32_t current = 0;
-    if (kiln::GetItemValue(entry.number, current) && current != entry.value)
-        kiln::SetItemValueMode(entry.number, entry.value, kiln::kWriteModeTuning);
+    if (!kiln::GetItemValue(entry.number, current)) return false;
+    return current == entry.value ||
+           (kiln::SetItemValueMode(entry.number, entry.value, kiln::kWriteModeTuning) & 1) != 0;
 }
 
 const VeOcItemValue* FindFirst(const VeOcItemValueList& values, uint32_t local) {
@@ -38,6 +44,7 @@ LuOcPrimaryItemSet::LuOcPrimaryItemSet(LuOcRatio* ratio) : m_ratio(ratio) {
 LuOcPrimaryItemSet::~LuOcPrimaryItemSet() = default;
 
 void LuOcPrimaryItemSet::Load() {
+    const ConstructionScope building;
     FirmInitialize();
     m_items.resize(kFirstOrdinaryEntry);
     kiln::ItemTraverser traverser;
@@ -46,9 +53,14 @@ void LuOcPrimaryItemSet::Load() {
         return;
     }
     m_loaded = true;
+    bool unreadable = false;
     for (; !traverser.AtEnd(); traverser.Next()) {
         std::unique_ptr<kiln::BiosItem> item = traverser.CreateItem();
-        if (!item || item->IsSkipped()) continue;
+        if (!item) {
+            unreadable = true;
+            continue;
+        }
+        if (item->IsSkipped()) continue;
         size_t entry = 0;
         while (entry < std::size(kReservedLocals) && kReservedLocals[entry] != kiln::ItemLocal(item->Number()))
             ++entry;
@@ -63,6 +75,11 @@ void LuOcPrimaryItemSet::Load() {
         }
         m_items[entry] = std::move(item);
     }
+    // A group that lists but whose items cannot be walked or described
+    // leaves the window without the sliders of those items: the user is told
+    // why, once, rather than shown a window that silently lacks them.
+    const bool nothingRead = std::all_of(m_items.begin(), m_items.end(), [](const auto& item) { return !item; });
+    if (unreadable || nothingRead) base::ShowMessage(kItemsUnreadable, "AcOcItemSetBase", MB_OK);
 }
 
 kiln::BiosItem* LuOcPrimaryItemSet::Item(size_t entry) const {
@@ -88,37 +105,38 @@ bool LuOcPrimaryItemSet::IsLowering(const VeOcItemValue* frequency, const VeOcIt
     return wanted < current;
 }
 
-void LuOcPrimaryItemSet::ApplyFrequencyPart(const VeOcItemValueList& values, const VeOcItemValue* frequency,
+bool LuOcPrimaryItemSet::ApplyFrequencyPart(const VeOcItemValueList& values, const VeOcItemValue* frequency,
                                             const VeOcItemValue* ratio) {
-    if (frequency) WriteIfChanged(*frequency);
-    if (!ratio) return;
+    bool written = !frequency || WriteIfChanged(*frequency);
+    if (!ratio) return written;
     std::vector<uint32_t> ratios;
     for (const VeOcItemValue& entry : values)
         if (kiln::ItemLocal(entry.number) == kRatioLocal) ratios.push_back(entry.value);
-    Ratio().WriteAll(ratios);
+    return Ratio().WriteAll(ratios) && written;
 }
 
-void LuOcPrimaryItemSet::ApplyOtherPart(const VeOcItemValueList& values) {
+bool LuOcPrimaryItemSet::ApplyOtherPart(const VeOcItemValueList& values) {
+    bool written = true;
     for (const VeOcItemValue& entry : values) {
         uint32_t local = kiln::ItemLocal(entry.number);
-        if (local != kFrequencyLocal && local != kRatioLocal) WriteIfChanged(entry);
+        if (local != kFrequencyLocal && local != kRatioLocal) written = WriteIfChanged(entry) && written;
     }
+    return written;
 }
 
-void LuOcPrimaryItemSet::Apply(const VeOcItemValueList& list) {
+bool LuOcPrimaryItemSet::Apply(const VeOcItemValueList& list) {
     // Without group 3 neither the clock item nor the ratio set is known, so
     // the safe order cannot be judged and the ratio values would be dropped:
     // a clock raised without its lowered ratio can leave the processor faster
     // than either the old or the new settings meant.
-    if (!m_loaded) return;
+    if (!m_loaded) return false;
     const VeOcItemValueList values = list;  // callers may reuse theirs while we write
     const VeOcItemValue* frequency = FindFirst(values, kFrequencyLocal);
     const VeOcItemValue* ratio = FindFirst(values, kRatioLocal);
     if (IsLowering(frequency, ratio)) {
-        ApplyFrequencyPart(values, frequency, ratio);
-        ApplyOtherPart(values);
-    } else {
-        ApplyOtherPart(values);
-        ApplyFrequencyPart(values, frequency, ratio);
+        const bool frequencyWritten = ApplyFrequencyPart(values, frequency, ratio);
+        return ApplyOtherPart(values) && frequencyWritten;
     }
+    const bool othersWritten = ApplyOtherPart(values);
+    return ApplyFrequencyPart(values, frequency, ratio) && othersWritten;
 }

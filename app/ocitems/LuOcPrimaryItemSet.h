@@ -42,15 +42,17 @@ public:
     // ratio go first when the resulting processor frequency goes down, last
     // otherwise, so the processor never passes through a frequency above both
     // the old and the new one. Writes nothing when group 3 could not be read.
-    virtual void Apply(const VeOcItemValueList& values);
+    // True when every item holds its value afterwards; false when a read or
+    // a write failed (the rest is still written) or nothing could be.
+    virtual bool Apply(const VeOcItemValueList& values);
 
 private:
     void Load();
     LuOcRatio& Ratio();
     bool IsLowering(const VeOcItemValue* frequency, const VeOcItemValue* ratio);
-    void ApplyFrequencyPart(const VeOcItemValueList& values, const VeOcItemValue* frequency,
+    bool ApplyFrequencyPart(const VeOcItemValueList& values, const VeOcItemValue* frequency,
                             const VeOcItemValue* ratio);
-    void ApplyOtherPart(const VeOcItemValueList& values);
+    bool ApplyOtherPart(const VeOcItemValueList& values);
 
     std::vector<std::unique_ptr<kiln::BiosItem>> m_items;
     LuOcRatio* m_ratio;

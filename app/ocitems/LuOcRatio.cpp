@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/ocitems/Construction.h"
 #include "base/Diagnostics.h"
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/ItemTraverser.h"
@@ -18,6 +19,7 @@ LuOcRatio::LuOcRatio() {
 LuOcRatio::~LuOcRatio() = default;
 
 void LuOcRatio::Load() {
+    const ConstructionScope building;
     kiln::ItemTraverser traverser;
     if (!traverser.Open(3)) {
         base::ShowMessage("Can not get any information from group 3", "AcOcItemSetBase", MB_OK);
@@ -102,8 +104,10 @@ bool LuOcRatio::ReadEachCore(std::vector<uint32_t>& indexes) {
     return all;
 }
 
-void LuOcRatio::WriteAll(const std::vector<uint32_t>& indexes) {
-    if (!m_item || IsSkipped() || m_count == 0 || indexes.empty()) return;
+bool LuOcRatio::WriteAll(const std::vector<uint32_t>& indexes) {
+    if (!m_item || IsSkipped() || m_count == 0 || indexes.empty()) return true;
+    const auto write = [this](uint32_t index) { return (m_item->WriteIndex(index, kiln::kWriteModeTuning) & 1) != 0; };
+    bool written = true;
     bool changed = false;
     uint32_t wanted = 0;
     if (m_perCore) {
@@ -112,8 +116,10 @@ void LuOcRatio::WriteAll(const std::vector<uint32_t>& indexes) {
             uint32_t current = ReadCore(core, ok);
             if (core < indexes.size()) wanted = indexes[core];
             // A core whose ratio cannot be read is left as it is.
-            if (ok && current != wanted) {
-                m_item->WriteIndex(wanted, kiln::kWriteModeTuning);
+            if (!ok) {
+                written = false;
+            } else if (current != wanted) {
+                written = write(wanted) && written;
                 changed = true;
             }
         }
@@ -121,13 +127,15 @@ void LuOcRatio::WriteAll(const std::vector<uint32_t>& indexes) {
         bool ok = false;
         uint32_t current = ReadCore(m_count - 1, ok);
         wanted = indexes[0];
-        if (ok && current != wanted) {
-            for (uint32_t core = 0; core < m_count; ++core)
-                if (Select(core)) m_item->WriteIndex(wanted, kiln::kWriteModeTuning);
+        if (!ok) {
+            written = false;
+        } else if (current != wanted) {
+            for (uint32_t core = 0; core < m_count; ++core) written = Select(core) && write(wanted) && written;
             changed = true;
         }
     }
-    if (m_selector && changed && Select(kAllCores)) m_item->WriteIndex(wanted, kiln::kWriteModeTuning);
+    if (m_selector && changed) written = Select(kAllCores) && write(wanted) && written;
+    return written;
 }
 
 double LuOcRatio::CurrentValue() {

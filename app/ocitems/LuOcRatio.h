@@ -49,8 +49,9 @@ public:
     // change a core the user never touched.
     virtual bool ReadAllExact(std::vector<uint32_t>& indexes);
     // Writes only what differs from the hardware, and nothing to a core the
-    // firmware refused to select.
-    virtual void WriteAll(const std::vector<uint32_t>& indexes);
+    // firmware refused to select. True when every core holds its index
+    // afterwards as far as the firmware said.
+    virtual bool WriteAll(const std::vector<uint32_t>& indexes);
     // 0 when the read fails or there is no ratio item.
     virtual double CurrentValue();
     double IndexToValue(uint32_t index) const;

@@ -61,10 +61,12 @@ void TrayIcon::SetVisible(bool visible) {
         Remove();
 }
 
+// More than one window of the owner's program may hear of the restart: the
+// shell is asked first whether it has the icon already, so it is added once.
 void TrayIcon::ShellRestarted() {
     if (!m_wanted) return;
-    m_added = false;
-    Add();
+    m_added = Notify(NIM_MODIFY);
+    if (!m_added) Add();
 }
 
 void TrayIcon::UpdateFlags() {

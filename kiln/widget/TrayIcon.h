@@ -31,7 +31,7 @@ public:
     // Adds or removes the icon when that differs from what the shell has.
     void SetVisible(bool visible);
     // The shell lost every icon (the taskbar was restarted): add this one
-    // again if it is meant to be visible.
+    // again if it is meant to be visible and the shell does not have it.
     void ShellRestarted();
 
     bool Added() const { return m_added; }

@@ -75,9 +75,19 @@ TEST_F(TrayIcon, ComesBackWhenTheTaskbarIsRestarted) {
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &record));
     ASSERT_TRUE(testsupport::PumpUntil([] { return TrayIconWindows().empty(); }, 5000));
 
-    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    // Windows promises the restarted taskbar's broadcast to unowned windows
+    // only: the application's window, which owns the main window.
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    HWND application = GetWindow(Main(), GW_OWNER);
+    ASSERT_NE(application, nullptr);
+    PostMessageA(application, taskbarCreated, 0, 0);
     EXPECT_TRUE(testsupport::PumpUntil([] { return TrayIconWindows().size() == 1; }, 5000));
     EXPECT_TRUE(ShellHasIcon(Main(), kIconId));
+
+    // Heard by both windows, the broadcast still adds the icon once.
+    PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
+    testsupport::PumpFor(500);
+    EXPECT_EQ(TrayIconWindows().size(), 1u);
 }
 
 }  // namespace

@@ -87,16 +87,22 @@ TEST_F(FaultPhases, AProfileLoadsWithoutWritingAndApplyWritesOnlyItsValues) {
     LuOcRatio& ratio = LuOcRatio::Instance();
     profile.emplace(ratio.ItemNumber(), ratio.DefaultIndex());
     AdvComboBox& selector = *Layout().ProfileSelector();
+    std::vector<std::string> warned;
     ForEachCase(
         CasesFor("profile load"), [] {},
         [&] {
             selector.Open();
-            selector.SetItemIndex(kGaming);
             selector.Close();
+            warned = Answering([&] { selector.SetItemIndex(kGaming); }, {"OkButton"});
         },
         [&] {
             Report("profile load", Messages());
             ExpectSilentAndNoWrites("loading the profile");
+            // A profile that could not be read is named, and fills nothing.
+            EXPECT_EQ(warned.empty(), ApplyEnabled()) << current;
+            if (!warned.empty()) {
+                EXPECT_EQ(warned, std::vector<std::string>{"The profile Gaming could not be read."}) << current;
+            }
             if (ApplyEnabled()) {
                 EXPECT_EQ(ApplyAnsweringYes(), std::vector<std::string>{kUnstable});
                 ExpectOnlyWrites(profile, "Apply of the loaded profile");
@@ -152,7 +158,7 @@ TEST_F(FaultPowerEvents, ASuspendThatMeetsAFaultRestoresOnlyWhatItRead) {
         });
 }
 
-TEST_F(FaultPowerEvents, AResumeThatMeetsAFaultWritesOnlyTheSnapshot) {
+TEST_F(FaultPowerEvents, AResumeThatMeetsAFaultWritesOnlyTheSnapshotAndTheNextResumeTheRest) {
     ForEachCase(
         CasesFor("resume"),
         [this] {
@@ -165,6 +171,10 @@ TEST_F(FaultPowerEvents, AResumeThatMeetsAFaultWritesOnlyTheSnapshot) {
             Report("resume", Messages());
             ExpectOnlyWrites(applied, "resume");
             EXPECT_EQ(Messages(), std::vector<std::string>{});
+            // What the faulty resume could not write, the next resume event does.
+            Director::Instance().OnResume();
+            ExpectOnlyWrites(applied, "the next resume");
+            EXPECT_EQ(SimulatedBoard::Peek(kClock), 40u) << current;
             Director::Instance().RefreshControls();
             ExpectUsableAgain();
         });

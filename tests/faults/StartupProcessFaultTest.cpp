@@ -1,10 +1,13 @@
 // The real program started while the firmware cannot list its groups: the
-// user gets the two boxes that say group 3 could not be read, the program
-// then runs (its icon, its window, its messages) without an assertion, and
-// once the fault clears it carries out what other programs ask of it.
+// user gets the two boxes that say group 3 could not be read, a request
+// that comes while a box is up waits until the item sets are built, the
+// program then runs (its icon, its window, its messages) without an
+// assertion, and once the fault clears it carries out what other programs
+// ask of it.
 
 #include "tests/arvex/SimulatedBoard.h"
 #include "tests/faults/FaultCase.h"
+#include "tests/support/BroadcastListener.h"
 #include "tests/support/ProgramWords.h"
 #include "tests/support/ProcessWindows.h"
 #include "tests/support/ChildProcess.h"
@@ -22,6 +25,7 @@ using testsupport::AssertionShown;
 using testsupport::MessageBoxOf;
 using testsupport::TextOf;
 
+using testsupport::kRemoteCommand;
 using testsupport::kRemoteWrite;
 constexpr uint32_t kBaseClock = 0x03010011;
 
@@ -31,11 +35,14 @@ TEST(StartupProcessFaults, AnUnlistableGroupIsToldTwiceAndTheProgramRunsOn) {
     FaultCase{5, kFirmFailEveryCall, 0, 0}.Inject();
     testsupport::RunningCopy program(testsupport::TestFolder() + "program\\");
     ASSERT_TRUE(program.Started());
+    testsupport::BroadcastListener broadcasts;
     std::vector<std::string> told;
     for (int i = 0; i < 2; ++i) {
         HWND box = nullptr;
         ASSERT_TRUE(testsupport::PumpUntil([&] { return (box = MessageBoxOf(program.ProcessId())) != nullptr; }, 30000));
         told.push_back(TextOf(box));
+        // Built-in profile 1 for another program, while the item sets are half built.
+        if (i == 0) PostMessageA(program.MainWindow(), kRemoteCommand, 85, 1);
         EXPECT_FALSE(AssertionShown(program.ProcessId()));
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         ASSERT_TRUE(testsupport::PumpUntil([&] { return !IsWindow(box); }, 10000));
@@ -45,6 +52,8 @@ TEST(StartupProcessFaults, AnUnlistableGroupIsToldTwiceAndTheProgramRunsOn) {
         EXPECT_NE(text.find("Can not get any information from group 3"), std::string::npos) << text;
     }
     ASSERT_TRUE(program.WaitUntilReady());
+    EXPECT_TRUE(broadcasts.WaitFor(1, 10000)) << "the request was carried out once the sets were built";
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{3});
     SimulatedBoard::ClearFaults();
     EXPECT_TRUE(journal.Calls(2).empty()) << "start-up wrote nothing";
 

@@ -132,8 +132,14 @@ TEST_F(TrayIconTest, ARestartedTaskbarGetsTheIconAgainOnlyIfItWasMeantToShow) {
     kiln::TrayIcon icon(owner, 1, 1224, "tip");
     icon.SetVisible(true);
     FakeShell::calls.clear();
+    FakeShell::refusals = 1;  // the restarted shell does not know the icon
     icon.ShellRestarted();
-    EXPECT_EQ(Commands(), std::vector<DWORD>{NIM_ADD});
+    EXPECT_EQ(Commands(), (std::vector<DWORD>{NIM_MODIFY, NIM_ADD}));
+    EXPECT_TRUE(icon.Added());
+    // A second window of the program hears the same restart: no second add.
+    FakeShell::calls.clear();
+    icon.ShellRestarted();
+    EXPECT_EQ(Commands(), std::vector<DWORD>{NIM_MODIFY});
     EXPECT_TRUE(icon.Added());
 }
 
