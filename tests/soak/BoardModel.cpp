@@ -55,9 +55,9 @@ void BoardModel::Broadcast() {
     for (CopyView& copy : m_copies) copy.bars = BarValues();
 }
 
-void BoardModel::Apply(size_t copy) {
+void BoardModel::Apply(size_t copy, const Values& chosen) {
     CopyView& view = m_copies.at(copy);
-    for (const auto& [number, values] : view.bars) m_board[number] = values;
+    for (const auto& [number, values] : chosen) m_board[number] = values;
     view.unapplied = false;
     Broadcast();
 }

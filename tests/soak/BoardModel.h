@@ -1,7 +1,8 @@
 #pragma once
 // What the board must hold after each step of the soak, and what each
 // running copy's bars show, worked out from what the program promises rather
-// than from watching it: Apply writes every bar, the settings-changed
+// than from watching it: Apply writes every bar as it stood when Apply was
+// clicked (whatever refreshes it while the question is open), the settings-changed
 // broadcast reloads every copy's bars, a power resume writes its snapshot
 // back without telling anyone, a saved profile is the board as it stands.
 
@@ -51,8 +52,9 @@ public:
     void Step(size_t copy, uint32_t item, int delta);
     // Whether Apply takes the two danger questions: a bar above its limit.
     bool ApplyIsDangerous(size_t copy) const;
-    // Apply answered with yes to every question.
-    void Apply(size_t copy);
+    // Apply answered with yes to every question; `chosen` is what the
+    // copy's bars held at the click.
+    void Apply(size_t copy, const Values& chosen);
     void Undo(size_t copy);
     // A profile chosen in the selector: its entries go to the bars.
     void LoadIntoBars(size_t copy, const Entries& entries);

@@ -215,6 +215,7 @@ void SoakScript::Apply(size_t copy) {
         buttons.push_back(yes ? "YesButton" : "NoButton");
     }
     m_last += yes ? ", yes" : ", no";
+    const Values chosen = m_model.Copy(copy).bars;
     target.PostPress(apply);
     std::vector<std::string> asked;
     if (!m_interrupting && Chance(0.25)) {
@@ -228,7 +229,7 @@ void SoakScript::Apply(size_t copy) {
     EXPECT_EQ(asked, std::vector<std::string>(questions.begin(), questions.begin() + buttons.size())) << m_last;
     if (!yes) return;
     EXPECT_TRUE(target.WaitFor([&] { return !IsWindowEnabled(apply); })) << m_last << ": Apply stays enabled";
-    m_model.Apply(copy);
+    m_model.Apply(copy, chosen);
 }
 
 void SoakScript::Undo(size_t copy) {
