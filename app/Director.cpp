@@ -30,9 +30,8 @@ Director::Director() : ScreenHeight([] { return GetSystemMetrics(SM_CYSCREEN); }
 void Director::Initialize(TMainForm* mainForm) {
     AdvTrayIcon& tray = AdvTrayIcon::Instance();
     if (!tray.Icon()) tray.Create(mainForm->Handle(), kMsgTrayNotification);
-    mainForm->OnTrayNotification = [&tray](frame::Message& message) { tray.OnMessage(message.lParam); };
-    mainForm->OnTaskbarCreated = [&tray] { tray.OnTaskbarCreated(); };
     tray.OnDoubleClick = [this](HWND) { ShowMainWindow(); };
+    HandleWindowEvents(*mainForm);
 
     TunevaultLibrary::Instance().Create(frame::Application::Instance().Handle(), mainForm->Handle());
     mainForm->Background()->Picture().Assign(mainForm->SmallBk()->Picture());
@@ -46,6 +45,21 @@ void Director::Initialize(TMainForm* mainForm) {
     m_mainForm = mainForm;
     AttachHandlers();
     SetUnappliedChanges(false);
+}
+
+void Director::HandleWindowEvents(TMainForm& mainForm) {
+    AdvTrayIcon& tray = AdvTrayIcon::Instance();
+    MainWindowEvents events;
+    events.showRequested = [this] { ShowMainWindow(); };
+    events.hideRequested = [this] { HideMainWindow(); };
+    events.settingsChanged = [this] { RefreshControls(); };
+    events.suspending = [this] { OnSuspend(); };
+    events.resumed = [this] { OnResume(); };
+    events.remoteWrite = [this](uint32_t value) { OnRemoteWrite(value); };
+    events.remoteCommand = [this](uint32_t command) { OnRemoteCommand(command); };
+    events.trayNotification = [&tray](LPARAM notification) { tray.OnMessage(notification); };
+    events.taskbarCreated = [&tray] { tray.OnTaskbarCreated(); };
+    mainForm.HandEventsTo(std::move(events));
 }
 
 void Director::AttachHandlers() {

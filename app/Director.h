@@ -81,6 +81,8 @@ private:
         bool m_was;
     };
 
+    // Everything the main window hands on comes here.
+    void HandleWindowEvents(TMainForm& mainForm);
     void AttachHandlers();
     void Apply();
     bool ConfirmApply(POINT at, const VeOcItemValueList& chosen) const;

@@ -1,6 +1,5 @@
 #include "app/Main.h"
 
-#include "app/Director.h"
 #include "app/Shadow.h"
 #include "app/ocitems/Construction.h"
 #include "frame/Application.h"
@@ -32,6 +31,11 @@ struct MainUnitInitialization {
 } g_mainUnitInitialization;
 
 bool TagInLowByte(WPARAM wParam) { return (wParam & 0xFF) == kMessageTag; }
+
+template <class... Args>
+void Raise(const std::function<void(Args...)>& event, Args... args) {
+    if (event) event(args...);
+}
 
 }  // namespace
 
@@ -76,16 +80,16 @@ TMainForm::TMainForm() {
     // listen, and the icon knows not to add itself twice.
     frame::Application::Instance().OnWindowMessage = [this](UINT msg, WPARAM, LPARAM) {
         if (m_taskbarCreatedMessage == 0 || msg != m_taskbarCreatedMessage) return false;
-        if (OnTaskbarCreated) OnTaskbarCreated();
+        Raise(m_events.taskbarCreated);
         return true;
     };
     m_hover.Clear();
     ConstructionScope::OnAllEnded([this] { PostHeld(); });
     // The program lives in the background: closing its window (Alt+F4 too)
     // only hides it. Ending it takes the private close message or logoff.
-    OnClose = [](frame::Form*, frame::CloseAction& action) {
+    OnClose = [this](frame::Form*, frame::CloseAction& action) {
         action = frame::CloseAction::None;
-        Director::Instance().HideMainWindow();
+        Raise(m_events.hideRequested);
     };
 }
 
@@ -152,19 +156,16 @@ bool TMainForm::DispatchPrivate(frame::Message& message) {
         message.result = TRUE;
         return true;
     }
-    // Director comes to life at start-up, not with the first message the
-    // window gets while it is being created.
-    auto director = []() -> Director& { return Director::Instance(); };
     switch (message.msg) {
     case WM_MOVE:
         if (ShadowForm) ShadowForm->Follow(*this);
         return false;
     case WM_POWERBROADCAST:
         if (message.wParam == PBT_APMSUSPEND) {
-            director().OnSuspend();
+            Raise(m_events.suspending);
         } else if (message.wParam == PBT_APMRESUMECRITICAL || message.wParam == PBT_APMRESUMESUSPEND ||
                    message.wParam == PBT_APMRESUMEAUTOMATIC) {
-            director().OnResume();
+            Raise(m_events.resumed);
         }
         message.result = TRUE;
         return true;
@@ -179,7 +180,7 @@ bool TMainForm::DispatchPrivate(frame::Message& message) {
     case kMsgShow:
     case kMsgShowFromSecondStart:
         if (!TagInLowByte(message.wParam)) return false;
-        director().ShowMainWindow();
+        Raise(m_events.showRequested);
         return true;
     case kMsgToFront:
         if (!TagInLowByte(message.wParam)) return false;
@@ -187,18 +188,18 @@ bool TMainForm::DispatchPrivate(frame::Message& message) {
         return true;
     case kMsgRemoteWrite:
         if (message.wParam != kMessageTag) return false;
-        director().OnRemoteWrite(static_cast<uint32_t>(message.lParam));
+        Raise(m_events.remoteWrite, static_cast<uint32_t>(message.lParam));
         return true;
     case kMsgRemoteCommand:
         if (message.wParam != kMessageTag) return false;
-        director().OnRemoteCommand(static_cast<uint32_t>(message.lParam));
+        Raise(m_events.remoteCommand, static_cast<uint32_t>(message.lParam));
         return true;
     case kMsgTrayNotification:
-        if (OnTrayNotification) OnTrayNotification(message);
+        Raise(m_events.trayNotification, message.lParam);
         return true;
     default:
         if (m_taskbarCreatedMessage != 0 && message.msg == m_taskbarCreatedMessage) {
-            if (OnTaskbarCreated) OnTaskbarCreated();
+            Raise(m_events.taskbarCreated);
             return true;
         }
         return false;
@@ -214,10 +215,10 @@ void TMainForm::HookApplicationMessage(MSG& message, bool& handled) {
             handled = true;
             return;
         }
-        if (((message.wParam >> 8) & 0xFF) == kBroadcastSettingsChanged) Director::Instance().RefreshControls();
+        if (((message.wParam >> 8) & 0xFF) == kBroadcastSettingsChanged) Raise(m_events.settingsChanged);
         handled = true;
     } else if (message.message == WM_SYSCOMMAND && message.wParam == SC_CLOSE) {
-        Director::Instance().HideMainWindow();
+        Raise(m_events.hideRequested);
         handled = true;
     }
 }

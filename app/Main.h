@@ -4,8 +4,10 @@
 // and the owner of the pictures the window is drawn from.
 
 #include "app/MainHover.h"
+#include "app/mainwindow/WidgetHost.h"
 #include "frame/Form.h"
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -30,30 +32,44 @@ constexpr WPARAM kBroadcastSettingsChangedParam = (kBroadcastSettingsChanged << 
 // ChangeWindowMessageFilter when the system has it; success otherwise.
 BOOL AllowMessageThroughFilter(UINT message, DWORD action);
 
-class TMainForm : public frame::Form {
+// Where the main window hands what reaches it: other programs' requests, the
+// power broadcast, the settings-changed broadcast, its own close, and the
+// notification-area icon's messages. The controller fills it at start-up;
+// until then (and for a window without one) they change nothing.
+struct MainWindowEvents {
+    std::function<void()> showRequested;
+    std::function<void()> hideRequested;
+    std::function<void()> settingsChanged;
+    std::function<void()> suspending;
+    std::function<void()> resumed;
+    // Message 1060's value and message 1061's command word.
+    std::function<void(uint32_t value)> remoteWrite;
+    std::function<void(uint32_t command)> remoteCommand;
+    // Notifications of the notification-area icon (message 1224).
+    std::function<void(LPARAM notification)> trayNotification;
+    // The taskbar was (re)started: icons must be added again.
+    std::function<void()> taskbarCreated;
+};
+
+class TMainForm : public frame::Form, public WidgetHost {
 public:
     TMainForm();
     ~TMainForm() override;
 
     // 0 when the system refused to register the broadcast.
     UINT BroadcastMessage() const { return m_broadcastMessage; }
-    void SetHoverTarget(HoverSlot slot) { m_hover.SetTarget(std::move(slot)); }
-    frame::Control* HoverTarget() const { return m_hover.Target(); }
+    void HandEventsTo(MainWindowEvents events) { m_events = std::move(events); }
 
-    // The visible face, which takes a copy of one of the three backgrounds.
-    frame::Image* Background() const { return m_background; }
-    // Hidden holders of the window's built-in pictures.
-    frame::Image* SmallBk() const { return m_smallBk; }
-    frame::Image* MiddleBk() const { return m_middleBk; }
-    frame::Image* LargeBk() const { return m_largeBk; }
-    frame::Image* CoreBk() const { return m_coreBk; }
-    frame::Image* ComboBoxBody() const { return m_comboBoxBody; }
-    frame::Image* ComboBoxBottom() const { return m_comboBoxBottom; }
-
-    // Notifications of the notification-area icon (message 1224).
-    std::function<void(frame::Message& message)> OnTrayNotification;
-    // The taskbar was (re)started: icons must be added again.
-    std::function<void()> OnTaskbarCreated;
+    frame::Form& Surface() override { return *this; }
+    void SetHoverTarget(HoverSlot slot) override { m_hover.SetTarget(std::move(slot)); }
+    frame::Control* HoverTarget() const override { return m_hover.Target(); }
+    frame::Image* Background() const override { return m_background; }
+    frame::Image* SmallBk() const override { return m_smallBk; }
+    frame::Image* MiddleBk() const override { return m_middleBk; }
+    frame::Image* LargeBk() const override { return m_largeBk; }
+    frame::Image* CoreBk() const override { return m_coreBk; }
+    frame::Image* ComboBoxBody() const override { return m_comboBoxBody; }
+    frame::Image* ComboBoxBottom() const override { return m_comboBoxBottom; }
 
 protected:
     void CreateParams(frame::WindowParams& params) override;
@@ -74,6 +90,7 @@ private:
     UINT m_taskbarCreatedMessage = 0;
     int m_hookId = -1;
     HoverTracker m_hover;
+    MainWindowEvents m_events;
     std::vector<MSG> m_held;
     frame::Image* m_background = nullptr;
     frame::Image* m_smallBk = nullptr;

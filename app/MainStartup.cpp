@@ -62,7 +62,7 @@ int RunFirstCopy() {
             AdvTrayIcon::Instance().Create(MainForm->Handle(), kMsgTrayNotification);
             if (!LibrariesUsable()) return 1;
             // The shadow names the main window as its owner, so it comes second.
-            ShadowForm = application.CreateForm<TShadowForm>();
+            ShadowForm = application.CreateForm<TShadowForm>(MainForm->Handle());
             Director::Instance().Initialize(MainForm);
             ShadowForm->PlaceAtStart(*MainForm);
         }

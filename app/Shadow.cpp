@@ -1,11 +1,10 @@
 #include "app/Shadow.h"
 
-#include "app/Main.h"
 #include "frame/Image.h"
 
 TShadowForm* ShadowForm = nullptr;
 
-TShadowForm::TShadowForm() {
+TShadowForm::TShadowForm(HWND owner) : m_owner(owner) {
     SetName("ShadowForm");
     SetBorderStyle(frame::BorderStyle::None);
     SetScaled(false);
@@ -34,7 +33,7 @@ void TShadowForm::CreateParams(frame::WindowParams& params) {
     params.style |= WS_POPUP;
     // An owned window stays above its owner, which is why the pictures are
     // transparent where the main window lies.
-    if (MainForm) params.wndParent = MainForm->Handle();
+    if (IsWindow(m_owner)) params.wndParent = m_owner;
 }
 
 void TShadowForm::ShowSmallShadow() { TakeAndApply(m_small); }

@@ -20,7 +20,8 @@ using kiln::BlackenShadowImage;
 
 class TShadowForm : public frame::Form {
 public:
-    TShadowForm();
+    // `owner`, the main window, keeps the shadow above it.
+    explicit TShadowForm(HWND owner);
     ~TShadowForm() override;
 
     void ShowSmallShadow();
@@ -40,6 +41,7 @@ protected:
 private:
     void TakeAndApply(const frame::Bitmap& picture);
 
+    HWND m_owner;
     std::unique_ptr<kiln::TPerPixelLayeredWindowMaker> m_maker;
     frame::Image* m_background = nullptr;
     frame::Bitmap m_small;

@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-class TMainForm;
+class WidgetHost;
 
 class AdvBar : public AdvControl {
 public:
@@ -56,7 +56,7 @@ public:
     virtual void RefreshFromItem() = 0;
     virtual void LoadDefault() = 0;
     // Builds the controls on the window with the bar image at (left, top).
-    virtual void Create(TMainForm& parent, int left, int top) = 0;
+    virtual void Create(WidgetHost& parent, int left, int top) = 0;
     // The firmware item the position is a step index of (0 when none).
     virtual uint32_t ItemNumber() const = 0;
     virtual int TrackLength() const = 0;

@@ -1,6 +1,6 @@
 #include "app/mainwindow/AdvComboBox.h"
 
-#include "app/Main.h"
+#include "app/mainwindow/WidgetHost.h"
 #include "app/mainwindow/WidgetParts.h"
 #include "frame/Application.h"
 #include "resources/SkinNames.h"
@@ -26,7 +26,7 @@ AdvComboBox::~AdvComboBox() {
         if (control->Parent()) control->Parent()->RemoveControl(control);
 }
 
-void AdvComboBox::Create(TMainForm& parent, int left, int top) {
+void AdvComboBox::Create(WidgetHost& parent, int left, int top) {
     m_normalBody = LoadSkinPicture(skin::comboBodyNormal);
     m_openBody = LoadSkinPicture(skin::comboBodyOpen);
     m_body = MakeNamedChild<kiln::LuImage>(parent, kName + ".Body");
@@ -64,13 +64,13 @@ void AdvComboBox::Create(TMainForm& parent, int left, int top) {
 
 // Panel and list are configured before they join their parents: their
 // windows are made as they join, and a list's drawing style is fixed then.
-void AdvComboBox::MakeDropPanel(TMainForm& parent, int left, int top) {
+void AdvComboBox::MakeDropPanel(WidgetHost& parent, int left, int top) {
     auto panel = std::make_unique<frame::Panel>();
     panel->SetName(kName + ".DropPanel");
     panel->SetVisible(false);
     panel->SetBounds(left, top, kPanelWidth, kPanelHeight);
     m_panel = panel.get();
-    parent.InsertControl(std::move(panel));
+    parent.Surface().InsertControl(std::move(panel));
     m_controls.push_back(m_panel);
 
     frame::Bitmap& strip = parent.ComboBoxBody()->Picture();

@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-class TMainForm;
+class WidgetHost;
 
 class AdvComboBox : public AdvControl {
 public:
@@ -40,7 +40,7 @@ public:
 
     // Builds the controls with the body at (left, top) and takes part in the
     // application's message and deactivation handling.
-    void Create(TMainForm& parent, int left, int top);
+    void Create(WidgetHost& parent, int left, int top);
 
     // Raises OnDropDown every time, so the owner can fill the list afresh.
     void Open();
@@ -77,7 +77,7 @@ public:
     ListEvent OnSelect;
 
 private:
-    void MakeDropPanel(TMainForm& parent, int left, int top);
+    void MakeDropPanel(WidgetHost& parent, int left, int top);
     void Choose(int index);
     void ListReleased();
     void FilterMessage(MSG& message, bool& handled);

@@ -1,6 +1,6 @@
 #include "app/mainwindow/AdvGroup.h"
 
-#include "app/Main.h"
+#include "app/mainwindow/WidgetHost.h"
 #include "app/mainwindow/AdvSmallBarType2.h"
 #include "app/mainwindow/WidgetParts.h"
 
@@ -12,7 +12,7 @@ AdvGroup::~AdvGroup() {
         if (control && control->Parent()) control->Parent()->RemoveControl(control);
 }
 
-void AdvGroup::Create(TMainForm& parent, const std::string& name, const char* iconFile, const std::string& caption,
+void AdvGroup::Create(WidgetHost& parent, const std::string& name, const char* iconFile, const std::string& caption,
                       int left, int top, int variant) {
     m_window = &parent;
     m_name = name;

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-class TMainForm;
+class WidgetHost;
 
 class AdvGroup {
 public:
@@ -29,7 +29,7 @@ public:
 
     // The icon's top-left corner is the group's origin. Icon and caption
     // start hidden.
-    void Create(TMainForm& parent, const std::string& name, const char* iconFile, const std::string& caption,
+    void Create(WidgetHost& parent, const std::string& name, const char* iconFile, const std::string& caption,
                 int left, int top, int variant);
     // Adds a hidden slider for the primary item set's entry `itemIndex` in
     // the next place of the grid and returns it.
@@ -49,7 +49,7 @@ private:
     void AdjustLabels(AdvSmallBar& row) const;
 
     AdvItemSets m_sets;
-    TMainForm* m_window = nullptr;
+    WidgetHost* m_window = nullptr;
     std::string m_name;
     kiln::LuImage* m_icon = nullptr;
     kiln::LuLabel* m_caption = nullptr;

@@ -1,6 +1,6 @@
 #include "app/mainwindow/AdvRatioBar.h"
 
-#include "app/Main.h"
+#include "app/mainwindow/WidgetHost.h"
 #include "app/mainwindow/WidgetParts.h"
 #include "resources/SkinNames.h"
 
@@ -17,7 +17,7 @@ AdvRatioBar::~AdvRatioBar() {
     if (m_knob && m_knob->Parent()) m_knob->Parent()->RemoveControl(m_knob);
 }
 
-void AdvRatioBar::Create(TMainForm& parent, int left, int top) {
+void AdvRatioBar::Create(WidgetHost& parent, int left, int top) {
     m_window = &parent;
     m_meterPictures = std::make_unique<RatioMeter>();
     m_meter = MakeNamedChild<frame::Image>(parent, m_name + ".Meter");
@@ -54,27 +54,27 @@ void AdvRatioBar::Create(TMainForm& parent, int left, int top) {
     SetValueKnown(read);
 }
 
-void AdvRatioBar::MakeDisplays(TMainForm& parent, int left, int top) {
+void AdvRatioBar::MakeDisplays(WidgetHost& parent, int left, int top) {
     if (m_sets.ratio.HasFractionalSteps()) {
-        m_ratioDisplay = std::make_unique<MiddleFloatingLed>(parent, m_name + ".Ratio");
+        m_ratioDisplay = std::make_unique<MiddleFloatingLed>(parent.Surface(), m_name + ".Ratio");
         m_ratioDisplay->SetLeft(left + 3);
         m_ratioDisplay->SetTop(top + 174);
         m_ratioDisplay->SetFormat(2, 1);
     } else {
-        m_ratioDisplay = std::make_unique<FloatingLed>(parent, m_name + ".Ratio");
+        m_ratioDisplay = std::make_unique<FloatingLed>(parent.Surface(), m_name + ".Ratio");
         m_ratioDisplay->SetLeft(left + 10);
         m_ratioDisplay->SetTop(top + 174);
         m_ratioDisplay->SetFormat(2, 0);
     }
     m_ratioDisplay->SetVisible(true);
-    m_frequencyDisplay = std::make_unique<SmallFloatingLed>(parent, m_name + ".Frequency");
+    m_frequencyDisplay = std::make_unique<SmallFloatingLed>(parent.Surface(), m_name + ".Frequency");
     m_frequencyDisplay->SetLeft(left - 2);
     m_frequencyDisplay->SetTop(top + 227);
     m_frequencyDisplay->SetFormat(4, 0);
     m_frequencyDisplay->SetVisible(true);
 }
 
-void AdvRatioBar::MakeKnob(TMainForm& parent, int left, int top) {
+void AdvRatioBar::MakeKnob(WidgetHost& parent, int left, int top) {
     m_knob = MakeNamedChild<kiln::LuImage>(parent, m_name + ".Knob");
     m_knob->SetAlphaChannel(true);
     m_knob->Picture().Assign(LoadSkinPicture(skin::ratioKnob));

@@ -32,7 +32,7 @@ public:
 
     // Blends the meter over the window's CoreBk picture, which must already
     // stand at its place.
-    void Create(TMainForm& parent, int left, int top) override;
+    void Create(WidgetHost& parent, int left, int top) override;
     // A disabled bar keeps its digits hidden.
     void SetVisible(bool visible) override;
     // A disabled bar shows the empty meter and no digits.
@@ -58,8 +58,8 @@ private:
     static constexpr int kTrackOrigin = 122;
 
     bool Usable() const { return m_enabledCopy && m_sets.ratio.Count() > 0; }
-    void MakeDisplays(TMainForm& parent, int left, int top);
-    void MakeKnob(TMainForm& parent, int left, int top);
+    void MakeDisplays(WidgetHost& parent, int left, int top);
+    void MakeKnob(WidgetHost& parent, int left, int top);
     void Hover();
     void PaintMeter();
     // Meter, highlight, ratio and frequency, without moving other bars.
@@ -70,7 +70,7 @@ private:
     uint32_t m_core;
     AdvItemSets m_sets;
     std::string m_name;
-    TMainForm* m_window = nullptr;
+    WidgetHost* m_window = nullptr;
     frame::Image* m_meter = nullptr;
     kiln::LuImage* m_knob = nullptr;
     kiln::LuImage* m_numeral = nullptr;

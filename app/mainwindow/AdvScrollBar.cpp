@@ -1,6 +1,6 @@
 #include "app/mainwindow/AdvScrollBar.h"
 
-#include "app/Main.h"
+#include "app/mainwindow/WidgetHost.h"
 #include "kiln/arvex/BiosInterface.h"
 
 #include <cstdio>
@@ -29,7 +29,7 @@ uint32_t AdvScrollBar::ItemNumber() const {
     return item ? item->Number() : 0;
 }
 
-void AdvScrollBar::Create(TMainForm& parent, int left, int top) {
+void AdvScrollBar::Create(WidgetHost& parent, int left, int top) {
     m_window = &parent;
     if (m_name.empty()) {
         char name[16];
@@ -40,14 +40,14 @@ void AdvScrollBar::Create(TMainForm& parent, int left, int top) {
     Bind();
 }
 
-void AdvScrollBar::MakeControls(TMainForm& parent, int left, int top) {
+void AdvScrollBar::MakeControls(WidgetHost& parent, int left, int top) {
     MakeBar(parent, left, top);
     MakeStepButtons(parent, left, top);
     MakeKnob(parent, left, top);
     MakeLabels(parent);
 }
 
-void AdvScrollBar::MakeBar(TMainForm& parent, int left, int top) {
+void AdvScrollBar::MakeBar(WidgetHost& parent, int left, int top) {
     m_bar = MakeNamedChild<kiln::LuImage>(parent, m_name + ".Image");
     m_bar->SetAlphaChannel(true);
     m_bar->SetLeft(left);
@@ -59,7 +59,7 @@ void AdvScrollBar::MakeBar(TMainForm& parent, int left, int top) {
     AddControl(m_bar);
 }
 
-void AdvScrollBar::MakeStepButtons(TMainForm& parent, int left, int top) {
+void AdvScrollBar::MakeStepButtons(WidgetHost& parent, int left, int top) {
     const ScrollBarLook& look = Look();
     m_decrease = MakeWindowButton(parent, m_name + ".Decrease", look.decrease, left + look.decreaseAt.x,
                                   top + look.decreaseAt.y);
@@ -72,7 +72,7 @@ void AdvScrollBar::MakeStepButtons(TMainForm& parent, int left, int top) {
     AddControl(m_increase);
 }
 
-void AdvScrollBar::MakeKnob(TMainForm& parent, int left, int top) {
+void AdvScrollBar::MakeKnob(WidgetHost& parent, int left, int top) {
     const ScrollBarLook& look = Look();
     m_knobNormal = LoadSkinPicture(look.knobNormal);
     m_knobHover = LoadSkinPicture(look.knobHover);
@@ -88,7 +88,7 @@ void AdvScrollBar::MakeKnob(TMainForm& parent, int left, int top) {
     AddControl(m_knob);
 }
 
-void AdvScrollBar::MakeLabels(TMainForm& parent) {
+void AdvScrollBar::MakeLabels(WidgetHost& parent) {
     const ScrollBarLook& look = Look();
     m_caption = MakeNamedChild<kiln::LuLabel>(parent, m_name + ".Caption");
     m_caption->SetAutoSize(false);

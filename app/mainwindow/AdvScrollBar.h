@@ -69,7 +69,7 @@ public:
     // The bound item, or nullptr.
     kiln::BiosItem* Item() const;
 
-    void Create(TMainForm& parent, int left, int top) override;
+    void Create(WidgetHost& parent, int left, int top) override;
     // Takes the hardware's step index (0 when it cannot be read), which then
     // also shows as the current value.
     void RefreshFromItem() override;
@@ -102,11 +102,11 @@ protected:
     int KnobLeftInBar() const { return m_knob->Left() - m_bar->Left(); }
 
 private:
-    void MakeControls(TMainForm& parent, int left, int top);
-    void MakeBar(TMainForm& parent, int left, int top);
-    void MakeStepButtons(TMainForm& parent, int left, int top);
-    void MakeKnob(TMainForm& parent, int left, int top);
-    void MakeLabels(TMainForm& parent);
+    void MakeControls(WidgetHost& parent, int left, int top);
+    void MakeBar(WidgetHost& parent, int left, int top);
+    void MakeStepButtons(WidgetHost& parent, int left, int top);
+    void MakeKnob(WidgetHost& parent, int left, int top);
+    void MakeLabels(WidgetHost& parent);
     void PlaceLabel(frame::Label& label, const LabelStyle& style, const LabelBox& box, const std::string& text);
     void Bind();
     void ShowKnobHover(bool hover);
@@ -115,7 +115,7 @@ private:
     int m_itemIndex;
     AdvItemSets m_sets;
     std::string m_name;
-    TMainForm* m_window = nullptr;
+    WidgetHost* m_window = nullptr;
     kiln::LuImage* m_bar = nullptr;
     kiln::AlphaButton* m_decrease = nullptr;
     kiln::AlphaButton* m_increase = nullptr;

@@ -3,7 +3,7 @@
 // Apply and Undo row.
 #include "app/mainwindow/VeltruneLayout.h"
 
-#include "app/Main.h"
+#include "app/mainwindow/WidgetHost.h"
 #include "app/Shadow.h"
 #include "frame/Image.h"
 #include "frame/Label.h"
@@ -17,7 +17,7 @@ void VeltruneLayout::SwitchBackground(WindowSize size) {
                                                         : m_window->LargeBk();
     frame::Bitmap& picture = m_window->Background()->Picture();
     picture.Assign(source->Picture());
-    m_window->SetClientSize(picture.Width(), picture.Height());
+    m_window->Surface().SetClientSize(picture.Width(), picture.Height());
     const int rowTop = size == WindowSize::Compact ? kCompactRowTop
                        : size == WindowSize::Middle ? kMiddleRowTop
                                                     : kLargeRowTop;

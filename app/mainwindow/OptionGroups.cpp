@@ -69,7 +69,7 @@ OptionLayout ChooseOptionLayout(const LuOcPrimaryItemSet& items, bool compactAdv
     return layout;
 }
 
-OptionGroups BuildOptionGroups(TMainForm& window, AdvItemSets sets, const OptionLayout& layout) {
+OptionGroups BuildOptionGroups(WidgetHost& window, AdvItemSets sets, const OptionLayout& layout) {
     OptionGroups groups;
     groups.cpuChip = std::make_unique<AdvGroup>(sets);
     groups.cpuChip->Create(window, "CpuChipGroup", skin::cpuChipIcon, "CPU/Chip Voltage", 39, 295,

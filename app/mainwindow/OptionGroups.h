@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <memory>
 
-class TMainForm;
+class WidgetHost;
 
 enum class SecondGroupKind { None, Dram, Expert };
 
@@ -45,4 +45,4 @@ OptionLayout ChooseOptionLayout(const LuOcPrimaryItemSet& items, bool compactAdv
 
 // Builds the groups of `layout` on the window (icons at (39, 295) and
 // (39, 458)) with their rows, all hidden.
-OptionGroups BuildOptionGroups(TMainForm& window, AdvItemSets sets, const OptionLayout& layout);
+OptionGroups BuildOptionGroups(WidgetHost& window, AdvItemSets sets, const OptionLayout& layout);

@@ -1,6 +1,6 @@
 #include "app/mainwindow/VeltruneLayout.h"
 
-#include "app/Main.h"
+#include "app/mainwindow/WidgetHost.h"
 #include "app/mainwindow/OpaqueFaces.h"
 #include "app/mainwindow/WidgetParts.h"
 #include "frame/Image.h"
@@ -51,7 +51,7 @@ VeltruneLayout::VeltruneLayout(AdvItemSets sets)
 
 VeltruneLayout::~VeltruneLayout() = default;
 
-void VeltruneLayout::BuildControls(TMainForm& window) {
+void VeltruneLayout::BuildControls(WidgetHost& window) {
     if (m_window) return;
     m_window = &window;
     BuildCommandButtons();

@@ -19,7 +19,7 @@
 #include <memory>
 #include <vector>
 
-class TMainForm;
+class WidgetHost;
 
 namespace frame {
 class Label;
@@ -49,7 +49,7 @@ public:
     ~VeltruneLayout();
 
     // Once, with the compact background already in the window's face.
-    void BuildControls(TMainForm& window);
+    void BuildControls(WidgetHost& window);
 
     void ShowCompact();
     // On the page of the checked tab.
@@ -95,7 +95,7 @@ private:
     void ResetLargeBarButtons();
 
     AdvItemSets m_sets;
-    TMainForm* m_window = nullptr;
+    WidgetHost* m_window = nullptr;
     bool m_compactAdvancedPage;
     bool m_expanded = false;
 

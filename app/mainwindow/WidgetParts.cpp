@@ -1,6 +1,6 @@
 #include "app/mainwindow/WidgetParts.h"
 
-#include "app/Main.h"
+#include "app/mainwindow/WidgetHost.h"
 #include "frame/Image.h"
 #include "kiln/Graphics/BitmapView.h"
 #include "kiln/Graphics/PngReader.h"
@@ -50,7 +50,7 @@ HoverSlot HoverOverRectangle(frame::Control* control, std::function<void(frame::
                      std::move(leave)};
 }
 
-kiln::AlphaButton* MakeWindowButton(TMainForm& window, const std::string& name, const skin::StateImages& faces,
+kiln::AlphaButton* MakeWindowButton(WidgetHost& window, const std::string& name, const skin::StateImages& faces,
                                     int left, int top) {
     auto* button = MakeNamedChild<kiln::AlphaButton>(window, name, window.Background()->Picture());
     button->SetCursor(frame::Cursor::HandPoint);

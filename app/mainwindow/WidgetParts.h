@@ -4,6 +4,7 @@
 // and the hover registration of a control's own rectangle.
 
 #include "app/MainHover.h"
+#include "app/mainwindow/WidgetHost.h"
 #include "frame/Bitmap.h"
 #include "kiln/Component/AlphaButton.h"
 #include "frame/Label.h"
@@ -14,14 +15,17 @@
 #include <string>
 #include <utility>
 
-class TMainForm;
-
 // A child of `parent` that tests and tools can find by `name`.
 template <class T, class... Args>
 T* MakeNamedChild(frame::WinControl& parent, const std::string& name, Args&&... args) {
     T* control = parent.MakeChild<T>(std::forward<Args>(args)...);
     control->SetName(name);
     return control;
+}
+
+template <class T, class... Args>
+T* MakeNamedChild(WidgetHost& host, const std::string& name, Args&&... args) {
+    return MakeNamedChild<T>(static_cast<frame::WinControl&>(host.Surface()), name, std::forward<Args>(args)...);
 }
 
 struct LabelStyle {
@@ -52,5 +56,5 @@ HoverSlot HoverOverRectangle(frame::Control* control, std::function<void(frame::
 
 // A step or drop button on the main window: hand-point cursor, faces blended
 // over the window's background at (left, top), sized to its normal face.
-kiln::AlphaButton* MakeWindowButton(TMainForm& window, const std::string& name, const skin::StateImages& faces,
+kiln::AlphaButton* MakeWindowButton(WidgetHost& window, const std::string& name, const skin::StateImages& faces,
                                     int left, int top);

@@ -4,26 +4,16 @@
 // thread so that a hung service holds the caller for at most ten seconds;
 // only one call may be in flight in the whole process.
 
+#include "app/ocitems/SysCtrlPipeClientThread.h"
 #include "frame/Thread.h"
 
 #include <windows.h>
 
 #include <memory>
-#include <vector>
-
-// What one pipe transaction brought back. The worker fills its own, shared
-// with the client, so a worker that outlives the client's wait never writes
-// anything the client reads meanwhile.
-struct SysCtrlPipeResult {
-    explicit SysCtrlPipeResult(DWORD capacity) : response(capacity) {}
-    std::vector<BYTE> response;
-    DWORD bytesReceived = 0;
-    bool succeeded = false;
-};
 
 class SysCtrlPipeClient {
 public:
-    static constexpr const char* kPipeName = "ARVEX SYSTEM CONTROL PIPE";
+    static constexpr const char* kPipeName = SysCtrlPipeClientThread::kPipeName;
     static constexpr DWORD kResponseCapacity = 4096;
     static constexpr DWORD kWaitMilliseconds = 10000;
     static constexpr DWORD kSettingsChangedCommand = 0x80000000;

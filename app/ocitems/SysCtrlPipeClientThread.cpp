@@ -1,6 +1,5 @@
 #include "app/ocitems/SysCtrlPipeClientThread.h"
 
-#include "app/ocitems/SysCtrlPipeClient.h"
 #include "kiln/System/WinPipe.h"
 
 SysCtrlPipeClientThread::SysCtrlPipeClientThread(const void* request, DWORD requestLength,
@@ -12,7 +11,7 @@ SysCtrlPipeClientThread::SysCtrlPipeClientThread(const void* request, DWORD requ
 void SysCtrlPipeClientThread::Execute() {
     kiln::NamedPipeA pipe;
     SysCtrlPipeResult& result = *m_result;
-    result.succeeded = pipe.Call(".", SysCtrlPipeClient::kPipeName, m_request.data(),
+    result.succeeded = pipe.Call(".", kPipeName, m_request.data(),
                                  static_cast<DWORD>(m_request.size()), result.response.data(),
                                  static_cast<DWORD>(result.response.size()), &result.bytesReceived,
                                  kiln::NamedPipeA::kWaitForever);

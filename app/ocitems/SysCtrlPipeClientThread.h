@@ -11,10 +11,20 @@
 #include <memory>
 #include <vector>
 
-struct SysCtrlPipeResult;
+// What one pipe transaction brought back. The worker fills its own, shared
+// with the client, so a worker that outlives the client's wait never writes
+// anything the client reads meanwhile.
+struct SysCtrlPipeResult {
+    explicit SysCtrlPipeResult(DWORD capacity) : response(capacity) {}
+    std::vector<BYTE> response;
+    DWORD bytesReceived = 0;
+    bool succeeded = false;
+};
 
 class SysCtrlPipeClientThread : public frame::Thread {
 public:
+    static constexpr const char* kPipeName = "ARVEX SYSTEM CONTROL PIPE";
+
     SysCtrlPipeClientThread(const void* request, DWORD requestLength, std::shared_ptr<SysCtrlPipeResult> result,
                             volatile LONG* readyFlag);
 

@@ -25,7 +25,7 @@ public:
         application.SetShowMainForm(false);
         application.SetTitle("Veltrune");
         MainForm = application.CreateForm<TMainForm>();
-        ShadowForm = application.CreateForm<TShadowForm>();
+        ShadowForm = application.CreateForm<TShadowForm>(MainForm->Handle());
         Director::Instance().Initialize(MainForm);
         ShadowForm->PlaceAtStart(*MainForm);
         application.ProcessMessages();

@@ -1,6 +1,5 @@
 #include "app/Main.h"
 
-#include "RecordingDirector.h"
 #include "ShellFiles.h"
 #include "tests/support/ChildProcess.h"
 #include "app/Shadow.h"
@@ -14,8 +13,28 @@
 
 namespace {
 
-using shelltest::DirectorCalls;
 using Calls = std::vector<std::string>;
+
+// What the window handed on, one line per event, such as "OnRemoteWrite 7".
+Calls& Handed() {
+    static Calls calls;
+    return calls;
+}
+
+MainWindowEvents RecordingEvents() {
+    const auto record = [](const char* name) { return [name] { Handed().push_back(name); }; };
+    MainWindowEvents events;
+    events.showRequested = record("ShowMainWindow");
+    events.hideRequested = record("HideMainWindow");
+    events.settingsChanged = record("RefreshControls");
+    events.suspending = record("OnSuspend");
+    events.resumed = record("OnResume");
+    events.remoteWrite = [](uint32_t value) { Handed().push_back("OnRemoteWrite " + std::to_string(value)); };
+    events.remoteCommand = [](uint32_t command) {
+        Handed().push_back("OnRemoteCommand " + std::to_string(command));
+    };
+    return events;
+}
 
 // The application window's own procedure, wrapped to see which messages
 // the hook let through.
@@ -39,7 +58,8 @@ public:
         application.SetTitle("Veltrune");
         MainForm = application.CreateForm<TMainForm>();
         MainForm->HandleNeeded();
-        ShadowForm = application.CreateForm<TShadowForm>();
+        MainForm->HandEventsTo(RecordingEvents());
+        ShadowForm = application.CreateForm<TShadowForm>(MainForm->Handle());
         ShadowForm->PlaceAtStart(*MainForm);
         g_applicationProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
             application.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordApplicationMessage)));
@@ -51,7 +71,7 @@ const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ShellW
 class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        DirectorCalls().clear();
+        Handed().clear();
         g_reachedApplication.clear();
     }
     static LRESULT Send(UINT msg, WPARAM wParam, LPARAM lParam = 0) {
@@ -88,14 +108,14 @@ TEST_F(MainFormTest, ShowRequestsNeedTheTagInTheLowByteOnly) {
     Send(kMsgShowFromSecondStart, 0x155);
     Send(kMsgShow, 0x56);
     Send(kMsgShowFromSecondStart, 0);
-    EXPECT_EQ((Calls{"ShowMainWindow", "ShowMainWindow", "ShowMainWindow"}), DirectorCalls());
+    EXPECT_EQ((Calls{"ShowMainWindow", "ShowMainWindow", "ShowMainWindow"}), Handed());
 }
 
 TEST_F(MainFormTest, OnlyTheTaggedCloseMessageEndsTheProgram) {
     Send(kMsgClose, 0x56);
     Send(kMsgClose, 0x5500);
     Send(WM_CLOSE, 0);
-    EXPECT_EQ(Calls{"HideMainWindow"}, DirectorCalls());
+    EXPECT_EQ(Calls{"HideMainWindow"}, Handed());
     EXPECT_FALSE(frame::Application::Instance().Terminated());
     EXPECT_TRUE(IsWindow(MainForm->Handle()));
 }
@@ -118,7 +138,7 @@ TEST_F(MainFormTest, MinimiseAndToFrontNeedTheTagInTheLowByte) {
     EXPECT_EQ(MainForm->Handle(), GetForegroundWindow());
     MainForm->Hide();
     DestroyWindow(other);
-    EXPECT_TRUE(DirectorCalls().empty());
+    EXPECT_TRUE(Handed().empty());
 }
 
 TEST_F(MainFormTest, RemoteMessagesNeedTheWholeWordToBeTheTag) {
@@ -127,7 +147,7 @@ TEST_F(MainFormTest, RemoteMessagesNeedTheWholeWordToBeTheTag) {
     Send(kMsgRemoteWrite, 0x155, 8);
     Send(kMsgRemoteCommand, 0x155, 0x8000);
     Send(kMsgRemoteCommand, 0x56, 1);
-    EXPECT_EQ((Calls{"OnRemoteWrite 7", "OnRemoteCommand 32770"}), DirectorCalls());
+    EXPECT_EQ((Calls{"OnRemoteWrite 7", "OnRemoteCommand 32770"}), Handed());
 }
 
 TEST_F(MainFormTest, PowerBroadcastSuspendsAndResumesOncePerEvent) {
@@ -137,14 +157,16 @@ TEST_F(MainFormTest, PowerBroadcastSuspendsAndResumesOncePerEvent) {
     Send(WM_POWERBROADCAST, 6);
     Send(WM_POWERBROADCAST, 10);
     Send(WM_POWERBROADCAST, 5);
-    EXPECT_EQ((Calls{"OnSuspend", "OnResume", "OnResume", "OnResume"}), DirectorCalls());
+    EXPECT_EQ((Calls{"OnSuspend", "OnResume", "OnResume", "OnResume"}), Handed());
 }
 
 TEST_F(MainFormTest, TrayNotificationsGoToTheIconHandler) {
     std::vector<LPARAM> notifications;
-    MainForm->OnTrayNotification = [&](frame::Message& message) { notifications.push_back(message.lParam); };
+    MainWindowEvents events = RecordingEvents();
+    events.trayNotification = [&](LPARAM notification) { notifications.push_back(notification); };
+    MainForm->HandEventsTo(events);
     Send(kMsgTrayNotification, 1, WM_LBUTTONDBLCLK);
-    MainForm->OnTrayNotification = nullptr;
+    MainForm->HandEventsTo(RecordingEvents());
     EXPECT_EQ(std::vector<LPARAM>{WM_LBUTTONDBLCLK}, notifications);
 }
 
@@ -152,7 +174,7 @@ TEST_F(MainFormTest, SettingsBroadcastToTheApplicationWindowRefreshesAndIsConsum
     const UINT broadcast = MainForm->BroadcastMessage();
     PostToApplication(broadcast, kBroadcastSettingsChangedParam, 0);
     PostToApplication(broadcast, kBroadcastSettingsChangedParam, 3);
-    EXPECT_EQ((Calls{"RefreshControls", "RefreshControls"}), DirectorCalls());
+    EXPECT_EQ((Calls{"RefreshControls", "RefreshControls"}), Handed());
     EXPECT_TRUE(g_reachedApplication.empty());
 }
 
@@ -161,14 +183,14 @@ TEST_F(MainFormTest, OtherBroadcastCommandsAreConsumedWithoutEffect) {
     PostToApplication(broadcast, 0x2255);
     PostToApplication(broadcast, 0x0055);
     PostToApplication(broadcast, 0x1455);
-    EXPECT_TRUE(DirectorCalls().empty());
+    EXPECT_TRUE(Handed().empty());
     EXPECT_TRUE(g_reachedApplication.empty());
 }
 
 TEST_F(MainFormTest, BroadcastWithoutTheTagPassesUntouched) {
     const UINT broadcast = MainForm->BroadcastMessage();
     PostToApplication(broadcast, 0x2356);
-    EXPECT_TRUE(DirectorCalls().empty());
+    EXPECT_TRUE(Handed().empty());
     EXPECT_EQ(std::vector<UINT>{broadcast}, g_reachedApplication);
 }
 
@@ -176,20 +198,20 @@ TEST_F(MainFormTest, BroadcastToTheMainWindowAloneDoesNothing) {
     PostMessageA(MainForm->Handle(), MainForm->BroadcastMessage(), kBroadcastSettingsChangedParam, 0);
     frame::Application::Instance().ProcessMessages();
     Send(MainForm->BroadcastMessage(), kBroadcastSettingsChangedParam);
-    EXPECT_TRUE(DirectorCalls().empty());
+    EXPECT_TRUE(Handed().empty());
 }
 
 TEST_F(MainFormTest, TaskbarCloseOfTheApplicationHidesInsteadOfEnding) {
     PostToApplication(WM_SYSCOMMAND, SC_CLOSE);
-    EXPECT_EQ(Calls{"HideMainWindow"}, DirectorCalls());
+    EXPECT_EQ(Calls{"HideMainWindow"}, Handed());
     EXPECT_TRUE(g_reachedApplication.empty());
     EXPECT_FALSE(frame::Application::Instance().Terminated());
 
     // Other system commands, and the close command on other windows, are
     // left to their windows.
-    DirectorCalls().clear();
+    Handed().clear();
     PostToApplication(WM_SYSCOMMAND, SC_MINIMIZE);
-    EXPECT_TRUE(DirectorCalls().empty());
+    EXPECT_TRUE(Handed().empty());
     EXPECT_EQ(std::vector<UINT>{WM_SYSCOMMAND}, g_reachedApplication);
 }
 

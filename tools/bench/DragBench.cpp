@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
         application.Initialize();
         application.SetTitle("Veltrune");
         MainForm = application.CreateForm<TMainForm>();
-        ShadowForm = application.CreateForm<TShadowForm>();
+        ShadowForm = application.CreateForm<TShadowForm>(MainForm->Handle());
         Director::Instance().Initialize(MainForm);
         ShadowForm->PlaceAtStart(*MainForm);
         Director::Instance().ShowMainWindow();

@@ -1,0 +1,3 @@
+#pragma once
+// A unit that uses the next one.
+#include "app/Second.h"

@@ -1,0 +1,3 @@
+#include "app/Second.h"
+
+#include "app/First.h"

@@ -1,0 +1,2 @@
+#pragma once
+// A unit whose source reaches back to the first one.

@@ -1,0 +1,2 @@
+// Uses the circle without being on it.
+#include "app/First.h"
