@@ -133,7 +133,6 @@ void ProfileDialogController::BuildDecorations() {
 }
 
 void ProfileDialogController::OfferAnswers(AnswerSet answers) {
-    m_answers = answers;
     m_yes->SetVisible(answers == AnswerSet::YesNo);
     m_no->SetVisible(answers == AnswerSet::YesNo);
     m_ok->SetVisible(answers == AnswerSet::Ok);
@@ -216,16 +215,20 @@ void ProfileDialogController::DeleteClicked() {
 }
 
 int ProfileDialogController::Confirm(const std::string& message) {
-    const int left = m_dialog->Left() + (m_dialog->Width() - m_ask->Width()) / 2;
-    const int top = m_dialog->Top() + (m_dialog->Height() - m_ask->Height()) / 2;
-    return m_ask->Ask(message, left, top);
+    return AskCentred(message, AnswerSet::YesNo);
 }
 
 void ProfileDialogController::Warn(const std::string& message) {
-    const AnswerSet offered = m_answers;
-    OfferAnswers(AnswerSet::Ok);
-    Confirm(message);
-    OfferAnswers(offered);
+    AskCentred(message, AnswerSet::Ok);
+}
+
+// The program may have warned through the same dialog while this one was
+// open, so every question states its own answers.
+int ProfileDialogController::AskCentred(const std::string& message, AnswerSet answers) {
+    OfferAnswers(answers);
+    const int left = m_dialog->Left() + (m_dialog->Width() - m_ask->Width()) / 2;
+    const int top = m_dialog->Top() + (m_dialog->Height() - m_ask->Height()) / 2;
+    return m_ask->Ask(message, left, top);
 }
 
 }  // namespace tunevault
