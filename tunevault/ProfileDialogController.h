@@ -44,6 +44,10 @@ private:
     void ListPressed();
     void SaveClicked();
     void DeleteClicked();
+    // Has the writer write the profile at `path` in `folder`; true when a
+    // whole profile stands there afterwards. On failure a profile that was
+    // there is there again and nothing the attempt left remains.
+    bool WriteProfile(const std::string& folder, const std::string& path);
     // The question dialog centred over this one with "Yes" and "No".
     int Confirm(const std::string& message);
     // The question dialog centred over this one with "OK" alone.
