@@ -1,11 +1,13 @@
 #include "tunevault/ProfileDialogController.h"
 
+#include "base/DebugOutput.h"
 #include "frame/Edit.h"
 #include "frame/Image.h"
 #include "frame/Label.h"
 #include "frame/ListBox.h"
 #include "kiln/Component/LuButtonTx.h"
 #include "kiln/Component/LuImage.h"
+#include "kiln/fileutl/ProfileFile.h"
 #include "kiln/fileutl/ProfileFolder.h"
 #include "kiln/fileutl/ProfileNames.h"
 #include "resources/SkinNames.h"
@@ -40,24 +42,56 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// What tells the file a writer has just made from the one it was to
-// replace: a writer that moves a new file into place changes its creation
-// time, one that writes in place its last write time or size.
-struct FileStamp {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    bool exists = false;
+// Moves a file over another in one step, on disk before it returns.
+bool MoveOver(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
 
-    explicit FileStamp(const std::string& path) {
-        exists = GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
-                 !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+// The profile a save is about to replace, moved out of the writer's way
+// under a name the profile list never shows (a ".tmp" file beside it).
+// Whatever the writer then leaves at the path is its own work. Unless the
+// new profile is kept, whatever the attempt left at the path goes and the
+// old profile comes back.
+class SetAsideProfile {
+public:
+    SetAsideProfile(const std::string& folder, const std::string& path) : m_path(path) {
+        if (!FileExists(path)) return;
+        char aside[MAX_PATH] = {};
+        m_refused = !GetTempFileNameA(folder.c_str(), "tvo", 0, aside);
+        if (m_refused) return;
+        if (MoveOver(path, aside)) {
+            m_aside = aside;
+        } else {
+            // Held open elsewhere, typically: no writer could replace it either.
+            DeleteFileA(aside);
+            m_refused = true;
+        }
+    }
+    SetAsideProfile(const SetAsideProfile&) = delete;
+    SetAsideProfile& operator=(const SetAsideProfile&) = delete;
+    ~SetAsideProfile() {
+        if (m_kept || m_refused) return;
+        if (m_aside.empty())
+            DeleteFileA(m_path.c_str());
+        else if (!MoveOver(m_aside, m_path))
+            // Better a stray file than a lost profile.
+            base::DebugReport("Tunevault: the replaced profile %s is kept as %s", m_path.c_str(), m_aside.c_str());
     }
 
-    bool SameFileAs(const FileStamp& other) const {
-        return exists == other.exists &&
-               CompareFileTime(&data.ftCreationTime, &other.data.ftCreationTime) == 0 &&
-               CompareFileTime(&data.ftLastWriteTime, &other.data.ftLastWriteTime) == 0 &&
-               data.nFileSizeLow == other.data.nFileSizeLow && data.nFileSizeHigh == other.data.nFileSizeHigh;
+    // False when a profile is there that could not be moved aside.
+    bool Ready() const { return !m_refused; }
+
+    // The new profile stands: the old one goes.
+    void KeepNew() {
+        m_kept = true;
+        if (!m_aside.empty()) DeleteFileA(m_aside.c_str());
     }
+
+private:
+    std::string m_path;
+    std::string m_aside;
+    bool m_refused = false;
+    bool m_kept = false;
 };
 
 std::string LowerCase(std::string text) {
@@ -133,7 +167,6 @@ void ProfileDialogController::BuildDecorations() {
 }
 
 void ProfileDialogController::OfferAnswers(AnswerSet answers) {
-    m_answers = answers;
     m_yes->SetVisible(answers == AnswerSet::YesNo);
     m_no->SetVisible(answers == AnswerSet::YesNo);
     m_ok->SetVisible(answers == AnswerSet::Ok);
@@ -188,19 +221,26 @@ void ProfileDialogController::SaveClicked() {
         Warn(kUnusableName);
         return;
     }
-    const std::string path = kiln::ProfilePath(kiln::GetProfileFolder(), name);
+    const std::string folder = kiln::GetProfileFolder();
+    const std::string path = kiln::ProfilePath(folder, name);
     if (FileExists(path) && Confirm(kReplaceQuestion) != frame::modal::Yes) return;
-    const FileStamp before(path);
-    VeloWriteProfile(path.c_str());
-    // The writer's answer is not part of its contract; the file is. A
-    // profile it could not replace is still there, unchanged, and must not
-    // pass for the one just saved.
-    const FileStamp after(path);
-    if (!after.exists || after.SameFileAs(before)) {
+    if (!WriteProfile(folder, path)) {
         Warn(kNotSaved);
         return;
     }
     m_dialog->SetModalResult(frame::modal::Ok);
+}
+
+// The writer's answer is not part of its contract; the file is, and it is
+// judged by what it reads as, never by its times or size: a clock's step
+// can hide a rewrite, and a writer that fails halfway changes the file too.
+bool ProfileDialogController::WriteProfile(const std::string& folder, const std::string& path) {
+    SetAsideProfile old(folder, path);
+    if (!old.Ready()) return false;
+    VeloWriteProfile(path.c_str());
+    if (!kiln::IsWholeProfileFile(path)) return false;
+    old.KeepNew();
+    return true;
 }
 
 void ProfileDialogController::DeleteClicked() {
@@ -216,16 +256,20 @@ void ProfileDialogController::DeleteClicked() {
 }
 
 int ProfileDialogController::Confirm(const std::string& message) {
-    const int left = m_dialog->Left() + (m_dialog->Width() - m_ask->Width()) / 2;
-    const int top = m_dialog->Top() + (m_dialog->Height() - m_ask->Height()) / 2;
-    return m_ask->Ask(message, left, top);
+    return AskCentred(message, AnswerSet::YesNo);
 }
 
 void ProfileDialogController::Warn(const std::string& message) {
-    const AnswerSet offered = m_answers;
-    OfferAnswers(AnswerSet::Ok);
-    Confirm(message);
-    OfferAnswers(offered);
+    AskCentred(message, AnswerSet::Ok);
+}
+
+// The program may have warned through the same dialog while this one was
+// open, so every question states its own answers.
+int ProfileDialogController::AskCentred(const std::string& message, AnswerSet answers) {
+    OfferAnswers(answers);
+    const int left = m_dialog->Left() + (m_dialog->Width() - m_ask->Width()) / 2;
+    const int top = m_dialog->Top() + (m_dialog->Height() - m_ask->Height()) / 2;
+    return m_ask->Ask(message, left, top);
 }
 
 }  // namespace tunevault

@@ -29,7 +29,9 @@ public:
 
     // Once, with both dialogs made.
     void Build(TProfileDialog& dialog, TAskDialog& ask);
-    // Which answers the question dialog offers from now on.
+    // Which answers the question dialog offers from now on. The dialog is
+    // shared with the program's own questions and warnings: whoever shows
+    // it sets the answers first.
     void OfferAnswers(AnswerSet answers);
     // The profiles on disk, an empty name, "Save" and "Delete" disabled.
     void RefreshList();
@@ -42,10 +44,15 @@ private:
     void ListPressed();
     void SaveClicked();
     void DeleteClicked();
-    // The question dialog centred over this one, with the answers on offer.
+    // Has the writer write the profile at `path` in `folder`; true when a
+    // whole profile stands there afterwards. On failure a profile that was
+    // there is there again and nothing the attempt left remains.
+    bool WriteProfile(const std::string& folder, const std::string& path);
+    // The question dialog centred over this one with "Yes" and "No".
     int Confirm(const std::string& message);
-    // The question dialog with "OK" alone, then the answers on offer again.
+    // The question dialog centred over this one with "OK" alone.
     void Warn(const std::string& message);
+    int AskCentred(const std::string& message, AnswerSet answers);
 
     TProfileDialog* m_dialog = nullptr;
     TAskDialog* m_ask = nullptr;
@@ -54,7 +61,6 @@ private:
     kiln::LuButtonTx* m_yes = nullptr;
     kiln::LuButtonTx* m_no = nullptr;
     kiln::LuButtonTx* m_ok = nullptr;
-    AnswerSet m_answers = AnswerSet::YesNo;
     kiln::TListBoxLayout m_listLayout;
 };
 

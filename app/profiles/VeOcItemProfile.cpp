@@ -9,20 +9,12 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
-constexpr uint64_t kHeadBytes = 12;
-constexpr uint64_t kEntryBytes = 8;
 // Entries are read in blocks of this many, so memory follows what the file
 // really holds.
 constexpr uint64_t kBlockEntries = 8192;
-
-bool ReadExactly(HANDLE file, void* buffer, DWORD bytes) {
-    DWORD read = 0;
-    return ReadFile(file, buffer, bytes, &read, nullptr) && read == bytes;
-}
 
 }  // namespace
 
@@ -30,24 +22,20 @@ bool VeOcItemProfile::LoadFromFile(const std::string& path) {
     base::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
-    std::array<uint32_t, 3> head{};
-    if (!ReadExactly(file.Get(), head.data(), sizeof head)) return false;
-    m_version = head[1];
-    if (m_version > kNewestVersion) return false;
+    kiln::ProfileHead head;
+    if (!kiln::ReadProfileHead(file.Get(), head)) return false;
+    m_version = head.version;
     m_entries.clear();
 
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.Get(), &size)) return true;
-    const uint64_t bytes = static_cast<uint64_t>(size.QuadPart);
-    const uint64_t present = bytes > kHeadBytes ? (bytes - kHeadBytes) / kEntryBytes : 0;
-    uint64_t remaining = std::min<uint64_t>(head[2], present);
+    uint64_t remaining = std::min<uint64_t>(head.count, head.EntriesPresent());
     std::vector<uint32_t> words;
     while (remaining > 0) {
         const uint64_t block = std::min(remaining, kBlockEntries);
         words.resize(block * 2);
         DWORD read = 0;
-        if (!ReadFile(file.Get(), words.data(), static_cast<DWORD>(block * kEntryBytes), &read, nullptr)) break;
-        const uint64_t whole = read / kEntryBytes;
+        if (!ReadFile(file.Get(), words.data(), static_cast<DWORD>(block * kiln::kProfileEntryBytes), &read, nullptr))
+            break;
+        const uint64_t whole = read / kiln::kProfileEntryBytes;
         for (uint64_t i = 0; i < whole; ++i) m_entries.push_back(VeOcItemValue{words[2 * i], words[2 * i + 1]});
         if (whole < block) break;
         remaining -= block;

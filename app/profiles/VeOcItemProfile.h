@@ -1,12 +1,10 @@
 #pragma once
 // One overclocking profile in memory, made for one load: the values a
 // profile file or a built-in profile holds, to be handed to the controls.
-//
-// File layout (unsigned 32-bit little-endian words, nothing else): a header
-// word the reader ignores, the format version (0 and 1 are read), the entry
-// count, then per entry the item number and its value.
+// The file layout is kiln/fileutl/ProfileFile.h's.
 
 #include "app/ocitems/VeOcItemValue.h"
+#include "kiln/fileutl/ProfileFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,16 +14,16 @@ class LuOcRatio;
 
 class VeOcItemProfile {
 public:
-    static constexpr uint32_t kNewestVersion = 1;
+    static constexpr uint32_t kNewestVersion = kiln::kNewestProfileVersion;
 
     uint32_t Version() const { return m_version; }
     size_t Count() const { return m_entries.size(); }
     const VeOcItemValue& Entry(size_t index) const { return m_entries.at(index); }
     const VeOcItemValueList& Entries() const { return m_entries; }
 
-    // False when the file cannot be opened, is shorter than its 12-byte head
-    // or has a version above 1. Takes at most the whole entries the file
-    // holds, whatever its count says, in file order.
+    // False when the file cannot be opened, is shorter than its 12-byte head,
+    // has a version above 1 or its size cannot be queried. Takes at most the
+    // whole entries the file holds, whatever its count says, in file order.
     bool LoadFromFile(const std::string& path);
     // Built-in profile `index` (0-based): the current settings with every
     // ratio entry at the ratio's default index, overlaid with the profile's

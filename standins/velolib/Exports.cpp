@@ -10,7 +10,7 @@ extern "C" uint32_t __stdcall VeloWriteProfile(const char* path) {
         if (!path || !*path) return 0;
         std::vector<velolib::Setting> settings;
         if (!velolib::ReadAppliedState(settings)) return 0;
-        return velolib::WriteProfileFile(path, settings) ? 1 : 0;
+        return velolib::WriteProfileFile(path, settings, velolib::WriteModeFromEnvironment()) ? 1 : 0;
     } catch (...) {
         return 0;
     }

@@ -58,11 +58,46 @@ private:
     std::string m_path;
 };
 
+bool WriteInPlace(const std::string& path, const std::vector<uint32_t>& words, DWORD bytes, bool keepTimes) {
+    base::FileHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    FILETIME created{}, accessed{}, written{};
+    const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
+    if (keepTimes && existed) GetFileTime(file.Get(), &created, &accessed, &written);
+    DWORD done = 0;
+    const bool complete = SetEndOfFile(file.Get()) && WriteFile(file.Get(), words.data(), bytes, &done, nullptr) &&
+                          done == bytes && FlushFileBuffers(file.Get());
+    if (keepTimes && existed) SetFileTime(file.Get(), &created, &accessed, &written);
+    return complete;
+}
+
 }  // namespace
 
-bool WriteProfileFile(const std::string& path, const std::vector<Setting>& settings) {
+WriteMode WriteModeFromEnvironment() {
+    char value[32] = {};
+    const DWORD length = GetEnvironmentVariableA("VELOLIB_WRITE", value, sizeof value);
+    const std::string mode = length < sizeof value ? std::string(value, length) : std::string();
+    if (mode == "cut") return WriteMode::CutShort;
+    if (mode == "same-times") return WriteMode::InPlaceSameTimes;
+    return WriteMode::Whole;
+}
+
+bool WriteProfileFile(const std::string& path, const std::vector<Setting>& settings, WriteMode mode) {
+    const std::vector<uint32_t> words = Serialise(settings);
+    const DWORD bytes = static_cast<DWORD>(words.size() * sizeof(uint32_t));
+    switch (mode) {
+    case WriteMode::CutShort:
+        // The head and half of the entries: the count promises more.
+        WriteInPlace(path, words, static_cast<DWORD>(12 + 8 * (settings.size() / 2)), false);
+        return false;
+    case WriteMode::InPlaceSameTimes:
+        return WriteInPlace(path, words, bytes, true);
+    case WriteMode::Whole:
+        break;
+    }
     TemporaryFile temporary(FolderOf(path));
-    return temporary.Made() && temporary.Write(Serialise(settings)) && temporary.MoveOver(path);
+    return temporary.Made() && temporary.Write(words) && temporary.MoveOver(path);
 }
 
 }  // namespace velolib

@@ -19,6 +19,12 @@
 // never half a profile. When group 3 cannot be listed, or its list cannot be
 // walked whole, nothing is written either.
 //
+// Tests of its callers make it write as a less careful library might, with
+// VELOLIB_WRITE in the environment (read on every call): "cut" truncates
+// the target and leaves half a profile there, reporting failure;
+// "same-times" rewrites the target in place and puts its old file times
+// back, as a coarse file-system clock would show a quick rewrite.
+//
 // Link the CMake target `velolib` to import by ordinal; the DLL itself is
 // the target `velolib_dll` (bin/velolib.dll).
 

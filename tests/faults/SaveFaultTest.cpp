@@ -1,9 +1,12 @@
 // "Save Profile" while the profile writer fails: the firmware it reads from
-// failing ordinal by ordinal, an existing profile it cannot replace, and a
-// profile folder that cannot be made. Whatever fails, the user is told "The
-// profile could not be saved." and the dialog stays open; a profile file
-// that exists afterwards holds every setting with the board's value; a
-// profile that could not be replaced keeps its old contents.
+// failing ordinal by ordinal, a writer that cuts its file short, an
+// existing profile it cannot replace, and a profile folder that cannot be
+// made. Whatever fails, the user is told "The profile could not be saved."
+// and the dialog stays open; a profile file that exists afterwards holds
+// every setting with the board's value; a profile that could not be
+// replaced keeps its old contents; nothing temporary is left in the
+// profile folder. A writer that rewrites a profile in place so quickly that
+// the file's times do not change has still saved it.
 
 #include "tests/faults/FaultFixture.h"
 
@@ -25,7 +28,11 @@ constexpr const char* kReplace = "The profile already exists. Are you sure you w
 constexpr const char* kNotSaved = "The profile could not be saved.";
 constexpr const char* kNewName = "FaultProbe";
 constexpr const char* kOldName = "FaultKeep";
-const std::string kOldContents("old profile, not to be lost", 27);
+// A whole profile, as a save that is to replace it must not pass for.
+const std::string kOldContents = [] {
+    const uint32_t words[] = {0x46504556, 1, 2, kClock, 3, 0x03020012, 40};
+    return std::string(reinterpret_cast<const char*>(words), sizeof words);
+}();
 
 std::string PathOf(const std::string& name) {
     return kiln::ProfilePath(kiln::GetProfileFolder(), name);
@@ -50,6 +57,8 @@ protected:
     }
     void TearDown() override {
         RemoveOwnProfiles();
+        EXPECT_EQ(testsupport::FileNames(kiln::GetProfileFolder() + "*.tmp"), std::vector<std::string>{})
+            << "left in the profile folder";
         FaultFixture::TearDown();
     }
     static void RemoveOwnProfiles() {
@@ -149,6 +158,31 @@ TEST_F(SaveFaults, AFailingFirmwareNeverPassesForASavedProfile) {
             ExpectWholeProfileOfTheBoard(PathOf(kNewName));
             RemoveOwnProfiles();
         });
+}
+
+TEST_F(SaveFaults, AWriterThatCutsItsFileShortIsToldAndLosesNothing) {
+    WriteFile(PathOf(kOldName), kOldContents);
+    {
+        testsupport::ScopedEnvironment cut("VELOLIB_WRITE", "cut");
+        EXPECT_EQ(SaveAs(kNewName), std::vector<std::string>{kNotSaved});
+        EXPECT_FALSE(Exists(PathOf(kNewName))) << "a broken profile is not left in the list";
+        EXPECT_EQ(SaveAs(kOldName), (std::vector<std::string>{kReplace, kNotSaved}));
+        EXPECT_EQ(testsupport::ReadWholeFile(PathOf(kOldName)), kOldContents);
+    }
+    EXPECT_EQ(SaveAs(kOldName), std::vector<std::string>{kReplace}) << "saving works again";
+    ExpectWholeProfileOfTheBoard(PathOf(kOldName));
+}
+
+TEST_F(SaveFaults, ARewriteInPlaceThatKeepsTheFileTimesIsSaved) {
+    testsupport::ScopedEnvironment sameTimes("VELOLIB_WRITE", "same-times");
+    EXPECT_EQ(SaveAs(kOldName), std::vector<std::string>{});
+    const std::string first = testsupport::ReadWholeFile(PathOf(kOldName));
+    // Another value of the same item: a profile of the same size.
+    const uint32_t clock = SimulatedBoard::Peek(kClock);
+    SimulatedBoard::Poke(kClock, 0, clock > 0 ? clock - 1 : clock + 1);
+    EXPECT_EQ(SaveAs(kOldName), std::vector<std::string>{kReplace});
+    ExpectWholeProfileOfTheBoard(PathOf(kOldName));
+    EXPECT_EQ(testsupport::ReadWholeFile(PathOf(kOldName)).size(), first.size());
 }
 
 TEST_F(SaveFaults, AProfileThatCannotBeReplacedKeepsItsContentsAndTheUserHears) {

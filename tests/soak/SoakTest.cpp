@@ -125,12 +125,8 @@ protected:
     // Every profile of the soak, one an earlier run left included.
     static void RemoveProfiles() {
         const std::string folder = kiln::GetProfileFolder();
-        WIN32_FIND_DATAA found{};
-        HANDLE search = FindFirstFileA((folder + "Soak *.oc").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return;
-        do DeleteFileA((folder + found.cFileName).c_str());
-        while (FindNextFileA(search, &found));
-        FindClose(search);
+        for (const std::string& name : testsupport::FileNames(folder + "Soak *.oc"))
+            DeleteFileA((folder + name).c_str());
     }
 
     // Group 3 as the copies show it: every item that is not skipped, the
@@ -252,11 +248,10 @@ TEST_F(TwoCopiesSoak, MixedOperationsLoseNothingAndLeakNothing) {
     }
 
     // The profile writer writes beside the profile and moves its file into
-    // place; nothing it started may be left behind.
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((kiln::GetProfileFolder() + "vlp*.tmp").c_str(), &found);
-    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "left in the profile folder: " << found.cFileName;
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    // place, and the save dialog keeps the profile it replaces beside it
+    // until the new one stands; nothing either started may be left behind.
+    EXPECT_EQ(testsupport::FileNames(kiln::GetProfileFolder() + "*.tmp"), std::vector<std::string>{})
+        << "left in the profile folder";
 
     for (const char* name : kProfileNames) {
         const auto saved = model.Profiles().find(name);

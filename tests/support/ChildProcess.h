@@ -73,6 +73,8 @@ private:
 
 std::string Quote(const std::string& text);
 std::string ReadWholeFile(const std::string& path);
+// The names of the files that match a wildcard pattern ("C:\\P\\*.tmp").
+std::vector<std::string> FileNames(const std::string& pattern);
 std::vector<std::string> SplitLines(const std::string& text);
 // The folder of the test program, ending in a backslash.
 std::string TestFolder();

@@ -31,7 +31,13 @@ DialogScript& DialogScript::Then(std::function<void()> step) {
 }
 
 DialogScript& DialogScript::When(std::function<bool()> ready, std::function<void()> step, DWORD milliseconds) {
-    m_steps.push_back(Step{std::move(ready), std::move(step), milliseconds, 0});
+    m_steps.push_back(Step{std::move(ready), std::move(step), milliseconds, 0, false});
+    return *this;
+}
+
+DialogScript& DialogScript::WhenOpening(std::function<bool()> ready, std::function<void()> step,
+                                        DWORD milliseconds) {
+    m_steps.push_back(Step{std::move(ready), std::move(step), milliseconds, 0, true});
     return *this;
 }
 
@@ -72,8 +78,12 @@ void DialogScript::OnMessage(MSG& message, bool& handled) {
     }
     Step current = std::move(step);
     m_steps.pop_front();
+    // A step that does not return until its dialog closes must find the
+    // next one already queued for that dialog's loop; whatever the last
+    // step inside it queued then carries on in this loop.
+    if (current.opensLoop) Post();
     current.action();
-    Post();
+    if (!current.opensLoop) Post();
 }
 
 void DialogScript::CloseLeftovers() {

@@ -25,6 +25,9 @@ public:
     // Runs `step` once `ready` answers true; fails the test when that takes
     // longer than `milliseconds`.
     DialogScript& When(std::function<bool()> ready, std::function<void()> step, DWORD milliseconds = 5000);
+    // As When, for a step that runs a dialog's loop itself (calls an entry
+    // point that shows one): the steps after it run inside that loop.
+    DialogScript& WhenOpening(std::function<bool()> ready, std::function<void()> step, DWORD milliseconds = 5000);
     // Calls `show` (which runs a dialog's loop) with the steps running
     // inside it, and returns its answer. The script does nothing afterwards.
     int Run(const std::function<int()>& show);
@@ -35,6 +38,7 @@ private:
         std::function<void()> action;
         DWORD timeout;
         ULONGLONG waitingSince;
+        bool opensLoop;
     };
 
     void Post() const;

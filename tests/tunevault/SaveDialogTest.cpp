@@ -75,7 +75,7 @@ protected:
     // What the question after "Save" showed.
     struct Question {
         std::string message;
-        bool okOnly = false;
+        Offered offered;
     };
     // Types `name` and presses "Save", answers the question that follows
     // with `button`, then, while the save dialog is still up, runs
@@ -90,9 +90,7 @@ protected:
                     })
             .When(QuestionShown, [&] {
                 question.message = AskMessage();
-                HWND ask = ShownDialog(kAskDialogClass);
-                question.okOnly =
-                    MarkedVisible(ControlWindow(ask, "OkButton")) && !MarkedVisible(ControlWindow(ask, "YesButton"));
+                question.offered = OfferedAnswers();
                 Answer(button);
             });
         if (afterwards)
@@ -146,10 +144,49 @@ TEST_F(SaveDialogTest, NoToTheReplaceQuestionKeepsTheDialogWithTheTypedName) {
                   fieldAfter = WindowText(Part("ProfileNameEdit"));
               }));
     EXPECT_EQ(kReplaceQuestion, question.message);
-    EXPECT_FALSE(question.okOnly);
+    EXPECT_EQ(kYesNo, question.offered);
     EXPECT_TRUE(openAfter);
     EXPECT_EQ(name, fieldAfter);
     EXPECT_EQ("kept", testsupport::ReadWholeFile(Path(name)));
+}
+
+// The program may warn through the shared question dialog while the save
+// dialog is open (a second start's resolution warning, say); the save
+// dialog's own questions still offer "Yes" and "No".
+TEST_F(SaveDialogTest, AWarningWhileTheDialogIsOpenLeavesItsQuestionsYesNo) {
+    const std::string name = prefix + "Warned";
+    Keep(name);
+    int warned = 0;
+    Offered warning, replace, removal;
+    auto record = [](Offered& offered, const char* button) {
+        return [&offered, button] {
+            offered = OfferedAnswers();
+            Answer(button);
+        };
+    };
+    DialogScript script;
+    script
+        .WhenOpening(DialogShown,
+                     [&] {
+                         warned = Library().warn(
+                             "Veltrune is optimized for viewing at 1024 x 768 or higher resolution.", 100, 100);
+                     })
+        .When(QuestionShown, record(warning, "OkButton"))
+        .When([] { return !QuestionShown(); },
+              [&] {
+                  Type(Part("ProfileNameEdit"), name);
+                  Click(Part("SaveButton"));
+              })
+        .When(QuestionShown, record(replace, "NoButton"))
+        .When([] { return !QuestionShown(); }, [] { Click(Part("DeleteButton")); })
+        .When(QuestionShown, record(removal, "NoButton"))
+        .When([] { return !QuestionShown(); }, [] { Click(Part("CancelButton")); });
+    EXPECT_EQ(kCancel, script.Run([] { return Library().showModal(); }));
+    EXPECT_EQ(kOk, warned);
+    EXPECT_EQ(kOkAlone, warning);
+    EXPECT_EQ(kYesNo, replace);
+    EXPECT_EQ(kYesNo, removal);
+    EXPECT_TRUE(Exists(Path(name)));
 }
 
 TEST_F(SaveDialogTest, SaveWritesTheBoardsAppliedStateUnderTheTypedName) {
@@ -194,7 +231,7 @@ TEST_F(SaveDialogTest, AWriterThatLeavesNoFileIsReportedAndTheDialogStays) {
     EXPECT_EQ(kCancel, SaveAndAnswer(name, "OkButton", warning, [&] { openAfter = DialogShown(); }));
     SimulatedBoard::ClearFaults();
     EXPECT_EQ("The profile could not be saved.", warning.message);
-    EXPECT_TRUE(warning.okOnly);
+    EXPECT_EQ(kOkAlone, warning.offered);
     EXPECT_TRUE(openAfter);
     EXPECT_FALSE(Exists(Path(name)));
 }
@@ -274,19 +311,15 @@ TEST_F(SaveDialogTest, NamesThatWouldLeaveTheFolderAreRefusedWithAWarning) {
         SCOPED_TRACE(name);
         Question warning;
         std::string fieldAfter;
-        bool answersBack = false, openAfter = false;
+        bool openAfter = false;
         EXPECT_EQ(kCancel, SaveAndAnswer(name, "OkButton", warning, [&] {
                       openAfter = DialogShown();
                       fieldAfter = WindowText(Part("ProfileNameEdit"));
-                      HWND ask = TopLevel(kAskDialogClass);
-                      answersBack = MarkedVisible(ControlWindow(ask, "YesButton")) &&
-                                    !MarkedVisible(ControlWindow(ask, "OkButton"));
                   }));
         EXPECT_NE(std::string::npos, warning.message.find("cannot contain")) << warning.message;
-        EXPECT_TRUE(warning.okOnly);
+        EXPECT_EQ(kOkAlone, warning.offered);
         EXPECT_TRUE(openAfter);
         EXPECT_EQ(name, fieldAfter);
-        EXPECT_TRUE(answersBack);
     }
     EXPECT_FALSE(Exists(folder + escape + ".oc"));
     EXPECT_FALSE(Exists(drive + ".oc"));

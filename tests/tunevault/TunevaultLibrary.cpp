@@ -48,6 +48,12 @@ const TunevaultLibrary& Library() {
     return library;
 }
 
+Offered OfferedAnswers() {
+    HWND ask = TopLevel(kAskDialogClass);
+    return Offered{MarkedVisible(ControlWindow(ask, "YesButton")), MarkedVisible(ControlWindow(ask, "NoButton")),
+                   MarkedVisible(ControlWindow(ask, "OkButton"))};
+}
+
 COLORREF BuiltInPixel(const char* name, POINT at) {
     base::GdiBitmap bitmap(
         static_cast<HBITMAP>(LoadImageA(Library().module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));

@@ -28,6 +28,15 @@ struct TunevaultLibrary {
     ::TunevaultLibrary::MessageDialogFn danger = nullptr;
 };
 
+// Which answer buttons the question dialog has marked visible.
+struct Offered {
+    bool yes = false, no = false, ok = false;
+    bool operator==(const Offered&) const = default;
+};
+inline constexpr Offered kYesNo{true, true, false};
+inline constexpr Offered kOkAlone{false, false, true};
+Offered OfferedAnswers();
+
 // Loads, binds and creates on first use; a test that finds no library fails.
 const TunevaultLibrary& Library();
 
