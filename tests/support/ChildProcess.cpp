@@ -28,9 +28,13 @@ ChildResult RunChild(const std::string& commandLine, DWORD milliseconds) {
         startup.hStdError = err.Get();
         PROCESS_INFORMATION info{};
         std::string line = commandLine;
-        // Under Wine a start now and then fails for a moment, seen as a run
-        // with no output at all; what is tested is the program, so a failed
-        // start is tried again a few times before it counts.
+        // Wine's 64-bit loader now and then finds the address of the page it
+        // shares with the system taken, and the new process dies before any
+        // of its code runs: CreateProcess fails with ERROR_INTERNAL_ERROR,
+        // which would read as a run with no output and exit code 0xFFFFFFFF.
+        // tools/winestart shows it with a program that only prints a line.
+        // What is tested is the program, so a failed start is tried again a
+        // few times before it counts.
         bool created = false;
         for (int attempt = 0; attempt < 3 && !created; ++attempt) {
             if (attempt > 0) Sleep(200);
