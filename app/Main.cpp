@@ -6,7 +6,7 @@
 #include "frame/Application.h"
 #include "frame/Image.h"
 #include "frame/Module.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 #include <utility>
 

@@ -5,7 +5,7 @@
 #include "tests/support/ChildProcess.h"
 #include "app/Shadow.h"
 #include "frame/Application.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 #include <gtest/gtest.h>
 
