@@ -6,6 +6,7 @@
 #include "frame/Application.h"
 #include "frame/Image.h"
 #include "frame/Module.h"
+#include "vendor/VeltruneMessages.h"
 #include "vendor/firmlink.h"
 
 #include <utility>
@@ -13,6 +14,8 @@
 TMainForm* MainForm = nullptr;
 
 namespace {
+
+namespace msg = veltrune::msg;
 
 using ChangeFilterFn = BOOL(WINAPI*)(UINT, DWORD);
 
@@ -31,7 +34,7 @@ struct MainUnitInitialization {
     }
 } g_mainUnitInitialization;
 
-bool TagInLowByte(WPARAM wParam) { return (wParam & 0xFF) == kMessageTag; }
+bool TagInLowByte(WPARAM wParam) { return (wParam & 0xFF) == msg::kTag; }
 
 }  // namespace
 
@@ -65,7 +68,7 @@ TMainForm::TMainForm() {
     FirmInitialize();
     SetDoubleBuffered(true);
     SetOpaque(true);
-    m_broadcastMessage = RegisterWindowMessageA("WM_ARVEX_BROADCAST_MESSAGE");
+    m_broadcastMessage = RegisterWindowMessageA(msg::kBroadcastName);
     m_hookId = frame::Application::Instance().AddMessageHook(
         [this](MSG& message, bool& handled) { HookApplicationMessage(message, handled); });
     AllowMessageThroughFilter(m_broadcastMessage, MSGFLT_ADD);
@@ -123,14 +126,14 @@ void TMainForm::Dispatch(frame::Message& message) {
     if (!DispatchPrivate(message)) frame::Form::Dispatch(message);
 }
 
-bool TMainForm::ReachesTheModel(UINT msg) {
-    switch (msg) {
+bool TMainForm::ReachesTheModel(UINT message) {
+    switch (message) {
     case WM_POWERBROADCAST:
-    case kMsgShow:
-    case kMsgShowFromSecondStart:
-    case kMsgRemoteWrite:
-    case kMsgRemoteCommand:
-    case kMsgTrayNotification: return true;
+    case msg::kShow:
+    case msg::kShowFromSecondStart:
+    case msg::kRemoteWrite:
+    case msg::kRemoteCommand:
+    case msg::kTrayNotification: return true;
     default: return false;
     }
 }
@@ -168,32 +171,32 @@ bool TMainForm::DispatchPrivate(frame::Message& message) {
         }
         message.result = TRUE;
         return true;
-    case kMsgClose:
+    case msg::kClose:
         if (!TagInLowByte(message.wParam)) return false;
         frame::Application::Instance().Terminate();
         return true;
-    case kMsgMinimize:
+    case msg::kMinimize:
         if (!TagInLowByte(message.wParam)) return false;
         frame::Application::Instance().Minimize();
         return true;
-    case kMsgShow:
-    case kMsgShowFromSecondStart:
+    case msg::kShow:
+    case msg::kShowFromSecondStart:
         if (!TagInLowByte(message.wParam)) return false;
         director().ShowMainWindow();
         return true;
-    case kMsgToFront:
+    case msg::kToFront:
         if (!TagInLowByte(message.wParam)) return false;
         SetForegroundWindow(Handle());
         return true;
-    case kMsgRemoteWrite:
-        if (message.wParam != kMessageTag) return false;
+    case msg::kRemoteWrite:
+        if (message.wParam != msg::kTag) return false;
         director().OnRemoteWrite(static_cast<uint32_t>(message.lParam));
         return true;
-    case kMsgRemoteCommand:
-        if (message.wParam != kMessageTag) return false;
+    case msg::kRemoteCommand:
+        if (message.wParam != msg::kTag) return false;
         director().OnRemoteCommand(static_cast<uint32_t>(message.lParam));
         return true;
-    case kMsgTrayNotification:
+    case msg::kTrayNotification:
         if (OnTrayNotification) OnTrayNotification(message);
         return true;
     default:
@@ -214,7 +217,7 @@ void TMainForm::HookApplicationMessage(MSG& message, bool& handled) {
             handled = true;
             return;
         }
-        if (((message.wParam >> 8) & 0xFF) == kBroadcastSettingsChanged) Director::Instance().RefreshControls();
+        if (((message.wParam >> 8) & 0xFF) == msg::kSettingsChangedCommand) Director::Instance().RefreshControls();
         handled = true;
     } else if (message.message == WM_SYSCOMMAND && message.wParam == SC_CLOSE) {
         Director::Instance().HideMainWindow();

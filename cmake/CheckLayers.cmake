@@ -4,11 +4,11 @@
 # include only its own headers and those of the layers below it. Stand-ins
 # and tools sit beside the layers: they use the base and, of the others, what
 # they stand beside; benchmarks (tools/bench) also measure the program's own
-# units. The maker's libraries are reached only through their contract
-# headers in vendor/, which every layer may include and which include nothing
-# of ours; no layer reaches into a stand-in, and a stand-in only into its own
-# folder, so a real library can take a stand-in's place. Tests may include
-# anything.
+# units. The maker's libraries, and the window messages its programs
+# exchange with ours, are reached only through their contract headers in
+# vendor/, which every layer may include and which include nothing of ours;
+# no layer reaches into a stand-in, and a stand-in only into its own folder,
+# so a real library can take a stand-in's place. Tests may include anything.
 #
 # Fails, listing every offending line, when a file includes a header its
 # layer may not use.

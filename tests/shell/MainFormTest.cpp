@@ -5,6 +5,7 @@
 #include "tests/support/ChildProcess.h"
 #include "app/Shadow.h"
 #include "frame/Application.h"
+#include "vendor/VeltruneMessages.h"
 #include "vendor/firmlink.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 
 namespace {
 
+namespace msg = veltrune::msg;
 using shelltest::DirectorCalls;
 using Calls = std::vector<std::string>;
 
@@ -78,22 +80,22 @@ TEST_F(MainFormTest, ConstructionInitialisesTheFirmwareAndRegistersTheBroadcast)
     ASSERT_NE(nullptr, callCount);
     EXPECT_GE(callCount(1), 1u);
     EXPECT_NE(0u, MainForm->BroadcastMessage());
-    EXPECT_EQ(RegisterWindowMessageA("WM_ARVEX_BROADCAST_MESSAGE"), MainForm->BroadcastMessage());
+    EXPECT_EQ(RegisterWindowMessageA(msg::kBroadcastName), MainForm->BroadcastMessage());
     EXPECT_TRUE(AllowMessageThroughFilter(MainForm->BroadcastMessage(), MSGFLT_ADD));
 }
 
 TEST_F(MainFormTest, ShowRequestsNeedTheTagInTheLowByteOnly) {
-    Send(kMsgShow, kMessageTag);
-    Send(kMsgShowFromSecondStart, kMessageTag);
-    Send(kMsgShowFromSecondStart, 0x155);
-    Send(kMsgShow, 0x56);
-    Send(kMsgShowFromSecondStart, 0);
+    Send(msg::kShow, msg::kTag);
+    Send(msg::kShowFromSecondStart, msg::kTag);
+    Send(msg::kShowFromSecondStart, 0x155);
+    Send(msg::kShow, 0x56);
+    Send(msg::kShowFromSecondStart, 0);
     EXPECT_EQ((Calls{"ShowMainWindow", "ShowMainWindow", "ShowMainWindow"}), DirectorCalls());
 }
 
 TEST_F(MainFormTest, OnlyTheTaggedCloseMessageEndsTheProgram) {
-    Send(kMsgClose, 0x56);
-    Send(kMsgClose, 0x5500);
+    Send(msg::kClose, 0x56);
+    Send(msg::kClose, 0x5500);
     Send(WM_CLOSE, 0);
     EXPECT_EQ(Calls{"HideMainWindow"}, DirectorCalls());
     EXPECT_FALSE(frame::Application::Instance().Terminated());
@@ -102,9 +104,9 @@ TEST_F(MainFormTest, OnlyTheTaggedCloseMessageEndsTheProgram) {
 
 TEST_F(MainFormTest, MinimiseAndToFrontNeedTheTagInTheLowByte) {
     frame::Application& application = frame::Application::Instance();
-    Send(kMsgMinimize, 0x56);
+    Send(msg::kMinimize, 0x56);
     EXPECT_FALSE(application.Minimized());
-    Send(kMsgMinimize, 0x155);
+    Send(msg::kMinimize, 0x155);
     EXPECT_TRUE(application.Minimized());
     application.Restore();
 
@@ -112,9 +114,9 @@ TEST_F(MainFormTest, MinimiseAndToFrontNeedTheTagInTheLowByte) {
                                  nullptr);
     MainForm->Show();
     SetForegroundWindow(other);
-    Send(kMsgToFront, 0x56);
+    Send(msg::kToFront, 0x56);
     EXPECT_EQ(other, GetForegroundWindow());
-    Send(kMsgToFront, 0x155);
+    Send(msg::kToFront, 0x155);
     EXPECT_EQ(MainForm->Handle(), GetForegroundWindow());
     MainForm->Hide();
     DestroyWindow(other);
@@ -122,11 +124,11 @@ TEST_F(MainFormTest, MinimiseAndToFrontNeedTheTagInTheLowByte) {
 }
 
 TEST_F(MainFormTest, RemoteMessagesNeedTheWholeWordToBeTheTag) {
-    Send(kMsgRemoteWrite, kMessageTag, 7);
-    Send(kMsgRemoteCommand, kMessageTag, 0x8002);
-    Send(kMsgRemoteWrite, 0x155, 8);
-    Send(kMsgRemoteCommand, 0x155, 0x8000);
-    Send(kMsgRemoteCommand, 0x56, 1);
+    Send(msg::kRemoteWrite, msg::kTag, 7);
+    Send(msg::kRemoteCommand, msg::kTag, 0x8002);
+    Send(msg::kRemoteWrite, 0x155, 8);
+    Send(msg::kRemoteCommand, 0x155, 0x8000);
+    Send(msg::kRemoteCommand, 0x56, 1);
     EXPECT_EQ((Calls{"OnRemoteWrite 7", "OnRemoteCommand 32770"}), DirectorCalls());
 }
 
@@ -143,15 +145,15 @@ TEST_F(MainFormTest, PowerBroadcastSuspendsAndResumesOncePerEvent) {
 TEST_F(MainFormTest, TrayNotificationsGoToTheIconHandler) {
     std::vector<LPARAM> notifications;
     MainForm->OnTrayNotification = [&](frame::Message& message) { notifications.push_back(message.lParam); };
-    Send(kMsgTrayNotification, 1, WM_LBUTTONDBLCLK);
+    Send(msg::kTrayNotification, 1, WM_LBUTTONDBLCLK);
     MainForm->OnTrayNotification = nullptr;
     EXPECT_EQ(std::vector<LPARAM>{WM_LBUTTONDBLCLK}, notifications);
 }
 
 TEST_F(MainFormTest, SettingsBroadcastToTheApplicationWindowRefreshesAndIsConsumed) {
     const UINT broadcast = MainForm->BroadcastMessage();
-    PostToApplication(broadcast, kBroadcastSettingsChangedParam, 0);
-    PostToApplication(broadcast, kBroadcastSettingsChangedParam, 3);
+    PostToApplication(broadcast, msg::kSettingsChanged, msg::kChangedByApply);
+    PostToApplication(broadcast, msg::kSettingsChanged, msg::kChangedByBuiltInProfile);
     EXPECT_EQ((Calls{"RefreshControls", "RefreshControls"}), DirectorCalls());
     EXPECT_TRUE(g_reachedApplication.empty());
 }
@@ -173,9 +175,9 @@ TEST_F(MainFormTest, BroadcastWithoutTheTagPassesUntouched) {
 }
 
 TEST_F(MainFormTest, BroadcastToTheMainWindowAloneDoesNothing) {
-    PostMessageA(MainForm->Handle(), MainForm->BroadcastMessage(), kBroadcastSettingsChangedParam, 0);
+    PostMessageA(MainForm->Handle(), MainForm->BroadcastMessage(), msg::kSettingsChanged, 0);
     frame::Application::Instance().ProcessMessages();
-    Send(MainForm->BroadcastMessage(), kBroadcastSettingsChangedParam);
+    Send(MainForm->BroadcastMessage(), msg::kSettingsChanged);
     EXPECT_TRUE(DirectorCalls().empty());
 }
 
