@@ -10,8 +10,6 @@
 // Nonzero while the companion's power-saving mode is active; writing 0
 // switches it back to high performance.
 inline constexpr uint32_t kCompanionSwitchItem = 0x0B060001;
-// What the companion's main window is told when that happens.
-inline constexpr UINT kMsgCompanionHighPerformance = 1055;
 
 // Whether the companion's application window is on screen.
 bool CompanionWindowVisible();

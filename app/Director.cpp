@@ -13,6 +13,7 @@
 #include "kiln/Component/LuCheckBoxTx.h"
 #include "kiln/Component/LuRadioButtonTx.h"
 #include "kiln/widget/ForceForeground.h"
+#include "vendor/VeltruneMessages.h"
 
 Director& Director::Instance() {
     static Director* instance = new Director();  // lives until the process ends
@@ -29,7 +30,7 @@ Director::Director() : ScreenHeight([] { return GetSystemMetrics(SM_CYSCREEN); }
 // gets here (or this does, when the program's window is started otherwise).
 void Director::Initialize(TMainForm* mainForm) {
     AdvTrayIcon& tray = AdvTrayIcon::Instance();
-    if (!tray.Icon()) tray.Create(mainForm->Handle(), kMsgTrayNotification);
+    if (!tray.Icon()) tray.Create(mainForm->Handle(), veltrune::msg::kTrayNotification);
     tray.OnDoubleClick = [this](HWND) { ShowMainWindow(); };
     HandleWindowEvents(*mainForm);
 

@@ -31,12 +31,6 @@ public:
     // Bit 6 of this option word leaves the ratio out of the suspend snapshot.
     static constexpr uint32_t kOptionWordItem = 0x00060001;
     static constexpr uint32_t kOptionSkipRatioAtSuspend = 0x40;
-    // Command word of message 1061.
-    static constexpr uint32_t kRemoteTakeSnapshot = 0x8000;
-    static constexpr uint32_t kRemoteRestore = 0;
-    // lParam of the settings-changed broadcast.
-    static constexpr LPARAM kChangedByApply = 0;
-    static constexpr LPARAM kChangedByBuiltInProfile = 3;
     // The smallest screen height the window is designed for.
     static constexpr int kDesignScreenHeight = 768;
 

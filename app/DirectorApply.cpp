@@ -14,6 +14,7 @@
 #include "app/ocitems/LuOcRatio.h"
 #include "app/ocitems/SysCtrlPipeClient.h"
 #include "kiln/arvex/BiosInterface.h"
+#include "vendor/VeltruneMessages.h"
 
 #include <map>
 
@@ -58,7 +59,7 @@ bool Director::ConfirmApply(POINT at, const VeOcItemValueList& chosen) const {
     if (CompanionModeActive()) {
         if (dialogs.Ask(kUnstableQuestion, at) != yes || dialogs.Ask(kCompanionQuestion, at) != yes) return false;
         if (HWND companion = FindCompanionMainWindow())
-            PostMessageA(companion, kMsgCompanionHighPerformance, kMessageTag, 0);
+            PostMessageA(companion, veltrune::msg::kCompanionHighPerformance, veltrune::msg::kTag, 0);
         kiln::SetItemValue(kCompanionSwitchItem, 0);
         return true;
     }
@@ -77,7 +78,7 @@ void Director::Apply() {
     if (!ConfirmApply(at, chosen)) return;
     LuOcPrimaryItemSet::Instance().Apply(chosen);
     SysCtrlPipeClient::Instance().NotifySettingsChanged(0, 0, 0);
-    PostSettingsChanged(kChangedByApply);
+    PostSettingsChanged(veltrune::msg::kChangedByApply);
     if (FirmwareRevision3OrLater()) MarkCalibrationNeeded();
     SetUnappliedChanges(false);
 }

@@ -10,8 +10,11 @@
 #include "app/ocitems/SysCtrlPipeClient.h"
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/StoredProfiles.h"
+#include "vendor/VeltruneMessages.h"
 
 namespace {
+
+namespace msg = veltrune::msg;
 
 // Service states in which the service itself is handling the power change.
 constexpr DWORD kServiceBusyStates[] = {1, 2};
@@ -24,25 +27,25 @@ void NotifyService() {
 
 void Director::PostSettingsChanged(LPARAM cause) const {
     const UINT broadcast = m_mainForm ? m_mainForm->BroadcastMessage() : 0;
-    if (broadcast != 0) PostMessageA(HWND_BROADCAST, broadcast, kBroadcastSettingsChangedParam, cause);
+    if (broadcast != 0) PostMessageA(HWND_BROADCAST, broadcast, msg::kSettingsChanged, cause);
 }
 
 void Director::OnRemoteWrite(uint32_t value) {
     kiln::SetItemValueMode(kRemoteWriteItem, value, kiln::kWriteModeTuning);
-    PostSettingsChanged(kChangedByApply);
+    PostSettingsChanged(msg::kChangedByApply);
 }
 
 void Director::OnRemoteCommand(uint32_t command) {
-    if (command & kRemoteTakeSnapshot)
+    if (command & msg::kTakeSnapshot)
         m_remoteSnapshot = CollectCurrentSettings(LuOcRatio::Instance(), RatioEntries::CurrentValues);
-    const uint32_t action = command & 0xFF;
-    if (action == kRemoteRestore) {
+    const uint32_t action = command & msg::kActionMask;
+    if (action == msg::kRestore) {
         if (m_remoteSnapshot.empty()) return;
         LuOcPrimaryItemSet::Instance().Apply(m_remoteSnapshot);
         m_remoteSnapshot.clear();
-        PostSettingsChanged(kChangedByApply);
-    } else if (action >= 1 && action <= 3) {
-        ApplyBuiltInProfile(action - 1);
+        PostSettingsChanged(msg::kChangedByApply);
+    } else if (action >= msg::kFirstBuiltInProfile && action < msg::kFirstBuiltInProfile + msg::kBuiltInProfiles) {
+        ApplyBuiltInProfile(action - msg::kFirstBuiltInProfile);
     }
 }
 
@@ -58,7 +61,7 @@ void Director::ApplyBuiltInProfile(uint32_t index) const {
             if (entry.number == number) entry.value = value;
     NotifyService();
     LuOcPrimaryItemSet::Instance().Apply(settings);
-    PostSettingsChanged(kChangedByBuiltInProfile);
+    PostSettingsChanged(msg::kChangedByBuiltInProfile);
 }
 
 bool Director::ServiceAllowsPowerEvent() {

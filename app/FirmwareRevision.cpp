@@ -1,7 +1,7 @@
 #include "app/FirmwareRevision.h"
 
 #include "kiln/arvex/BiosInterface.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 #include <cstdint>
 #include <optional>

@@ -5,13 +5,16 @@
 #include "frame/Application.h"
 #include "frame/Image.h"
 #include "frame/Module.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/VeltruneMessages.h"
+#include "vendor/firmlink.h"
 
 #include <utility>
 
 TMainForm* MainForm = nullptr;
 
 namespace {
+
+namespace msg = veltrune::msg;
 
 using ChangeFilterFn = BOOL(WINAPI*)(UINT, DWORD);
 
@@ -30,7 +33,7 @@ struct MainUnitInitialization {
     }
 } g_mainUnitInitialization;
 
-bool TagInLowByte(WPARAM wParam) { return (wParam & 0xFF) == kMessageTag; }
+bool TagInLowByte(WPARAM wParam) { return (wParam & 0xFF) == msg::kTag; }
 
 template <class... Args>
 void Raise(const std::function<void(Args...)>& event, Args... args) {
@@ -69,7 +72,7 @@ TMainForm::TMainForm() {
     FirmInitialize();
     SetDoubleBuffered(true);
     SetOpaque(true);
-    m_broadcastMessage = RegisterWindowMessageA("WM_ARVEX_BROADCAST_MESSAGE");
+    m_broadcastMessage = RegisterWindowMessageA(msg::kBroadcastName);
     m_hookId = frame::Application::Instance().AddMessageHook(
         [this](MSG& message, bool& handled) { HookApplicationMessage(message, handled); });
     AllowMessageThroughFilter(m_broadcastMessage, MSGFLT_ADD);
@@ -127,14 +130,14 @@ void TMainForm::Dispatch(frame::Message& message) {
     if (!DispatchPrivate(message)) frame::Form::Dispatch(message);
 }
 
-bool TMainForm::ReachesTheModel(UINT msg) {
-    switch (msg) {
+bool TMainForm::ReachesTheModel(UINT message) {
+    switch (message) {
     case WM_POWERBROADCAST:
-    case kMsgShow:
-    case kMsgShowFromSecondStart:
-    case kMsgRemoteWrite:
-    case kMsgRemoteCommand:
-    case kMsgTrayNotification: return true;
+    case msg::kShow:
+    case msg::kShowFromSecondStart:
+    case msg::kRemoteWrite:
+    case msg::kRemoteCommand:
+    case msg::kTrayNotification: return true;
     default: return false;
     }
 }
@@ -169,32 +172,32 @@ bool TMainForm::DispatchPrivate(frame::Message& message) {
         }
         message.result = TRUE;
         return true;
-    case kMsgClose:
+    case msg::kClose:
         if (!TagInLowByte(message.wParam)) return false;
         frame::Application::Instance().Terminate();
         return true;
-    case kMsgMinimize:
+    case msg::kMinimize:
         if (!TagInLowByte(message.wParam)) return false;
         frame::Application::Instance().Minimize();
         return true;
-    case kMsgShow:
-    case kMsgShowFromSecondStart:
+    case msg::kShow:
+    case msg::kShowFromSecondStart:
         if (!TagInLowByte(message.wParam)) return false;
         Raise(m_events.showRequested);
         return true;
-    case kMsgToFront:
+    case msg::kToFront:
         if (!TagInLowByte(message.wParam)) return false;
         SetForegroundWindow(Handle());
         return true;
-    case kMsgRemoteWrite:
-        if (message.wParam != kMessageTag) return false;
+    case msg::kRemoteWrite:
+        if (message.wParam != msg::kTag) return false;
         Raise(m_events.remoteWrite, static_cast<uint32_t>(message.lParam));
         return true;
-    case kMsgRemoteCommand:
-        if (message.wParam != kMessageTag) return false;
+    case msg::kRemoteCommand:
+        if (message.wParam != msg::kTag) return false;
         Raise(m_events.remoteCommand, static_cast<uint32_t>(message.lParam));
         return true;
-    case kMsgTrayNotification:
+    case msg::kTrayNotification:
         Raise(m_events.trayNotification, message.lParam);
         return true;
     default:
@@ -215,7 +218,7 @@ void TMainForm::HookApplicationMessage(MSG& message, bool& handled) {
             handled = true;
             return;
         }
-        if (((message.wParam >> 8) & 0xFF) == kBroadcastSettingsChanged) Raise(m_events.settingsChanged);
+        if (((message.wParam >> 8) & 0xFF) == msg::kSettingsChangedCommand) Raise(m_events.settingsChanged);
         handled = true;
     } else if (message.message == WM_SYSCOMMAND && message.wParam == SC_CLOSE) {
         Raise(m_events.hideRequested);

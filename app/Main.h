@@ -15,20 +15,6 @@ namespace frame {
 class Image;
 }
 
-// Tag that every private command message carries in wParam ('U').
-constexpr WPARAM kMessageTag = 85;
-constexpr UINT kMsgClose = 1024;
-constexpr UINT kMsgMinimize = 1025;
-constexpr UINT kMsgShow = 1026;
-constexpr UINT kMsgShowFromSecondStart = 1027;
-constexpr UINT kMsgToFront = 1030;
-constexpr UINT kMsgRemoteWrite = 1060;
-constexpr UINT kMsgRemoteCommand = 1061;
-constexpr UINT kMsgTrayNotification = 1224;
-// Command byte of the settings-changed broadcast: settings changed, re-read.
-constexpr unsigned kBroadcastSettingsChanged = 35;
-constexpr WPARAM kBroadcastSettingsChangedParam = (kBroadcastSettingsChanged << 8) | kMessageTag;
-
 // ChangeWindowMessageFilter when the system has it; success otherwise.
 BOOL AllowMessageThroughFilter(UINT message, DWORD action);
 
@@ -81,7 +67,7 @@ private:
     bool DispatchPrivate(frame::Message& message);
     // Messages whose handlers reach the item sets or the controls wait while
     // those are being built, and are posted again once they are.
-    static bool ReachesTheModel(UINT msg);
+    static bool ReachesTheModel(UINT message);
     void Hold(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void PostHeld();
     frame::Image* MakeHolder(const char* name);

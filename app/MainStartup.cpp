@@ -11,6 +11,7 @@
 #include "frame/Application.h"
 #include "frame/Exception.h"
 #include "kiln/Graphics/PngReader.h"
+#include "vendor/VeltruneMessages.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ void AskRunningCopyToShow() {
     if (!running) return;
     AllowSetForegroundWindow(ASFW_ANY);
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(running, kMsgShowFromSecondStart, kMessageTag, 0, SMTO_ABORTIFHUNG,
+    SendMessageTimeoutA(running, veltrune::msg::kShowFromSecondStart, veltrune::msg::kTag, 0, SMTO_ABORTIFHUNG,
                         kShowRequestMilliseconds, &ignored);
 }
 
@@ -59,7 +60,7 @@ int RunFirstCopy() {
             // The icon is all a user sees of the program: it comes as early
             // as it can, and a double click is held until the window behind
             // it is built. It goes again when the program ends.
-            AdvTrayIcon::Instance().Create(MainForm->Handle(), kMsgTrayNotification);
+            AdvTrayIcon::Instance().Create(MainForm->Handle(), veltrune::msg::kTrayNotification);
             if (!LibrariesUsable()) return 1;
             // The shadow names the main window as its owner, so it comes second.
             ShadowForm = application.CreateForm<TShadowForm>(MainForm->Handle());

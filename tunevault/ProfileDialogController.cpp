@@ -11,11 +11,11 @@
 #include "kiln/fileutl/ProfileFolder.h"
 #include "kiln/fileutl/ProfileNames.h"
 #include "resources/SkinNames.h"
-#include "standins/velolib/velolib.h"
 #include "tunevault/DialogButton.h"
 #include "tunevault/SkinPictures.h"
 #include "tunevault/TAskDialog.h"
 #include "tunevault/TProfileDialog.h"
+#include "vendor/velolib.h"
 
 #include <windows.h>
 

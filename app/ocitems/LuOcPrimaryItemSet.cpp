@@ -8,7 +8,7 @@
 #include "base/Diagnostics.h"
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/ItemTraverser.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 namespace {
 

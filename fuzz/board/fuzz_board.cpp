@@ -14,7 +14,7 @@
 #include "standins/firmlink/BoardParser.h"
 #include "standins/firmlink/BoardState.h"
 #include "standins/firmlink/ItemDescription.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // of its DLL entry points. The fuzzed firmware supplies the other ordinals.
 
 #include "standins/firmlink/Package.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 extern "C" {
 

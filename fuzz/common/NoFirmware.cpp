@@ -2,7 +2,7 @@
 // use the program's item code on packages they build themselves.
 
 #include "standins/firmlink/Package.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 extern "C" {
 

@@ -17,7 +17,7 @@
 #include "kiln/arvex/ItemTraverser.h"
 #include "kiln/arvex/StoredProfiles.h"
 #include "standins/firmlink/Package.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 namespace {
 

@@ -2,23 +2,14 @@
 // by a read function in pieces of varying size, as a file stream would. A
 // decoded image must hand back every row it claims, whole.
 
+#include "vendor/picload.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-struct ImageRecord {
-    std::uint32_t width;
-    std::uint32_t height;
-    std::uint32_t bitDepth;
-    std::uint32_t colorType;
-    std::uint32_t channels;
-    std::uint8_t** rows;
-};
-
-using ReadFunction = std::uint32_t(__stdcall*)(void* user, void* buffer, std::uint32_t count);
 
 struct Source {
     const uint8_t* data;
@@ -45,15 +36,12 @@ void Check(bool condition, const char* what) {
 
 }  // namespace
 
-extern "C" int __stdcall ReadPngEx(ImageRecord* record, ReadFunction read, void* user);
-extern "C" void __stdcall FreePngData(ImageRecord* record);
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     // The first byte picks the delivery size, the rest is the file.
     static const uint32_t kPieces[] = {0, 1, 7, 13, 64, 512, 4096, 16383};
     Source source{data + 1, size - 1, 0, kPieces[data[0] & 7]};
-    ImageRecord record;
+    PngImageRecord record;
     std::memset(&record, 0xAB, sizeof record);
     if (!ReadPngEx(&record, &Deliver, &source)) {
         Check(record.rows == nullptr && record.width == 0, "a failed read leaves an empty record");

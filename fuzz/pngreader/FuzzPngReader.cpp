@@ -7,6 +7,7 @@
 #include "frame/FileStream.h"
 #include "fuzz/common/MutationLoop.h"
 #include "kiln/Graphics/PngReader.h"
+#include "vendor/picload.h"
 
 #include <windows.h>
 
@@ -17,8 +18,8 @@
 namespace {
 
 std::string g_path;
-kiln::ReadPngExFunction g_readPngEx = nullptr;
-kiln::FreePngDataFunction g_freePngData = nullptr;
+ReadPngExFunction g_readPngEx = nullptr;
+FreePngDataFunction g_freePngData = nullptr;
 
 struct Memory {
     const fuzzloop::Input* input;
@@ -34,7 +35,7 @@ std::uint32_t __stdcall FromMemory(void* user, void* buffer, std::uint32_t count
     return static_cast<std::uint32_t>(n);
 }
 
-std::string ComparePixels(const kiln::PngImageRecord& record, frame::Bitmap& bitmap) {
+std::string ComparePixels(const PngImageRecord& record, frame::Bitmap& bitmap) {
     if (bitmap.Width() != static_cast<int>(record.width) || bitmap.Height() != static_cast<int>(record.height))
         return "the bitmap's size is not the image's";
     const bool alpha = record.colorType == 6;
@@ -60,7 +61,7 @@ std::string Load(const fuzzloop::Input& input) {
     frame::FileStream stream(g_path);
     const bool loaded = kiln::PngManager::Instance().Read(stream, bitmap);
 
-    kiln::PngImageRecord record = {};
+    PngImageRecord record = {};
     Memory memory{&input, 0};
     const bool decodable = g_readPngEx(&record, &FromMemory, &memory) != 0;
     std::string broken;
@@ -87,9 +88,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     HMODULE reader = GetModuleHandleA("picload.dll");
-    g_readPngEx = reinterpret_cast<kiln::ReadPngExFunction>(reinterpret_cast<void*>(GetProcAddress(reader, "ReadPngEx")));
+    g_readPngEx = reinterpret_cast<ReadPngExFunction>(reinterpret_cast<void*>(GetProcAddress(reader, "ReadPngEx")));
     g_freePngData =
-        reinterpret_cast<kiln::FreePngDataFunction>(reinterpret_cast<void*>(GetProcAddress(reader, "FreePngData")));
+        reinterpret_cast<FreePngDataFunction>(reinterpret_cast<void*>(GetProcAddress(reader, "FreePngData")));
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     g_path = std::string(folder) + "fuzz_png_" + std::to_string(GetCurrentProcessId()) + ".png";

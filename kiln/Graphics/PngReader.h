@@ -6,28 +6,11 @@
 #include "base/Handles.h"
 #include "frame/Bitmap.h"
 #include "frame/FileStream.h"
+#include "vendor/picload.h"
 
-#include <cstdint>
 #include <string>
 
 namespace kiln {
-
-// The decoded image as the reader library fills it (24 bytes in the 32-bit
-// build; natural alignment in the 64-bit one).
-struct PngImageRecord {
-    std::uint32_t width;
-    std::uint32_t height;
-    std::uint32_t bitDepth;   // not used by the program
-    std::uint32_t colorType;  // 6: R, G, B, A bytes; anything else: R, G, B
-    std::uint32_t channels;   // not used by the program
-    std::uint8_t** rows;      // `height` pointers, top row first
-};
-static_assert(sizeof(void*) != 4 || sizeof(PngImageRecord) == 24, "the 32-bit reader library expects a 24-byte record");
-
-// Delivers up to `count` bytes into `buffer`; returns how many it delivered.
-using PngReadFunction = std::uint32_t(__stdcall*)(void* user, void* buffer, std::uint32_t count);
-using ReadPngExFunction = int(__stdcall*)(PngImageRecord* record, PngReadFunction read, void* user);
-using FreePngDataFunction = void(__stdcall*)(PngImageRecord* record);
 
 class PngManager {
 public:

@@ -6,7 +6,7 @@
 
 #include "kiln/arvex/GroupInfoTraverser.h"
 #include "kiln/arvex/PackageView.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 namespace kiln {
 namespace {

@@ -3,7 +3,7 @@
 #include "base/Reporting.h"
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/PackageView.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 namespace kiln {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 namespace kiln {
 

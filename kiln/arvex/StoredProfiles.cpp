@@ -2,7 +2,7 @@
 
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/ItemTraverser.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 #include <algorithm>
 #include <array>

@@ -7,7 +7,7 @@
 #include "standins/firmlink/ItemDescription.h"
 #include "standins/firmlink/LineJson.h"
 #include "standins/firmlink/SharedBlock.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 namespace firmsim {
 namespace {

@@ -6,7 +6,7 @@
 #include "standins/firmlink/BoardChecker.h"
 #include "standins/firmlink/BoardFields.h"
 #include "standins/firmlink/LineJson.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 namespace firmsim {
 namespace {

@@ -11,7 +11,7 @@
 #include "standins/firmlink/Firmware.h"
 #include "standins/firmlink/Journal.h"
 #include "standins/firmlink/Package.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 using firmsim::Firmware;
 using firmsim::JournalCall;

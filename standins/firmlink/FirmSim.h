@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 template <typename Fn>
 Fn FirmSimFunction(const char* name) {

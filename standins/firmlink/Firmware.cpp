@@ -10,7 +10,7 @@
 #include "standins/firmlink/Host.h"
 #include "standins/firmlink/ItemDescription.h"
 #include "standins/firmlink/Package.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 namespace firmsim {
 namespace {

@@ -1,6 +1,8 @@
 // The PNG reader: pulls the file's bytes through the caller's read function,
 // decodes them and hands back rows of 8-bit R, G, B (and A when the image has
-// an alpha channel) through the 24-byte image record.
+// an alpha channel) through the image record.
+
+#include "vendor/picload.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -36,19 +38,6 @@ void* ZeroedRealloc(void* block, std::size_t oldBytes, std::size_t newBytes) {
 
 namespace {
 
-struct ImageRecord {
-    std::uint32_t width;
-    std::uint32_t height;
-    std::uint32_t bitDepth;
-    std::uint32_t colorType;
-    std::uint32_t channels;
-    std::uint8_t** rows;
-};
-// 24 bytes as the 32-bit program expects; natural size in a 64-bit build.
-static_assert(sizeof(void*) != 4 || sizeof(ImageRecord) == 24, "record layout");
-
-using ReadFunction = std::uint32_t(__stdcall*)(void* user, void* buffer, std::uint32_t count);
-
 constexpr std::uint32_t kColorTypeRgb = 2;
 constexpr std::uint32_t kColorTypeRgba = 6;
 // Larger inputs are not images this program draws; refusing them keeps a
@@ -58,7 +47,7 @@ constexpr std::size_t kMaxFileBytes = 64u << 20;
 // gigabytes before the data turns out to be short.
 constexpr std::uint64_t kMaxPixels = 1u << 26;
 
-bool ReadAll(ReadFunction read, void* user, std::vector<unsigned char>& data) {
+bool ReadAll(PngReadFunction read, void* user, std::vector<unsigned char>& data) {
     unsigned char chunk[16384];
     for (;;) {
         std::uint32_t got = read(user, chunk, sizeof chunk);
@@ -97,7 +86,7 @@ bool CheckChunks(std::vector<unsigned char>& data) {
 
 }  // namespace
 
-extern "C" int __stdcall ReadPngEx(ImageRecord* record, ReadFunction read, void* user) {
+extern "C" int __stdcall ReadPngEx(PngImageRecord* record, PngReadFunction read, void* user) {
     if (!record || !read) return 0;
     std::memset(record, 0, sizeof *record);
     std::vector<unsigned char> data;
@@ -132,7 +121,7 @@ extern "C" int __stdcall ReadPngEx(ImageRecord* record, ReadFunction read, void*
     return 1;
 }
 
-extern "C" void __stdcall FreePngData(ImageRecord* record) {
+extern "C" void __stdcall FreePngData(PngImageRecord* record) {
     if (!record || !record->rows) return;
     // All rows live in the one block the decoder allocated.
     stbi_image_free(record->rows[0]);

@@ -1,7 +1,7 @@
 #include "standins/velolib/AppliedState.h"
 
-#include "standins/firmlink/firmlink.h"
 #include "standins/velolib/FirmwarePackage.h"
+#include "vendor/firmlink.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The library's entry points; nothing thrown inside may leave them.
 
-#include "standins/velolib/velolib.h"
+#include "vendor/velolib.h"
 
 #include "standins/velolib/AppliedState.h"
 #include "standins/velolib/ProfileWriter.h"

@@ -1,6 +1,6 @@
 #include "standins/velolib/FirmwarePackage.h"
 
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 #include <cstring>
 

@@ -4,13 +4,12 @@
 
 #include "base/WindowObject.h"
 #include "standins/wattmind/PowerSwitch.h"
+#include "vendor/VeltruneMessages.h"
 
 namespace {
 
-// What the tuning program posts when it overclocks while power saving is on.
-constexpr UINT kMsgHighPerformance = 1055;
-constexpr WPARAM kMessageTag = 85;
-constexpr unsigned kBroadcastSettingsChanged = 35;
+namespace msg = veltrune::msg;
+
 constexpr UINT_PTR kRefreshTimer = 1;
 // Others change the switch too (the tuning program's Apply); a glance once
 // a second keeps the window honest without anyone having to tell it.
@@ -34,7 +33,7 @@ std::string WindowError(const char* what) {
 }  // namespace
 
 CompanionWindows::CompanionWindows(const WattmindOptions& options, const MessageLog& log)
-    : m_options(options), m_log(log), m_broadcast(RegisterWindowMessageA("WM_ARVEX_BROADCAST_MESSAGE")) {}
+    : m_options(options), m_log(log), m_broadcast(RegisterWindowMessageA(msg::kBroadcastName)) {}
 
 bool CompanionWindows::Create(std::string& error) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -107,7 +106,8 @@ LRESULT CALLBACK CompanionWindows::MainProc(HWND window, UINT message, WPARAM wP
 
 LRESULT CompanionWindows::OnMainMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case kMsgHighPerformance:
+    // What the tuning program posts when it overclocks while power saving is on.
+    case msg::kCompanionHighPerformance:
         OnHighPerformanceRequest(wParam, lParam);
         return 0;
     case WM_COMMAND:
@@ -122,8 +122,8 @@ LRESULT CompanionWindows::OnMainMessage(HWND window, UINT message, WPARAM wParam
         PostQuitMessage(0);
         return 0;
     default:
-        if (m_broadcast != 0 && message == m_broadcast && (wParam & 0xFF) == kMessageTag &&
-            ((wParam >> 8) & 0xFF) == kBroadcastSettingsChanged) {
+        if (m_broadcast != 0 && message == m_broadcast && (wParam & 0xFF) == msg::kTag &&
+            ((wParam >> 8) & 0xFF) == msg::kSettingsChangedCommand) {
             ShowSwitch();
             return 0;
         }
@@ -133,9 +133,9 @@ LRESULT CompanionWindows::OnMainMessage(HWND window, UINT message, WPARAM wParam
 
 void CompanionWindows::OnHighPerformanceRequest(WPARAM wParam, LPARAM lParam) {
     const char* outcome = "ignored";
-    if (wParam == kMessageTag) outcome = PowerSwitch::Write(false) ? "high-performance" : "switch-failed";
+    if (wParam == msg::kTag) outcome = PowerSwitch::Write(false) ? "high-performance" : "switch-failed";
     char line[96];
-    std::snprintf(line, sizeof line, "%u %u %u %s", kMsgHighPerformance, static_cast<unsigned>(wParam),
+    std::snprintf(line, sizeof line, "%u %u %u %s", msg::kCompanionHighPerformance, static_cast<unsigned>(wParam),
                   static_cast<unsigned>(lParam), outcome);
     m_log.Append(line);
     ShowSwitch();

@@ -1,6 +1,6 @@
 #include "standins/wattmind/PowerSwitch.h"
 
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 namespace {
 

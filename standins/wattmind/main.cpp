@@ -7,11 +7,11 @@
 #include <cstring>
 
 #include "base/Handles.h"
-#include "standins/firmlink/firmlink.h"
 #include "standins/wattmind/CompanionWindows.h"
 #include "standins/wattmind/MessageLog.h"
 #include "standins/wattmind/PowerSwitch.h"
 #include "standins/wattmind/WattmindOptions.h"
+#include "vendor/firmlink.h"
 
 namespace {
 

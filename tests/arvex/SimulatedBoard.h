@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "standins/firmlink/FirmSim.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/firmlink.h"
 
 class SimulatedBoard {
 public:

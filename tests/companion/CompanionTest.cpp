@@ -16,6 +16,7 @@
 #include "tests/support/MessagePump.h"
 #include "tests/support/ProcessWindow.h"
 #include "tests/support/Wattmind.h"
+#include "vendor/VeltruneMessages.h"
 
 namespace {
 
@@ -27,7 +28,8 @@ using testsupport::Quote;
 using testsupport::SplitLines;
 using testsupport::Wattmind;
 
-constexpr WPARAM kTag = 85;
+using veltrune::msg::kCompanionHighPerformance;
+using veltrune::msg::kTag;
 
 std::string TextOf(HWND window) {
     char text[128] = {};
@@ -89,8 +91,8 @@ TEST_F(CompanionSwitch, TaggedMessage1055SwitchesBackToHighPerformanceThroughThe
     HWND main = FindCompanionMainWindow();
     ASSERT_NE(main, nullptr);
 
-    PostMessageA(main, kMsgCompanionHighPerformance, kTag + 1, 0);
-    PostMessageA(main, kMsgCompanionHighPerformance, kTag, 0);
+    PostMessageA(main, kCompanionHighPerformance, kTag + 1, 0);
+    PostMessageA(main, kCompanionHighPerformance, kTag, 0);
     ASSERT_TRUE(companion.WaitForLogLines(2));
     EXPECT_EQ(companion.LogLines(), (std::vector<std::string>{"1055 86 0 ignored", "1055 85 0 high-performance"}));
     EXPECT_EQ(SimulatedBoard::Peek(kCompanionSwitchItem), 0u);
@@ -101,7 +103,7 @@ TEST_F(CompanionSwitch, TaggedMessage1055SwitchesBackToHighPerformanceThroughThe
     // A switch the firmware refuses is logged as refused, not as done.
     SimulatedBoard::Poke(kCompanionSwitchItem, 0, 1);
     SimulatedBoard::SetFault(kCompanionSwitchItem, kFirmFaultWrite);
-    PostMessageA(main, kMsgCompanionHighPerformance, kTag, 0);
+    PostMessageA(main, kCompanionHighPerformance, kTag, 0);
     ASSERT_TRUE(companion.WaitForLogLines(3));
     EXPECT_EQ(companion.LogLines().back(), "1055 85 0 switch-failed");
     EXPECT_EQ(SimulatedBoard::Peek(kCompanionSwitchItem), 1u);

@@ -16,6 +16,7 @@
 #include "tests/support/MessagePump.h"
 #include "tests/support/ServiceProcess.h"
 #include "tests/support/Wattmind.h"
+#include "vendor/VeltruneMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +89,7 @@ TEST_F(DefaultBoard, YesWritesTellsTheServiceAndEveryProgramAndMarksCalibration)
     EXPECT_EQ(SimulatedBoard::Peek(kClock), 2u);
     EXPECT_EQ(service.LoggedRequests().size(), 1u) << "the settings-changed notice";
     EXPECT_TRUE(broadcasts.WaitFor(1, 5000));
-    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{0});
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{veltrune::msg::kChangedByApply});
     EXPECT_EQ(CalibrationNeeded(), 1u) << "revision 3 firmware";
     EXPECT_FALSE(ApplyEnabled());
 }
@@ -150,7 +151,7 @@ TEST_F(DefaultBoard, UndoShowsTheFirmwareValuesAgainWithoutWriting) {
 TEST_F(DefaultBoard, ABroadcastFromAnotherCopyReloadsTheBarsAndKeepsPendingEdits) {
     StepClockUp();
     SimulatedBoard::Poke(kCoreVoltage, 0, 95);  // another copy applied this
-    PostMessageA(HWND_BROADCAST, Window().BroadcastMessage(), 0x2355, 0);
+    PostMessageA(HWND_BROADCAST, Window().BroadcastMessage(), veltrune::msg::kSettingsChanged, 0);
     PumpProgramUntil([] { return BarOf(kCoreVoltage).Position() == 95; });
     EXPECT_EQ(BarOf(kCoreVoltage).Position(), 95);
     EXPECT_EQ(BarOf(kClock).Position(), 0) << "the edit gave way to the firmware's value";
@@ -166,7 +167,8 @@ TEST_F(DefaultBoard, ABroadcastWhileApplyAsksDoesNotChangeWhatYesWrites) {
     script
         .When([] { return testsupport::ShownDialog(testsupport::kAskDialogClass) != nullptr; },
               [] {
-                  PostMessageA(frame::Application::Instance().Handle(), Window().BroadcastMessage(), 0x2355, 0);
+                  PostMessageA(frame::Application::Instance().Handle(), Window().BroadcastMessage(),
+                               veltrune::msg::kSettingsChanged, 0);
               })
         .When([] { return BarOf(kClock).Position() == 0; }, [] { testsupport::Answer("YesButton"); });
     script.Run([&] {
@@ -188,7 +190,7 @@ TEST_F(DefaultBoard, AnErrorInARefreshLeavesLaterEditsCounting) {
     frame::Application& application = frame::Application::Instance();
     application.OnException = [&errors](const std::exception& error) { errors.push_back(error.what()); };
     SimulatedBoard::Poke(kClock, 0, 5);
-    PostMessageA(application.Handle(), Window().BroadcastMessage(), 0x2355, 0);
+    PostMessageA(application.Handle(), Window().BroadcastMessage(), veltrune::msg::kSettingsChanged, 0);
     PumpProgramUntil([&errors] { return !errors.empty(); });
     application.OnException = nullptr;
     MoveFileA(aside.c_str(), picture.c_str());

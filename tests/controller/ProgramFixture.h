@@ -7,6 +7,7 @@
 #include "tests/arvex/SimulatedBoard.h"
 #include "tests/support/BroadcastListener.h"
 #include "tests/support/RunningCopy.h"
+#include "vendor/VeltruneMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ protected:
 
     HWND Main() const { return m_main; }
     // Sends a private message with the tag and returns once it is handled.
-    LRESULT Send(UINT message, LPARAM lParam, WPARAM wParam = 85) const;
+    LRESULT Send(UINT message, LPARAM lParam, WPARAM wParam = veltrune::msg::kTag) const;
     // The value writes (ordinal 2, core selections left out) the copy made
     // since the last Forget().
     std::vector<std::string> Writes() const;

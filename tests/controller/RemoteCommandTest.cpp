@@ -2,8 +2,8 @@
 // settings saved and written back, built-in profiles applied, each followed
 // by the settings-changed broadcast.
 
-#include "tests/support/ProgramWords.h"
 #include "tests/controller/ProgramFixture.h"
+#include "vendor/VeltruneMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,10 @@ namespace {
 constexpr uint32_t kClock = 0x03010011;
 constexpr uint32_t kRatio = 0x030C0013;
 constexpr uint32_t kCoreVoltage = 0x03020012;
-using testsupport::kRemoteWrite;
-using testsupport::kRemoteCommand;
+using veltrune::msg::kRemoteWrite;
+using veltrune::msg::kRemoteCommand;
+using veltrune::msg::kChangedByApply;
+using veltrune::msg::kChangedByBuiltInProfile;
 
 using RemoteCommands = ProgramFixture;
 
@@ -22,7 +24,7 @@ TEST_F(RemoteCommands, RemoteWriteSetsTheBaseClockAsATuningWriteAndBroadcasts) {
     Send(kRemoteWrite, 250);
     EXPECT_EQ(Writes(), std::vector<std::string>{WriteCall(kClock, 250, 2)});
     EXPECT_EQ(SimulatedBoard::Peek(kClock), 250u);
-    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{0});
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{kChangedByApply});
 
     // The whole wParam must be the tag.
     Forget();
@@ -37,7 +39,7 @@ TEST_F(RemoteCommands, SnapshotAndImmediateRestoreWritesNothingNewAndBroadcasts)
     // What was read is what the board holds: nothing differs, nothing is written.
     EXPECT_TRUE(Writes().empty());
     EXPECT_EQ(SimulatedBoard::Peek(kClock), 40u);
-    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{0});
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{kChangedByApply});
 }
 
 TEST_F(RemoteCommands, BuiltInProfileAfterASnapshotIsUndoneByRestore) {
@@ -45,14 +47,14 @@ TEST_F(RemoteCommands, BuiltInProfileAfterASnapshotIsUndoneByRestore) {
     const uint32_t voltage = SimulatedBoard::Peek(kCoreVoltage);
 
     Send(kRemoteCommand, 0x8002);  // snapshot, then built-in profile 1 ("Gaming")
-    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{3});
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{kChangedByBuiltInProfile});
     EXPECT_EQ(SimulatedBoard::Peek(kClock), 30u);
     EXPECT_EQ(SimulatedBoard::Peek(kCoreVoltage), 90u);
     for (uint32_t core = 0; core < 4; ++core) EXPECT_EQ(SimulatedBoard::Peek(kRatio, core), 30u) << core;
 
     Forget();
     Send(kRemoteCommand, 0);
-    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{0});
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{kChangedByApply});
     EXPECT_EQ(SimulatedBoard::Peek(kClock), 40u);
     EXPECT_EQ(SimulatedBoard::Peek(kCoreVoltage), voltage);
 

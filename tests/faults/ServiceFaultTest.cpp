@@ -8,13 +8,13 @@
 
 #include "app/ocitems/LuOcRatio.h"
 #include "tests/arvex/SimulatedBoard.h"
-#include "tests/support/ProgramWords.h"
 #include "tests/support/ProcessWindows.h"
 #include "tests/support/BroadcastListener.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/RunningCopy.h"
 #include "tests/support/ServiceProcess.h"
+#include "vendor/VeltruneMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -28,8 +28,9 @@ using testsupport::AssertionShown;
 using testsupport::MessageBoxOf;
 using testsupport::ThreadsOf;
 
-using testsupport::kRemoteCommand;
-constexpr LPARAM kBuiltInProfile0 = 1;
+using veltrune::msg::kRemoteCommand;
+using veltrune::msg::kTag;
+constexpr LPARAM kBuiltInProfile0 = veltrune::msg::kFirstBuiltInProfile;
 constexpr uint32_t kStoredProfiles = 0x05080002;
 constexpr uint32_t kRatio = 0x030C0013;
 
@@ -99,12 +100,12 @@ TEST_F(ServiceFaults, AHungServiceCostsOneWaitAndNoThreadPilesUp) {
     const size_t threads = ThreadsOf(program->ProcessId());
     ASSERT_GT(threads, 0u);
 
-    const DWORD first = Timed(kRemoteCommand, 85, kBuiltInProfile0);
+    const DWORD first = Timed(kRemoteCommand, kTag, kBuiltInProfile0);
     EXPECT_GE(first, 9500u) << "the notice waits for the service";
     EXPECT_LT(first, 14000u) << "but not beyond ten seconds";
     EXPECT_EQ(ThreadsOf(program->ProcessId()), threads + 1) << "the one worker still waits for the service";
 
-    EXPECT_LT(Timed(kRemoteCommand, 85, kBuiltInProfile0), 3000u) << "a call while one is in flight is refused";
+    EXPECT_LT(Timed(kRemoteCommand, kTag, kBuiltInProfile0), 3000u) << "a call while one is in flight is refused";
     EXPECT_LT(Timed(WM_POWERBROADCAST, PBT_APMSUSPEND, 0), 3000u);
     EXPECT_LT(Timed(WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0), 3000u);
     EXPECT_EQ(ThreadsOf(program->ProcessId()), threads + 1) << "refused calls start no thread";
@@ -115,7 +116,7 @@ TEST_F(ServiceFaults, AHungServiceCostsOneWaitAndNoThreadPilesUp) {
     service.reset();
     EXPECT_TRUE(testsupport::PumpUntil([&] { return ThreadsOf(program->ProcessId()) == threads; }, 10000))
         << "the worker ends with the service";
-    EXPECT_LT(Timed(kRemoteCommand, 85, kBuiltInProfile0), 3000u);
+    EXPECT_LT(Timed(kRemoteCommand, kTag, kBuiltInProfile0), 3000u);
     ExpectAliveAndSilent();
 }
 
@@ -123,9 +124,9 @@ TEST_F(ServiceFaults, WithoutTheServiceEveryCallFailsAtOnceAndSilently) {
     StartProgram();
     testsupport::BroadcastListener broadcasts;
     const size_t threads = ThreadsOf(program->ProcessId());
-    EXPECT_LT(Timed(kRemoteCommand, 85, kBuiltInProfile0), 3000u);
+    EXPECT_LT(Timed(kRemoteCommand, kTag, kBuiltInProfile0), 3000u);
     ASSERT_TRUE(broadcasts.WaitFor(1, 5000));
-    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{3});
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{veltrune::msg::kChangedByBuiltInProfile});
     ExpectOnlyProfileWrites();
     const size_t writes = ValueWrites();
     EXPECT_GT(writes, 0u) << "the profile is written without the service";

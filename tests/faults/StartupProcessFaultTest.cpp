@@ -8,11 +8,11 @@
 #include "tests/arvex/SimulatedBoard.h"
 #include "tests/faults/FaultCase.h"
 #include "tests/support/BroadcastListener.h"
-#include "tests/support/ProgramWords.h"
 #include "tests/support/ProcessWindows.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/RunningCopy.h"
+#include "vendor/VeltruneMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +25,7 @@ using testsupport::AssertionShown;
 using testsupport::MessageBoxOf;
 using testsupport::TextOf;
 
-using testsupport::kRemoteCommand;
-using testsupport::kRemoteWrite;
+namespace msg = veltrune::msg;
 constexpr uint32_t kBaseClock = 0x03010011;
 
 TEST(StartupProcessFaults, AnUnlistableGroupIsToldTwiceAndTheProgramRunsOn) {
@@ -41,8 +40,8 @@ TEST(StartupProcessFaults, AnUnlistableGroupIsToldTwiceAndTheProgramRunsOn) {
         HWND box = nullptr;
         ASSERT_TRUE(testsupport::PumpUntil([&] { return (box = MessageBoxOf(program.ProcessId())) != nullptr; }, 30000));
         told.push_back(TextOf(box));
-        // Built-in profile 1 for another program, while the item sets are half built.
-        if (i == 0) PostMessageA(program.MainWindow(), kRemoteCommand, 85, 1);
+        // The first built-in profile for another program, while the item sets are half built.
+        if (i == 0) PostMessageA(program.MainWindow(), msg::kRemoteCommand, msg::kTag, msg::kFirstBuiltInProfile);
         EXPECT_FALSE(AssertionShown(program.ProcessId()));
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         ASSERT_TRUE(testsupport::PumpUntil([&] { return !IsWindow(box); }, 10000));
@@ -53,12 +52,13 @@ TEST(StartupProcessFaults, AnUnlistableGroupIsToldTwiceAndTheProgramRunsOn) {
     }
     ASSERT_TRUE(program.WaitUntilReady());
     EXPECT_TRUE(broadcasts.WaitFor(1, 10000)) << "the request was carried out once the sets were built";
-    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{3});
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{msg::kChangedByBuiltInProfile});
     SimulatedBoard::ClearFaults();
     EXPECT_TRUE(journal.Calls(2).empty()) << "start-up wrote nothing";
 
     DWORD_PTR ignored = 0;
-    ASSERT_NE(SendMessageTimeoutA(program.MainWindow(), kRemoteWrite, 85, 40, SMTO_NORMAL, 30000, &ignored), 0);
+    ASSERT_NE(
+        SendMessageTimeoutA(program.MainWindow(), msg::kRemoteWrite, msg::kTag, 40, SMTO_NORMAL, 30000, &ignored), 0);
     EXPECT_EQ(journal.Calls(2), std::vector<std::string>{WriteCall(kBaseClock, 40, 2)});
     EXPECT_EQ(SimulatedBoard::Peek(kBaseClock), 40u);
     EXPECT_FALSE(program.WaitForExit(0));

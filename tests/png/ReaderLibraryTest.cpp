@@ -5,6 +5,7 @@
 #include "base/Handles.h"
 #include "tests/png/PngFiles.h"
 #include "tests/support/ChildProcess.h"
+#include "vendor/picload.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,6 @@
 #include <cstring>
 
 using kiln::GetProgramFolder;
-using kiln::PngImageRecord;
-using kiln::ReadPngExFunction;
-using kiln::FreePngDataFunction;
 using testsupport::TempPath;
 
 namespace {

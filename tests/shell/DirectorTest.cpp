@@ -4,6 +4,7 @@
 
 #include "app/Main.h"
 #include "frame/Application.h"
+#include "vendor/VeltruneMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -19,14 +20,14 @@ TEST(Director, WindowRequestsBeforeInitializeLeaveTheWindowAloneAndWorkAfterIt) 
 
     // A start-up message box runs a loop that lets such requests in before
     // start-up has handed the window over.
-    SendMessageA(window, kMsgShowFromSecondStart, kMessageTag, 0);
+    SendMessageA(window, veltrune::msg::kShowFromSecondStart, veltrune::msg::kTag, 0);
     MainForm->Close();
     Director::Instance().ShowMainWindow();
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_TRUE(IsWindow(window));
 
     Director::Instance().Initialize(MainForm);
-    SendMessageA(window, kMsgShowFromSecondStart, kMessageTag, 0);
+    SendMessageA(window, veltrune::msg::kShowFromSecondStart, veltrune::msg::kTag, 0);
     EXPECT_TRUE(IsWindowVisible(window));
     MainForm->Close();
     EXPECT_FALSE(IsWindowVisible(window));

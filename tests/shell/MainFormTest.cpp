@@ -4,7 +4,8 @@
 #include "tests/support/ChildProcess.h"
 #include "app/Shadow.h"
 #include "frame/Application.h"
-#include "standins/firmlink/firmlink.h"
+#include "vendor/VeltruneMessages.h"
+#include "vendor/firmlink.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 
 namespace {
 
+namespace msg = veltrune::msg;
 using Calls = std::vector<std::string>;
 
 // What the window handed on, one line per event, such as "OnRemoteWrite 7".
@@ -98,22 +100,22 @@ TEST_F(MainFormTest, ConstructionInitialisesTheFirmwareAndRegistersTheBroadcast)
     ASSERT_NE(nullptr, callCount);
     EXPECT_GE(callCount(1), 1u);
     EXPECT_NE(0u, MainForm->BroadcastMessage());
-    EXPECT_EQ(RegisterWindowMessageA("WM_ARVEX_BROADCAST_MESSAGE"), MainForm->BroadcastMessage());
+    EXPECT_EQ(RegisterWindowMessageA(msg::kBroadcastName), MainForm->BroadcastMessage());
     EXPECT_TRUE(AllowMessageThroughFilter(MainForm->BroadcastMessage(), MSGFLT_ADD));
 }
 
 TEST_F(MainFormTest, ShowRequestsNeedTheTagInTheLowByteOnly) {
-    Send(kMsgShow, kMessageTag);
-    Send(kMsgShowFromSecondStart, kMessageTag);
-    Send(kMsgShowFromSecondStart, 0x155);
-    Send(kMsgShow, 0x56);
-    Send(kMsgShowFromSecondStart, 0);
+    Send(msg::kShow, msg::kTag);
+    Send(msg::kShowFromSecondStart, msg::kTag);
+    Send(msg::kShowFromSecondStart, 0x155);
+    Send(msg::kShow, 0x56);
+    Send(msg::kShowFromSecondStart, 0);
     EXPECT_EQ((Calls{"ShowMainWindow", "ShowMainWindow", "ShowMainWindow"}), Handed());
 }
 
 TEST_F(MainFormTest, OnlyTheTaggedCloseMessageEndsTheProgram) {
-    Send(kMsgClose, 0x56);
-    Send(kMsgClose, 0x5500);
+    Send(msg::kClose, 0x56);
+    Send(msg::kClose, 0x5500);
     Send(WM_CLOSE, 0);
     EXPECT_EQ(Calls{"HideMainWindow"}, Handed());
     EXPECT_FALSE(frame::Application::Instance().Terminated());
@@ -122,9 +124,9 @@ TEST_F(MainFormTest, OnlyTheTaggedCloseMessageEndsTheProgram) {
 
 TEST_F(MainFormTest, MinimiseAndToFrontNeedTheTagInTheLowByte) {
     frame::Application& application = frame::Application::Instance();
-    Send(kMsgMinimize, 0x56);
+    Send(msg::kMinimize, 0x56);
     EXPECT_FALSE(application.Minimized());
-    Send(kMsgMinimize, 0x155);
+    Send(msg::kMinimize, 0x155);
     EXPECT_TRUE(application.Minimized());
     application.Restore();
 
@@ -132,9 +134,9 @@ TEST_F(MainFormTest, MinimiseAndToFrontNeedTheTagInTheLowByte) {
                                  nullptr);
     MainForm->Show();
     SetForegroundWindow(other);
-    Send(kMsgToFront, 0x56);
+    Send(msg::kToFront, 0x56);
     EXPECT_EQ(other, GetForegroundWindow());
-    Send(kMsgToFront, 0x155);
+    Send(msg::kToFront, 0x155);
     EXPECT_EQ(MainForm->Handle(), GetForegroundWindow());
     MainForm->Hide();
     DestroyWindow(other);
@@ -142,11 +144,11 @@ TEST_F(MainFormTest, MinimiseAndToFrontNeedTheTagInTheLowByte) {
 }
 
 TEST_F(MainFormTest, RemoteMessagesNeedTheWholeWordToBeTheTag) {
-    Send(kMsgRemoteWrite, kMessageTag, 7);
-    Send(kMsgRemoteCommand, kMessageTag, 0x8002);
-    Send(kMsgRemoteWrite, 0x155, 8);
-    Send(kMsgRemoteCommand, 0x155, 0x8000);
-    Send(kMsgRemoteCommand, 0x56, 1);
+    Send(msg::kRemoteWrite, msg::kTag, 7);
+    Send(msg::kRemoteCommand, msg::kTag, 0x8002);
+    Send(msg::kRemoteWrite, 0x155, 8);
+    Send(msg::kRemoteCommand, 0x155, 0x8000);
+    Send(msg::kRemoteCommand, 0x56, 1);
     EXPECT_EQ((Calls{"OnRemoteWrite 7", "OnRemoteCommand 32770"}), Handed());
 }
 
@@ -165,15 +167,15 @@ TEST_F(MainFormTest, TrayNotificationsGoToTheIconHandler) {
     MainWindowEvents events = RecordingEvents();
     events.trayNotification = [&](LPARAM notification) { notifications.push_back(notification); };
     MainForm->HandEventsTo(events);
-    Send(kMsgTrayNotification, 1, WM_LBUTTONDBLCLK);
+    Send(msg::kTrayNotification, 1, WM_LBUTTONDBLCLK);
     MainForm->HandEventsTo(RecordingEvents());
     EXPECT_EQ(std::vector<LPARAM>{WM_LBUTTONDBLCLK}, notifications);
 }
 
 TEST_F(MainFormTest, SettingsBroadcastToTheApplicationWindowRefreshesAndIsConsumed) {
     const UINT broadcast = MainForm->BroadcastMessage();
-    PostToApplication(broadcast, kBroadcastSettingsChangedParam, 0);
-    PostToApplication(broadcast, kBroadcastSettingsChangedParam, 3);
+    PostToApplication(broadcast, msg::kSettingsChanged, msg::kChangedByApply);
+    PostToApplication(broadcast, msg::kSettingsChanged, msg::kChangedByBuiltInProfile);
     EXPECT_EQ((Calls{"RefreshControls", "RefreshControls"}), Handed());
     EXPECT_TRUE(g_reachedApplication.empty());
 }
@@ -195,9 +197,9 @@ TEST_F(MainFormTest, BroadcastWithoutTheTagPassesUntouched) {
 }
 
 TEST_F(MainFormTest, BroadcastToTheMainWindowAloneDoesNothing) {
-    PostMessageA(MainForm->Handle(), MainForm->BroadcastMessage(), kBroadcastSettingsChangedParam, 0);
+    PostMessageA(MainForm->Handle(), MainForm->BroadcastMessage(), msg::kSettingsChanged, 0);
     frame::Application::Instance().ProcessMessages();
-    Send(MainForm->BroadcastMessage(), kBroadcastSettingsChangedParam);
+    Send(MainForm->BroadcastMessage(), msg::kSettingsChanged);
     EXPECT_TRUE(Handed().empty());
 }
 

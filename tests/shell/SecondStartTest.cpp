@@ -4,6 +4,7 @@
 #include "tests/support/MessagePump.h"
 #include "base/Handles.h"
 #include "frame/DCScope.h"
+#include "vendor/VeltruneMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -195,11 +196,11 @@ TEST(CloseMessage, EndsTheProgramOnlyWithTheTagInTheLowByte) {
     RunningCopy copy;
     HWND main = copy.MainWindow();
     ASSERT_NE(nullptr, main);
-    SendMessageA(main, 1024, 0x56, 0);
+    SendMessageA(main, veltrune::msg::kClose, 0x56, 0);
     SendMessageA(main, WM_NULL, 0, 0);
     EXPECT_FALSE(copy.WaitForExit(1000));
 
-    SendMessageA(main, 1024, 0x155, 0);
+    SendMessageA(main, veltrune::msg::kClose, 0x155, 0);
     DWORD exitCode = 1;
     ASSERT_TRUE(copy.WaitForExit(10000, &exitCode));
     EXPECT_EQ(0u, exitCode);

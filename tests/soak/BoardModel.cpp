@@ -1,13 +1,14 @@
 #include "tests/soak/BoardModel.h"
 
+#include "vendor/VeltruneMessages.h"
+
 #include <algorithm>
 #include <stdexcept>
 
 namespace soak {
 namespace {
 
-constexpr uint32_t kRemoteTakeSnapshot = 0x8000;
-constexpr uint32_t kRemoteRestore = 0;
+namespace msg = veltrune::msg;
 
 }  // namespace
 
@@ -125,15 +126,15 @@ void BoardModel::RemoteWrite(uint32_t item, uint32_t value) {
 
 void BoardModel::RemoteCommand(size_t copy, uint32_t command, const std::vector<Entries>& builtIn) {
     CopyView& view = m_copies.at(copy);
-    if (command & kRemoteTakeSnapshot) view.remoteSnapshot = m_board;
-    const uint32_t action = command & 0xFF;
-    if (action == kRemoteRestore) {
+    if (command & msg::kTakeSnapshot) view.remoteSnapshot = m_board;
+    const uint32_t action = command & msg::kActionMask;
+    if (action == msg::kRestore) {
         if (!view.remoteSnapshot) return;
         m_board = *view.remoteSnapshot;
         view.remoteSnapshot.reset();
         Broadcast();
-    } else if (action >= 1 && action <= builtIn.size()) {
-        WriteEntries(BuiltInSettings(builtIn[action - 1]));
+    } else if (action >= msg::kFirstBuiltInProfile && action - msg::kFirstBuiltInProfile < builtIn.size()) {
+        WriteEntries(BuiltInSettings(builtIn[action - msg::kFirstBuiltInProfile]));
         Broadcast();
     }
 }

@@ -3,6 +3,7 @@
 #include "tests/arvex/SimulatedBoard.h"
 #include "tests/support/ProgramWords.h"
 #include "tests/support/DialogWindows.h"
+#include "vendor/VeltruneMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +18,9 @@ namespace {
 using testsupport::kUnstable;
 using testsupport::kHighVoltage;
 using testsupport::kAreYouSure;
-using testsupport::kRemoteWrite;
-using testsupport::kRemoteCommand;
-constexpr WPARAM kTag = 85;
+using veltrune::msg::kRemoteWrite;
+using veltrune::msg::kRemoteCommand;
+using veltrune::msg::kTag;
 constexpr uint32_t kRemoteWriteItem = 0x03010011;
 // The script keeps values within this many steps above the board's
 // defaults, where the firmware's limits lie; built-in profiles may go further.

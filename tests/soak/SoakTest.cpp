@@ -19,6 +19,7 @@
 #include "tests/arvex/SimulatedBoard.h"
 #include "tests/soak/SoakScript.h"
 #include "tests/support/ChildProcess.h"
+#include "vendor/VeltruneMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +114,8 @@ protected:
         }
         ASSERT_NE(copies[0]->Main(), copies[1]->Main());
         for (auto& copy : copies) {
-            copy->Send(1027, 85, 0);  // shown, as a second start or the icon asks
+            // Shown, as a second start or the icon asks.
+            copy->Send(veltrune::msg::kShowFromSecondStart, veltrune::msg::kTag, 0);
             ASSERT_TRUE(IsWindowVisible(copy->Main()));
         }
     }

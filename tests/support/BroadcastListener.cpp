@@ -1,6 +1,7 @@
 #include "tests/support/BroadcastListener.h"
 
 #include "tests/support/MessagePump.h"
+#include "vendor/VeltruneMessages.h"
 
 namespace testsupport {
 namespace {
@@ -9,7 +10,7 @@ constexpr const char* kClassName = "TestBroadcastListener";
 
 }  // namespace
 
-BroadcastListener::BroadcastListener() : m_message(RegisterWindowMessageA("WM_ARVEX_BROADCAST_MESSAGE")) {
+BroadcastListener::BroadcastListener() : m_message(RegisterWindowMessageA(veltrune::msg::kBroadcastName)) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA cls{};
     cls.lpfnWndProc = &Proc;
@@ -31,7 +32,7 @@ bool BroadcastListener::WaitFor(size_t count, DWORD milliseconds) {
 
 LRESULT CALLBACK BroadcastListener::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* listener = reinterpret_cast<BroadcastListener*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (listener && message == listener->m_message && wParam == 0x2355) {
+    if (listener && message == listener->m_message && wParam == veltrune::msg::kSettingsChanged) {
         listener->m_heard.push_back(lParam);
         return 0;
     }

@@ -17,7 +17,7 @@ public:
 
     UINT Message() const { return m_message; }
     // lParams of the broadcasts heard so far, oldest first; only broadcasts
-    // carrying the settings-changed word 0x2355 count.
+    // carrying exactly the settings-changed wParam count.
     const std::vector<LPARAM>& Heard() const { return m_heard; }
     void Clear() { m_heard.clear(); }
     // Pumps messages until `count` broadcasts have been heard in all.

@@ -1,10 +1,9 @@
 #pragma once
-// What tests expect of the program as its user and its peers meet it: the
-// questions Apply asks, word for word, and the private messages other
-// programs send the running copy. Spelled here, not taken from the program,
-// so a changed text or number fails the tests.
-
-#include <windows.h>
+// What tests expect of the program as its user meets it: the questions
+// Apply asks, word for word. Spelled here, not taken from the program, so a
+// changed text fails the tests. The messages other programs exchange with
+// the running copy are the maker's contract, vendor/VeltruneMessages.h,
+// which the program and the tests both follow.
 
 namespace testsupport {
 
@@ -16,8 +15,5 @@ inline constexpr const char* kHighVoltage =
     "You choose high level voltage to overclock. Using this setting does not guarantee CPU life. Do you want to "
     "continue?";
 inline constexpr const char* kAreYouSure = "Are you sure?";
-
-inline constexpr UINT kRemoteWrite = 1060;
-inline constexpr UINT kRemoteCommand = 1061;
 
 }  // namespace testsupport

@@ -1,6 +1,7 @@
 #include "tests/support/RunningCopy.h"
 
 #include "tests/support/ProcessWindow.h"
+#include "vendor/VeltruneMessages.h"
 
 namespace testsupport {
 
@@ -11,7 +12,7 @@ RunningCopy::~RunningCopy() {
     m_process.Resume();
     // Asked to end as the program's other copies would; killed only if it
     // does not.
-    if (m_process.Running() && m_mainWindow) PostMessageA(m_mainWindow, 1024, 85, 0);
+    if (m_process.Running() && m_mainWindow) PostMessageA(m_mainWindow, veltrune::msg::kClose, veltrune::msg::kTag, 0);
     m_process.WaitForExit(10000);
 }
 

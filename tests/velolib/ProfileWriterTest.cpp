@@ -2,7 +2,7 @@
 // calls it: what it writes is the board's applied state in the program's
 // profile format, and a write that fails leaves the old file, or none.
 
-#include "standins/velolib/velolib.h"
+#include "vendor/velolib.h"
 
 #include "app/ocitems/LuOcRatio.h"
 #include "app/ocitems/CurrentSettings.h"

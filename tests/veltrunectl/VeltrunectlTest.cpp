@@ -6,6 +6,7 @@
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ProcessWindow.h"
+#include "vendor/VeltruneMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,8 @@ namespace {
 using controllertest::ProgramFixture;
 using testsupport::ChildResult;
 using testsupport::SplitLines;
+using veltrune::msg::kChangedByApply;
+using veltrune::msg::kChangedByBuiltInProfile;
 
 constexpr uint32_t kClock = 0x03010011;
 constexpr uint32_t kCoreVoltage = 0x03020012;
@@ -130,7 +133,7 @@ TEST_F(Veltrunectl, WriteBaseClockWritesTheItemAndBroadcasts) {
     EXPECT_EQ(Writes(), std::vector<std::string>{WriteCall(kClock, 250, 2)});
     EXPECT_EQ(SimulatedBoard::Peek(kClock), 250u);
     EXPECT_TRUE(broadcasts.WaitFor(1, 5000));
-    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{0});
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{kChangedByApply});
 }
 
 TEST_F(Veltrunectl, SnapshotWritesNothingUntilRestoreWritesItBackOnce) {
@@ -143,7 +146,7 @@ TEST_F(Veltrunectl, SnapshotWritesNothingUntilRestoreWritesItBackOnce) {
     Deliver("restore");
     EXPECT_EQ(SimulatedBoard::Peek(kClock), 40u);
     EXPECT_TRUE(broadcasts.WaitFor(1, 5000));
-    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{0});
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{kChangedByApply});
 
     Forget();
     SimulatedBoard::Poke(kClock, 0, 55);
@@ -157,7 +160,7 @@ TEST_F(Veltrunectl, BuiltinAppliesAProfileAndSnapshotBuiltinCanBeUndone) {
     EXPECT_EQ(SimulatedBoard::Peek(kClock), 30u);
     EXPECT_EQ(SimulatedBoard::Peek(kCoreVoltage), 90u);
     EXPECT_TRUE(broadcasts.WaitFor(1, 5000));
-    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{3});
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{kChangedByBuiltInProfile});
 
     Forget();
     SimulatedBoard::Poke(kClock, 0, 40);
@@ -168,7 +171,7 @@ TEST_F(Veltrunectl, BuiltinAppliesAProfileAndSnapshotBuiltinCanBeUndone) {
     EXPECT_EQ(SimulatedBoard::Peek(kClock), 40u);
     EXPECT_EQ(SimulatedBoard::Peek(kCoreVoltage), 90u);
     EXPECT_TRUE(broadcasts.WaitFor(2, 5000));
-    EXPECT_EQ(broadcasts.Heard(), (std::vector<LPARAM>{3, 0}));
+    EXPECT_EQ(broadcasts.Heard(), (std::vector<LPARAM>{kChangedByBuiltInProfile, kChangedByApply}));
 }
 
 TEST_F(Veltrunectl, WaitChangedPrintsTheLParamOfTheNextBroadcast) {

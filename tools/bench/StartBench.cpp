@@ -9,6 +9,7 @@
 //
 //   startbench [runs] [veltrune.exe] [bare.exe]
 #include "base/Handles.h"
+#include "vendor/VeltruneMessages.h"
 
 #include <windows.h>
 #include <psapi.h>
@@ -20,6 +21,8 @@
 #include <vector>
 
 namespace {
+
+namespace msg = veltrune::msg;
 
 struct Subject {
     std::wstring exe;
@@ -190,7 +193,8 @@ void Compare(const char* what, const std::vector<double>& veltrune, const std::v
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
     const std::wstring here = OwnFolder();
-    Subject veltrune{argc > 2 ? argv[2] : here + L"..\\bin\\Veltrune.exe", L"TMainForm", L"Veltrune", 1024, 85};
+    Subject veltrune{argc > 2 ? argv[2] : here + L"..\\bin\\Veltrune.exe", L"TMainForm", L"Veltrune", msg::kClose,
+                     msg::kTag};
     Subject bare{argc > 3 ? argv[3] : here + L"bench_bare.exe", L"BareBenchWindow", L"Bare", WM_CLOSE, 0};
 
     // One untimed start of each warms Wine's caches for both alike.

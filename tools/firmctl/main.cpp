@@ -9,10 +9,10 @@
 #include <cstring>
 
 #include "base/Diagnostics.h"
-#include "standins/firmlink/firmlink.h"
 #include "tools/firmctl/Commands.h"
 #include "tools/firmctl/Output.h"
 #include "tools/firmctl/SimulatorExtras.h"
+#include "vendor/firmlink.h"
 
 namespace {
 

@@ -1,13 +1,14 @@
 #include "tools/veltrunectl/ChangeListener.h"
 
 #include "base/WindowObject.h"
-#include "tools/veltrunectl/CtlRequest.h"
+#include "vendor/VeltruneMessages.h"
 
 namespace veltrunectl {
 namespace {
 
+namespace msg = veltrune::msg;
+
 constexpr char kClassName[] = "VeltrunectlListener";
-constexpr unsigned kSettingsChanged = 35;
 
 // A copy running at a higher integrity level may post the broadcast too;
 // older systems have no filter and let it through anyway.
@@ -22,7 +23,7 @@ void AllowThroughFilter(UINT message) {
 
 }  // namespace
 
-ChangeListener::ChangeListener() : m_message(RegisterWindowMessageA("WM_ARVEX_BROADCAST_MESSAGE")) {
+ChangeListener::ChangeListener() : m_message(RegisterWindowMessageA(msg::kBroadcastName)) {
     if (m_message == 0) return;
     AllowThroughFilter(m_message);
     const HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -60,8 +61,8 @@ LRESULT CALLBACK ChangeListener::Proc(HWND window, UINT message, WPARAM wParam, 
     auto* self = base::WindowObject<ChangeListener>(window, message, lParam);
     // As every receiver does: the tag in the low byte, "settings changed" in
     // the next; the rest of wParam is not looked at.
-    if (self && message == self->m_message && (wParam & 0xFF) == kMessageTag &&
-        ((wParam >> 8) & 0xFF) == kSettingsChanged) {
+    if (self && message == self->m_message && (wParam & 0xFF) == msg::kTag &&
+        ((wParam >> 8) & 0xFF) == msg::kSettingsChangedCommand) {
         if (!self->m_heard) self->m_heard = lParam;
         return 0;
     }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "tools/firmctl/Arguments.h"
+#include "vendor/VeltruneMessages.h"
 
 namespace veltrunectl {
 
@@ -29,8 +30,13 @@ const char kCtlUsage[] =
 
 namespace {
 
+namespace msg = veltrune::msg;
+
 // A DWORD of milliseconds must stay below INFINITE.
 constexpr uint32_t kMaxSeconds = 4000000;
+// An action past the built-in profiles: the snapshot is taken and nothing
+// else is done.
+constexpr uint32_t kNoAction = 0xFF;
 
 struct Simple {
     const char* name;
@@ -40,16 +46,16 @@ struct Simple {
 };
 
 constexpr Simple kSimple[] = {
-    {"show", Action::Show, kMsgShow, 0},
+    {"show", Action::Show, msg::kShow, 0},
     {"hide", Action::Hide, 0, 0},
-    {"minimize", Action::Minimize, kMsgMinimize, 0},
-    {"quit", Action::Quit, kMsgClose, 0},
-    {"snapshot", Action::Message, kMsgRemoteCommand, kTakeSnapshot | kNoAction},
-    {"restore", Action::Message, kMsgRemoteCommand, kRestore},
+    {"minimize", Action::Minimize, msg::kMinimize, 0},
+    {"quit", Action::Quit, msg::kClose, 0},
+    {"snapshot", Action::Message, msg::kRemoteCommand, msg::kTakeSnapshot | kNoAction},
+    {"restore", Action::Message, msg::kRemoteCommand, msg::kRestore},
 };
 
 bool ParseProfile(const std::string& command, const char* text, uint32_t& profile, std::string& error) {
-    if (!firmctl::ParseNumber(text, profile) || profile >= kBuiltInProfiles) {
+    if (!firmctl::ParseNumber(text, profile) || profile >= msg::kBuiltInProfiles) {
         error = command + " takes a built-in profile 0, 1 or 2, not \"" + text + "\"";
         return false;
     }
@@ -90,15 +96,16 @@ bool ParseCtlRequest(int argc, char** argv, CtlRequest& request, std::string& er
             error = std::string("write-base-clock takes a step index, not \"") + argv[2] + "\"";
             return false;
         }
-        request.message = kMsgRemoteWrite;
+        request.message = msg::kRemoteWrite;
         request.word = static_cast<LPARAM>(index);
         return true;
     }
     if (command == "builtin" || command == "snapshot-builtin") {
         uint32_t profile = 0;
         if (!ParseProfile(command, argv[2], profile, error)) return false;
-        request.message = kMsgRemoteCommand;
-        request.word = static_cast<LPARAM>(profile + 1) | (command == "builtin" ? 0 : kTakeSnapshot);
+        request.message = msg::kRemoteCommand;
+        request.word = static_cast<LPARAM>((msg::kFirstBuiltInProfile + profile) |
+                                           (command == "builtin" ? 0 : msg::kTakeSnapshot));
         return true;
     }
     if (command == "wait-changed") {

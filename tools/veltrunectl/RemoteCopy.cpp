@@ -1,7 +1,7 @@
 #include "tools/veltrunectl/RemoteCopy.h"
 
 #include "base/Handles.h"
-#include "tools/veltrunectl/CtlRequest.h"
+#include "vendor/VeltruneMessages.h"
 
 namespace veltrunectl {
 namespace {
@@ -30,10 +30,10 @@ bool RemoteCopy::Find() {
 bool RemoteCopy::Send(UINT message, LPARAM lParam, DWORD milliseconds) const {
     // A show must be able to bring the copy to the front, as a second start
     // lets it.
-    if (message == kMsgShow) AllowSetForegroundWindow(ASFW_ANY);
+    if (message == veltrune::msg::kShow) AllowSetForegroundWindow(ASFW_ANY);
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(m_main, message, kMessageTag, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, milliseconds,
-                               &result) != 0;
+    return SendMessageTimeoutA(m_main, message, veltrune::msg::kTag, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                               milliseconds, &result) != 0;
 }
 
 bool RemoteCopy::PostHide() const {

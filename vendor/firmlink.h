@@ -1,7 +1,8 @@
 #pragma once
 // The board firmware access library. The program imports ordinals 1-7 and
-// 9-13 by number only (see firmlink.def); the names below exist only on our
-// side of the import library and are not exported by the DLL.
+// 9-13 by number only (see standins/firmlink/firmlink.def); the names below
+// exist only on our side of the import library and are not exported by the
+// DLL.
 //
 // Link the CMake target `firmlink` to import by ordinal; the DLL itself is
 // the target `firmlink_dll` (bin/firmlink.dll).
@@ -69,8 +70,9 @@
 //
 // Environment
 // -----------
-// FIRMLINK_BOARD    path of a board file (JSON, see boards/README.md);
-//                   without it the built-in board is used.
+// FIRMLINK_BOARD    path of a board file (JSON, see
+//                   standins/firmlink/boards/README.md); without it the
+//                   built-in board is used.
 // FIRMLINK_INSTANCE names the simulated machine (shared values).
 // FIRMLINK_STATE_DIR folder of the state files; without it
 //                   %LOCALAPPDATA%\firmlink. Each instance saves to
@@ -137,9 +139,9 @@ uint32_t __stdcall FirmReadStoredProfile(uint32_t item, uint32_t index, void* bu
 constexpr uint32_t kFirmPackageCapacity = 4096;
 
 // Extras of the simulated board, exported by name and looked up at run time
-// (GetProcAddress; FirmSim.h has a helper) by tests and tools, so that the
-// program never depends on them and the real library can be dropped in. They
-// neither count nor journal, and need no ordinal 1.
+// (GetProcAddress; standins/firmlink/FirmSim.h has a helper) by tests and
+// tools, so that the program never depends on them and the real library can
+// be dropped in. They neither count nor journal, and need no ordinal 1.
 enum FirmFaultKind : uint32_t {
     kFirmFaultRead = 1,      // ordinals 3, 12 and 13 fail for the item
     kFirmFaultWrite = 2,     // ordinal 2 fails for the item

@@ -1,6 +1,6 @@
 #pragma once
 // The maker's overclocking library, of which the dialog library uses one
-// entry, imported by ordinal (see velolib.def).
+// entry, imported by ordinal (see standins/velolib/velolib.def).
 //
 // 13  Writes the board's current, applied tuning state to `path` (a full
 //     path, zero-terminated 8-bit string) as a profile file, replacing any
