@@ -4,6 +4,7 @@
 #include "app/Companion.h"
 #include "app/FirmwareRevision.h"
 #include "app/Main.h"
+#include "app/SafetyNet.h"
 #include "app/Shadow.h"
 #include "app/TunevaultLibrary.h"
 #include "app/mainwindow/VeltruneLayout.h"
@@ -60,6 +61,8 @@ void Director::HandleWindowEvents(TMainForm& mainForm) {
     events.remoteCommand = [this](uint32_t command) { OnRemoteCommand(command); };
     events.trayNotification = [&tray](LPARAM notification) { tray.OnMessage(notification); };
     events.taskbarCreated = [&tray] { tray.OnTaskbarCreated(); };
+    // Windows ending the session is a normal end: the settings ran.
+    events.sessionEnding = [] { SafetyNet::Instance().Settle(); };
     mainForm.HandEventsTo(std::move(events));
 }
 

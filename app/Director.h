@@ -46,6 +46,10 @@ public:
     // The settings-changed broadcast: reload every control from the firmware.
     void RefreshControls();
 
+    // Start-up, once the window is built: asks whether to write back the
+    // settings an Apply replaced shortly before the machine went down.
+    void OfferRestoreAfterCrash();
+
     void OnSuspend();
     void OnResume();
     // Message 1060: write one setting for another program.

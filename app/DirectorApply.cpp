@@ -7,6 +7,7 @@
 #include "app/Companion.h"
 #include "app/FirmwareRevision.h"
 #include "app/Main.h"
+#include "app/SafetyNet.h"
 #include "app/TunevaultLibrary.h"
 #include "app/mainwindow/VeltruneLayout.h"
 #include "app/ocitems/LuOcLimitCheck.h"
@@ -32,6 +33,27 @@ constexpr const char* kAreYouSure = "Are you sure?";
 bool CompanionModeActive() {
     uint32_t mode = 0;
     return kiln::GetItemValue(kCompanionSwitchItem, mode) && mode != 0;
+}
+
+// What the firmware holds now for every item the list names, the ratio
+// read for all cores at once; an item that cannot be read is left out, as
+// nothing unknown may be written back later.
+VeOcItemValueList ValuesBeforeApply(const VeOcItemValueList& chosen) {
+    VeOcItemValueList previous;
+    bool ratioRead = false;
+    for (const VeOcItemValue& entry : chosen) {
+        if (kiln::ItemLocal(entry.number) == LuOcRatio::kRatioLocal) {
+            if (ratioRead) continue;
+            ratioRead = true;
+            std::vector<uint32_t> indexes;
+            if (LuOcRatio::Instance().ReadAllExact(indexes))
+                for (uint32_t index : indexes) previous.push_back({entry.number, index});
+            continue;
+        }
+        uint32_t value = 0;
+        if (kiln::GetItemValue(entry.number, value)) previous.push_back({entry.number, value});
+    }
+    return previous;
 }
 
 }  // namespace
@@ -76,6 +98,9 @@ void Director::Apply() {
     const POINT at = AnchoredDialogPosition();
     const VeOcItemValueList chosen = ChosenValues();
     if (!ConfirmApply(at, chosen)) return;
+    // The record is on disk before the first write, so a machine that goes
+    // down in the middle of the writes still finds it.
+    SafetyNet::Instance().RecordBeforeApply(ValuesBeforeApply(chosen));
     LuOcPrimaryItemSet::Instance().Apply(chosen);
     SysCtrlPipeClient::Instance().NotifySettingsChanged(0, 0, 0);
     PostSettingsChanged(veltrune::msg::kChangedByApply);
@@ -128,4 +153,35 @@ void Director::RefreshControls() {
     if (!m_mainForm) return;
     const LoadingScope loading(m_loading);
     for (AdvBar* bar : m_layout->AllBars()) bar->RefreshFromItem();
+}
+
+// A pending record means the machine went down within two minutes of an
+// Apply: the user decides whether the settings from before come back. The
+// window is shown first so the question is not one from nowhere.
+void Director::OfferRestoreAfterCrash() {
+    if (!m_mainForm) return;
+    VeOcItemValueList previous;
+    std::string appliedAt, setAside;
+    SafetyNet& net = SafetyNet::Instance();
+    const TunevaultLibrary& dialogs = TunevaultLibrary::Instance();
+    switch (net.Inspect(previous, appliedAt, setAside)) {
+    case SafetyNet::Found::Nothing: return;
+    case SafetyNet::Found::Damaged: {
+        std::string warning = "The record of the settings from before Veltrune's last Apply is damaged; nothing was "
+                              "restored from it.";
+        if (!setAside.empty()) warning += " It was kept as " + setAside + ".";
+        dialogs.Warn(warning.c_str(), CentredDialogPosition());
+        return;
+    }
+    case SafetyNet::Found::Pending: break;
+    }
+    ShowMainWindow();
+    const std::string question = "Veltrune applied new settings at " + appliedAt +
+                                 " and the system stopped within two minutes. Restore the settings from before?";
+    const bool restore = dialogs.Ask(question.c_str(), CentredDialogPosition()) == TunevaultLibrary::kYes;
+    net.Remove();
+    if (!restore) return;
+    LuOcPrimaryItemSet::Instance().Apply(previous);
+    SysCtrlPipeClient::Instance().NotifySettingsChanged(0, 0, 0);
+    PostSettingsChanged(veltrune::msg::kChangedByApply);
 }

@@ -172,6 +172,9 @@ bool TMainForm::DispatchPrivate(frame::Message& message) {
         }
         message.result = TRUE;
         return true;
+    case WM_ENDSESSION:
+        if (message.wParam) Raise(m_events.sessionEnding);
+        return false;
     case msg::kClose:
         if (!TagInLowByte(message.wParam)) return false;
         frame::Application::Instance().Terminate();

@@ -35,6 +35,9 @@ struct MainWindowEvents {
     std::function<void(LPARAM notification)> trayNotification;
     // The taskbar was (re)started: icons must be added again.
     std::function<void()> taskbarCreated;
+    // Windows is ending the session: the process may be gone before the
+    // message loop returns.
+    std::function<void()> sessionEnding;
 };
 
 class TMainForm : public frame::Form, public WidgetHost {

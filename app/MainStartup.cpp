@@ -3,6 +3,7 @@
 // runs the message loop.
 #include "app/AdvTrayIcon.h"
 #include "app/Director.h"
+#include "app/SafetyNet.h"
 #include "app/Main.h"
 #include "app/Shadow.h"
 #include "app/TunevaultLibrary.h"
@@ -67,7 +68,11 @@ int RunFirstCopy() {
             Director::Instance().Initialize(MainForm);
             ShadowForm->PlaceAtStart(*MainForm);
         }
+        Director::Instance().OfferRestoreAfterCrash();
         application.Run();
+        // Ending normally (the close message, or Windows ending the session)
+        // says the settings ran: nothing to ask at the next start.
+        SafetyNet::Instance().Settle();
     } catch (const frame::Exception& error) {
         application.ShowException(error);
     }

@@ -1,5 +1,6 @@
 #include "tests/controller/ProgramFixture.h"
 
+#include "kiln/fileutl/ProfileFolder.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
 
@@ -18,10 +19,18 @@ std::string ProgramFolder() {
 void ProgramFixture::SetUp() {
     SimulatedBoard::Load("");
     journal = std::make_unique<JournalScope>();
-    program = std::make_unique<testsupport::RunningCopy>(ProgramFolder());
-    ASSERT_TRUE(program->WaitUntilReady()) << "the program did not start";
-    m_main = program->MainWindow();
+    // A record left pending by an earlier test would be asked about.
+    DeleteFileA(kiln::SafetyRecordPath().c_str());
+    ASSERT_TRUE(StartProgram()) << "the program did not start";
     Forget();
+}
+
+bool ProgramFixture::StartProgram() {
+    program.reset();
+    program = std::make_unique<testsupport::RunningCopy>(ProgramFolder());
+    if (!program->WaitUntilReady()) return false;
+    m_main = program->MainWindow();
+    return true;
 }
 
 void ProgramFixture::TearDown() {
