@@ -26,11 +26,6 @@ protected:
         bar->OnChange = [this] { ++changes; };
         return bar;
     }
-    static std::string Part(uint32_t number, const char* part) {
-        char name[32];
-        std::snprintf(name, sizeof name, "Bar%08X.%s", static_cast<unsigned>(number), part);
-        return name;
-    }
     // Presses the knob at its middle and keeps the button down.
     POINT GrabKnob(uint32_t number) {
         const POINT at = Centre(Find<kiln::LuImage>(Part(number, "Knob")));
