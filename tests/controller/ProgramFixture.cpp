@@ -18,9 +18,8 @@ std::string ProgramFolder() {
 void ProgramFixture::SetUp() {
     SimulatedBoard::Load("");
     journal = std::make_unique<JournalScope>();
-    program = std::make_unique<testsupport::RunningCopy>(ProgramFolder());
-    ASSERT_TRUE(program->WaitUntilReady()) << "the program did not start";
-    m_main = program->MainWindow();
+    program = std::make_unique<testsupport::ProcessDriver>(ProgramFolder());
+    ASSERT_TRUE(program->Ready()) << "the program did not start";
     Forget();
 }
 
@@ -30,11 +29,10 @@ void ProgramFixture::TearDown() {
 }
 
 LRESULT ProgramFixture::Send(UINT message, LPARAM lParam, WPARAM wParam) const {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(m_main, message, wParam, lParam, SMTO_NORMAL, 60000, &result);
+    const LRESULT result = program->Send(message, wParam, lParam);
     // What the handler posted to every window is in this thread's queue now.
     testsupport::PumpMessages();
-    return static_cast<LRESULT>(result);
+    return result;
 }
 
 std::vector<std::string> ProgramFixture::Writes() const {
