@@ -97,8 +97,6 @@ private:
     int m_messageHook = -1;
     std::function<void()> m_previousDeactivate;
     bool m_hooked = false;
-    // The entry the text names, and what was shown before the last choice.
-    int m_shownIndex = -1;
-    int m_indexBefore = -1;
+    // What the text showed before the last choice.
     std::string m_textBefore;
 };
