@@ -47,10 +47,8 @@ public:
     // when hosted.
     HWND Handle() const { return m_handle; }
 
-    const std::string& Title() const { return m_title; }
     void SetTitle(const std::string& title);
     // Whether Run() shows the main form first (on by default).
-    bool ShowMainForm() const { return m_showMainForm; }
     void SetShowMainForm(bool show) { m_showMainForm = show; }
 
     Form* MainForm() const { return m_mainForm; }

@@ -67,11 +67,9 @@ public:
     const std::string& Text() const;
     void SetText(const std::string& text);
 
-    bool DoubleBuffered() const { return m_doubleBuffered; }
     void SetDoubleBuffered(bool buffered) { m_doubleBuffered = buffered; }
     // Keeps the mouse from a button press until its release, also outside
     // the window (for drags).
-    bool CaptureMouse() const { return m_captureMouse; }
     void SetCaptureMouse(bool capture) { m_captureMouse = capture; }
     bool TabStop() const { return m_tabStop; }
     void SetTabStop(bool tabStop) { m_tabStop = tabStop; }
