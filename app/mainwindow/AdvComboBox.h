@@ -66,12 +66,9 @@ public:
     bool Visible() const override { return m_body->Visible(); }
     void SetVisible(bool visible) override;
     int Height() const override { return m_body->Height(); }
-    int Bottom() const { return Top() + Height(); }
 
     kiln::LuImage& Body() const { return *m_body; }
-    frame::Label& TextLabel() const { return *m_text; }
     kiln::AlphaButton& DropButton() const { return *m_dropButton; }
-    frame::Panel& DropPanel() const { return *m_panel; }
 
     ListEvent OnDropDown;
     ListEvent OnSelect;
