@@ -37,7 +37,7 @@ Application::~Application() {
     // Later forms may refer to earlier ones (a shadow to its main window).
     while (!m_forms.empty()) m_forms.pop_back();
     if (m_handle && !m_hosted) {
-        SetWindowLongPtrA(m_handle, GWLP_USERDATA, 0);
+        ReleaseWindow(m_handle, nullptr);
         DestroyWindow(m_handle);
     }
 }
@@ -60,7 +60,7 @@ void Application::Initialize() {
     if (!GetClassInfoExA(ThisModule(), kAppClass, &existing)) {
         WNDCLASSEXA wc = {};
         wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &Application::WindowProc;
+        wc.lpfnWndProc = &WindowTrampoline;
         wc.hInstance = ThisModule();
         wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -72,7 +72,7 @@ void Application::Initialize() {
     HWND window = CreateWindowExA(0, kAppClass, m_title.c_str(),
                                   WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                                   GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                                  nullptr, ThisModule(), this);
+                                  nullptr, ThisModule(), LpParam());
     if (!window) throw Exception("Cannot create the application window", ErrorKind::OutOfResources);
     m_handle = window;
 }
@@ -230,20 +230,13 @@ std::string Application::ExeName() const {
     }
 }
 
-LRESULT CALLBACK Application::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    Application* self;
-    if (msg == WM_NCCREATE) {
-        self = static_cast<Application*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        if (self) self->m_handle = window;
-    } else {
-        self = reinterpret_cast<Application*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    }
-    if (!self) return DefWindowProcA(window, msg, wParam, lParam);
+LRESULT Application::WindowMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) m_handle = window;
+    // Exceptions cannot travel through the system's frames.
     try {
-        return self->HandleAppMessage(msg, wParam, lParam);
+        return HandleAppMessage(msg, wParam, lParam);
     } catch (const std::exception& error) {
-        self->HandleException(error);
+        HandleException(error);
     }
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include "frame/HintWindow.h"
 #include "frame/Types.h"
+#include "frame/WindowTrampoline.h"
 
 #include <exception>
 #include <functional>
@@ -19,7 +20,7 @@ namespace frame {
 
 class Form;
 
-class Application {
+class Application : private WindowMessageTarget {
 public:
     // Sees every message the loop retrieves (the nested loops of modal forms
     // included) before it is dispatched; setting `handled` stops dispatch.
@@ -46,10 +47,8 @@ public:
     // when hosted.
     HWND Handle() const { return m_handle; }
 
-    const std::string& Title() const { return m_title; }
     void SetTitle(const std::string& title);
     // Whether Run() shows the main form first (on by default).
-    bool ShowMainForm() const { return m_showMainForm; }
     void SetShowMainForm(bool show) { m_showMainForm = show; }
 
     Form* MainForm() const { return m_mainForm; }
@@ -113,7 +112,7 @@ private:
     // Tab and Shift+Tab move the focus between a form's tab stops.
     static bool MoveFocusOnTab(const MSG& message);
     void AdoptForm(std::unique_ptr<Form> form);
-    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WindowMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
     LRESULT HandleAppMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     bool RunHooks(MSG& message);
     // Asks the application window's owner to run its hooks on a message.

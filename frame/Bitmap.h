@@ -42,8 +42,6 @@ public:
     // carried over (converted), new area is black with alpha 0.
     void SetPixelFormat(PixelFormat format);
     void SetSize(int width, int height);
-    void SetWidth(int width) { SetSize(width, m_height); }
-    void SetHeight(int height) { SetSize(m_width, height); }
 
     // Row `row` (0 = top). Call Changed() after writing pixels directly.
     std::uint8_t* ScanLine(int row);

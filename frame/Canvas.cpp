@@ -23,12 +23,6 @@ void Canvas::FillRect(const RECT& rect) {
     Changed();
 }
 
-void Canvas::FrameRect(const RECT& rect) {
-    base::GdiBrush brush(CreateSolidBrush(ColorToRGB(m_pen.color)));
-    ::FrameRect(Handle(), &rect, brush.Get());
-    Changed();
-}
-
 void Canvas::Rectangle(const RECT& rect) {
     HDC dc = Handle();
     base::GdiPen pen(CreatePen(PS_SOLID, m_pen.width, ColorToRGB(m_pen.color)));
@@ -128,10 +122,6 @@ SIZE Canvas::TextExtent(const std::string& text) {
     SIZE size = {};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     return size;
-}
-
-COLORREF Canvas::Pixel(int x, int y) {
-    return GetPixel(Handle(), x, y);
 }
 
 void Canvas::SetPixel(int x, int y, Color color) {

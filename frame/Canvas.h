@@ -36,7 +36,6 @@ public:
     HDC Handle();
     // Borrows `dc` (nullptr detaches); the caller keeps ownership.
     void SetHandle(HDC dc) { m_dc = dc; }
-    bool HasHandle() const { return m_dc != nullptr; }
 
     frame::Brush& Brush() { return m_brush; }
     frame::Pen& Pen() { return m_pen; }
@@ -46,7 +45,6 @@ public:
     void SetCopyMode(DWORD mode) { m_copyMode = mode; }
 
     void FillRect(const RECT& rect);
-    void FrameRect(const RECT& rect);
     void Rectangle(const RECT& rect);
     // Draws the bitmap at (x, y); a bitmap marked transparent leaves its
     // transparent colour out.
@@ -59,7 +57,6 @@ public:
     int DrawText(const std::string& text, RECT& rect, UINT format);
     int DrawWideText(const std::wstring& text, RECT& rect, UINT format);
     SIZE TextExtent(const std::string& text);
-    COLORREF Pixel(int x, int y);
     void SetPixel(int x, int y, Color color);
 
     std::function<void(Canvas&)> OnChange;

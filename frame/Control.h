@@ -36,8 +36,6 @@ public:
     // A windowed control also carries its name on its window (WindowName),
     // so tools and tests in other modules can find it.
     void SetName(const std::string& name);
-    int Tag() const { return m_tag; }
-    void SetTag(int tag) { m_tag = tag; }
 
     virtual int Left() const { return m_left; }
     virtual int Top() const { return m_top; }
@@ -47,8 +45,6 @@ public:
     virtual void SetBounds(int left, int top, int width, int height);
     void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
     void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
-    void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
-    void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
     virtual int ClientWidth() const { return Width(); }
     virtual int ClientHeight() const { return Height(); }
     RECT ClientRect() const { return RECT{0, 0, ClientWidth(), ClientHeight()}; }
@@ -129,7 +125,6 @@ private:
 
     WinControl* m_parent = nullptr;
     std::string m_name;
-    int m_tag = 0;
     bool m_visible = true;
     bool m_enabled = true;
     bool m_opaque = false;

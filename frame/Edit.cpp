@@ -16,20 +16,6 @@ void Edit::CreateParams(WindowParams& params) {
     if (m_border) params.exStyle |= WS_EX_CLIENTEDGE;
 }
 
-void Edit::HandleCreated() {
-    WinControl::HandleCreated();
-    if (m_maxLength > 0) SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(m_maxLength), 0);
-}
-
-void Edit::SetMaxLength(int length) {
-    m_maxLength = length;
-    if (HandleAllocated()) SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(length), 0);
-}
-
-void Edit::SelectAll() {
-    if (HandleAllocated()) SendMessageA(Handle(), EM_SETSEL, 0, -1);
-}
-
 void Edit::PropertiesChanged() {
     m_background.Reset();
     WinControl::PropertiesChanged();

@@ -15,7 +15,6 @@ std::string SystemErrorText(unsigned long code) {
 }
 
 FileOpenError::FileOpenError(const std::string& path, unsigned long systemError)
-    : Exception("Cannot open file \"" + path + "\". " + SystemErrorText(systemError), ErrorKind::FileOpen),
-      m_path(path) {}
+    : Exception("Cannot open file \"" + path + "\". " + SystemErrorText(systemError), ErrorKind::FileOpen) {}
 
 }  // namespace frame

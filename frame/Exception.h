@@ -32,10 +32,6 @@ private:
 class FileOpenError : public Exception {
 public:
     FileOpenError(const std::string& path, unsigned long systemError);
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
 };
 
 // The system's text for an error code, without the trailing line break.

@@ -7,8 +7,7 @@
 namespace frame {
 
 FileStream::FileStream(const std::string& path)
-    : m_path(path),
-      m_file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+    : m_file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                          nullptr)) {
     if (!m_file) throw FileOpenError(path, GetLastError());
 }

@@ -16,10 +16,8 @@ public:
     // Reads up to `count` bytes; returns how many were read (0 at the end or
     // on a read failure).
     std::size_t Read(void* buffer, std::size_t count);
-    const std::string& Path() const { return m_path; }
 
 private:
-    std::string m_path;
     base::FileHandle m_file;
 };
 

@@ -15,7 +15,6 @@ public:
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
 
-    const std::string& Name() const { return m_name; }
     void SetName(const std::string& name);
     // As in LOGFONT: negative values are the character height in pixels,
     // positive values the cell height.
@@ -23,7 +22,6 @@ public:
     void SetHeight(int height);
     Color GetColor() const { return m_color; }
     void SetColor(Color color);
-    bool Bold() const { return m_bold; }
     void SetBold(bool bold);
 
     // Copies name, height, colour and weight; notifies once if anything changed.

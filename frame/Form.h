@@ -19,25 +19,20 @@ public:
     Form();
     ~Form() override;
 
-    const std::string& Caption() const { return Text(); }
     void SetCaption(const std::string& caption) { SetText(caption); }
 
     frame::BorderStyle BorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(frame::BorderStyle style);
-    FormPosition Position() const { return m_position; }
     void SetPosition(FormPosition position) { m_position = position; }
     // Forms designed for one screen density say so by turning this off; the
     // framework itself never rescales.
     bool Scaled() const { return m_scaled; }
     void SetScaled(bool scaled) { m_scaled = scaled; }
-    frame::FormStyle FormStyle() const { return m_formStyle; }
     void SetFormStyle(frame::FormStyle style);
 
     int ClientWidth() const override;
     int ClientHeight() const override;
     void SetClientSize(int width, int height);
-    void SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
-    void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
     int Width() const override;
     int Height() const override;
     // Window bounds in screen coordinates (frame included).

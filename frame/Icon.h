@@ -15,7 +15,6 @@ public:
     // (ErrorKind::InvalidGraphic) when it is not an icon; the icon held
     // before stays in both cases.
     void LoadFromFile(const std::string& path);
-    HICON Handle() const { return m_icon.Get(); }
     bool Empty() const { return !m_icon; }
     // Hands the icon over to the caller, who then destroys it.
     HICON ReleaseHandle() { return m_icon.Release(); }

@@ -11,12 +11,6 @@ void Image::SetAutoSize(bool autoSize) {
     FitToPicture();
 }
 
-void Image::SetStretch(bool stretch) {
-    if (stretch == m_stretch) return;
-    m_stretch = stretch;
-    Invalidate();
-}
-
 void Image::FitToPicture() {
     if (m_autoSize && !m_picture.Empty()) SetBounds(Left(), Top(), m_picture.Width(), m_picture.Height());
 }
@@ -28,10 +22,7 @@ void Image::PictureChanged() {
 
 void Image::Paint(Canvas& canvas) {
     if (m_picture.Empty()) return;
-    if (m_stretch)
-        canvas.StretchDraw(ClientRect(), m_picture);
-    else
-        canvas.Draw(0, 0, m_picture);
+    canvas.Draw(0, 0, m_picture);
 }
 
 }  // namespace frame

@@ -13,13 +13,7 @@ public:
     // The picture; any change to it repaints the image (and resizes it when
     // AutoSize is on).
     Bitmap& Picture() { return m_picture; }
-    bool AutoSize() const { return m_autoSize; }
     void SetAutoSize(bool autoSize);
-    bool Stretch() const { return m_stretch; }
-    void SetStretch(bool stretch);
-    // Leaves the picture's transparent colour out when drawing.
-    bool Transparent() const { return m_picture.Transparent(); }
-    void SetTransparent(bool transparent) { m_picture.SetTransparent(transparent); }
 
     void Paint(Canvas& canvas) override;
 
@@ -31,7 +25,6 @@ private:
 
     Bitmap m_picture;
     bool m_autoSize = false;
-    bool m_stretch = false;
 };
 
 }  // namespace frame

@@ -31,11 +31,6 @@ void Label::SetWordWrap(bool wrap) {
     PropertiesChanged();
 }
 
-void Label::SetShowAccelChar(bool show) {
-    m_showAccelChar = show;
-    PropertiesChanged();
-}
-
 void Label::SetTransparent(bool transparent) {
     m_transparent = transparent;
     Invalidate();
@@ -59,7 +54,6 @@ UINT Label::TextFlags() const {
     case frame::Alignment::Center: flags |= DT_CENTER; break;
     }
     if (m_wordWrap) flags |= DT_WORDBREAK;
-    if (!m_showAccelChar) flags |= DT_NOPREFIX;
     return flags;
 }
 

@@ -23,13 +23,9 @@ public:
     bool WordWrap() const { return m_wordWrap; }
     void SetWordWrap(bool wrap);
     // With accelerator display on, '&' underlines the next character.
-    bool ShowAccelChar() const { return m_showAccelChar; }
-    void SetShowAccelChar(bool show);
     // A transparent label leaves its background to the parent.
-    bool Transparent() const { return m_transparent; }
     void SetTransparent(bool transparent);
     // An auto-sized label takes the size of its text.
-    bool AutoSize() const { return m_autoSize; }
     void SetAutoSize(bool autoSize);
 
     void Paint(Canvas& canvas) override;
@@ -49,7 +45,6 @@ private:
     frame::Alignment m_alignment = frame::Alignment::Left;
     TextLayout m_layout = TextLayout::Top;
     bool m_wordWrap = false;
-    bool m_showAccelChar = true;
     bool m_transparent = false;
     bool m_autoSize = true;
 };

@@ -26,7 +26,6 @@ public:
     ListBoxStyle Style() const { return m_style; }
     // Only before the window exists.
     void SetStyle(ListBoxStyle style) { m_style = style; }
-    bool Border() const { return m_border; }
     void SetBorder(bool border) { m_border = border; }
     int ItemHeight() const { return m_itemHeight; }
     void SetItemHeight(int height);

@@ -31,11 +31,6 @@ Thread::~Thread() {
     }
 }
 
-DWORD Thread::WaitFor(DWORD milliseconds) const {
-    if (!m_handle || !m_started) return WAIT_FAILED;
-    return WaitForSingleObject(m_handle.Get(), milliseconds);
-}
-
 Thread::WaitHandle Thread::DuplicateWaitHandle() const {
     HANDLE copy = nullptr;
     if (m_handle && !DuplicateHandle(GetCurrentProcess(), m_handle.Get(), GetCurrentProcess(), &copy, SYNCHRONIZE,

@@ -32,7 +32,7 @@ public:
     Thread& operator=(const Thread&) = delete;
     // Deleting a thread that was never resumed discards it without running
     // Execute(). A started thread that does not free itself must be waited
-    // for (WaitFor) before it is deleted: by the time this destructor runs the
+    // for (a WaitHandle) before it is deleted: by the time this destructor runs the
     // derived part that Execute() uses is already gone.
     virtual ~Thread();
 
@@ -42,11 +42,6 @@ public:
     // Only before Resume(): afterwards the object may already be gone.
     void SetFreeOnTerminate(bool free) { m_freeOnTerminate = free; }
     WaitHandle DuplicateWaitHandle() const;
-    DWORD ThreadId() const { return m_threadId; }
-
-    // Waits for Execute() to return; WAIT_OBJECT_0 when it has. Not for a
-    // free-on-terminate thread, which may be gone: take a WaitHandle instead.
-    DWORD WaitFor(DWORD milliseconds = INFINITE) const;
 
     // Starts Execute(). A free-on-terminate object must not be touched after
     // this call. Returns false when the thread could not be started.

@@ -14,13 +14,11 @@ class Control;
 // which follows the user's colour scheme until it is turned into RGB.
 using Color = std::uint32_t;
 constexpr Color SystemColor(int index) { return 0x80000000u | static_cast<std::uint32_t>(index); }
-constexpr Color ColorNone = 0x1FFFFFFFu;
 COLORREF ColorToRGB(Color color);
 
 namespace colors {
 constexpr Color Black = 0x000000;
 constexpr Color White = 0xFFFFFF;
-constexpr Color Fuchsia = 0xFF00FF;
 constexpr Color BtnFace = SystemColor(COLOR_BTNFACE);
 constexpr Color Window = SystemColor(COLOR_WINDOW);
 constexpr Color WindowText = SystemColor(COLOR_WINDOWTEXT);

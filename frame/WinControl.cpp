@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kNameProperty = "FrameControlName";
 
-void RegisterFrameClass(const WindowParams& params, WNDPROC procedure) {
+void RegisterFrameClass(const WindowParams& params) {
     HINSTANCE instance = ThisModule();
     WNDCLASSEXA existing = {};
     existing.cbSize = sizeof existing;
@@ -25,7 +25,7 @@ void RegisterFrameClass(const WindowParams& params, WNDPROC procedure) {
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;
     wc.style = params.classStyle;
-    wc.lpfnWndProc = procedure;
+    wc.lpfnWndProc = &WindowTrampoline;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.lpszClassName = params.className.c_str();
@@ -61,8 +61,7 @@ void WinControl::DestroyHandle() {
     HWND window = m_handle;
     // The object is going away: later messages (WM_DESTROY and the rest)
     // must not reach it.
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    if (m_systemProc) SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_systemProc));
+    ReleaseWindow(window, m_systemProc);
     m_handle = nullptr;
     m_systemProc = nullptr;
     DestroyWindow(window);
@@ -100,15 +99,13 @@ void WinControl::CreateHandle() {
                                  params.y, params.width, params.height, params.wndParent, id, ThisModule(), nullptr);
         if (window) {
             m_handle = window;
-            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-            m_systemProc = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinControl::SubclassWndProc)));
+            m_systemProc = SubclassSystemWindow(window);
         }
     } else {
-        RegisterFrameClass(params, &WinControl::StaticWndProc);
+        RegisterFrameClass(params);
         window = CreateWindowExA(params.exStyle, params.className.c_str(), params.caption.c_str(), params.style,
                                  params.x, params.y, params.width, params.height, params.wndParent, id, ThisModule(),
-                                 this);
+                                 LpParam());
     }
     if (!window) throw Exception("Error creating window '" + Name() + "'", ErrorKind::OutOfResources);
     m_handle = window;
@@ -146,26 +143,8 @@ void WinControl::HandleCreated() {
     UpdateHintRegistration();
 }
 
-LRESULT CALLBACK WinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    WinControl* self;
-    if (msg == WM_NCCREATE) {
-        self = static_cast<WinControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        if (self) self->m_handle = window;
-    } else {
-        self = reinterpret_cast<WinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    }
-    if (!self) return DefWindowProcA(window, msg, wParam, lParam);
-    return self->HandleMessage(msg, wParam, lParam);
-}
-
-LRESULT CALLBACK WinControl::SubclassWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<WinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, msg, wParam, lParam);
-    return self->HandleMessage(msg, wParam, lParam);
-}
-
-LRESULT WinControl::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT WinControl::WindowMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) m_handle = window;
     Message message{msg, wParam, lParam, 0};
     // Exceptions cannot travel through the system's frames: show them here
     // and let the message loop carry on.

@@ -3,13 +3,15 @@
 // and windowless), paints the windowless ones in z-order and routes mouse
 // messages to them by hit test.
 //
-// Windows of our own classes reach the object through the create parameters
-// (stored in GWLP_USERDATA on WM_NCCREATE); controls built on a system class
-// ("LISTBOX", "EDIT") are subclassed right after creation. Either way the
-// message goes to WindowProc(), and DefaultHandler() ends in DefWindowProc or
-// the system class' own procedure.
+// Every message comes through the framework's one window procedure
+// (WindowTrampoline): windows of our own classes carry the object in their
+// create parameters; controls built on a system class ("LISTBOX", "EDIT") are
+// subclassed right after creation. Either way the message goes to
+// WindowProc(), and DefaultHandler() ends in DefWindowProc or the system
+// class' own procedure.
 
 #include "frame/Control.h"
+#include "frame/WindowTrampoline.h"
 
 #include <memory>
 #include <string>
@@ -34,7 +36,7 @@ struct WindowParams {
     const char* systemClass = nullptr;
 };
 
-class WinControl : public Control {
+class WinControl : public Control, private WindowMessageTarget {
 public:
     WinControl();
     ~WinControl() override;
@@ -65,11 +67,9 @@ public:
     const std::string& Text() const;
     void SetText(const std::string& text);
 
-    bool DoubleBuffered() const { return m_doubleBuffered; }
     void SetDoubleBuffered(bool buffered) { m_doubleBuffered = buffered; }
     // Keeps the mouse from a button press until its release, also outside
     // the window (for drags).
-    bool CaptureMouse() const { return m_captureMouse; }
     void SetCaptureMouse(bool capture) { m_captureMouse = capture; }
     bool TabStop() const { return m_tabStop; }
     void SetTabStop(bool tabStop) { m_tabStop = tabStop; }
@@ -114,9 +114,7 @@ protected:
     void DestroyHandle();
 
 private:
-    static LRESULT CALLBACK StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT WindowMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     void WmPaint(Message& message);
     void WmEraseBackground(Message& message);

@@ -27,8 +27,6 @@ public:
     // Whether showing the dialog shows the shadow too.
     virtual bool ShowsWithDialog() const { return true; }
 
-    frame::Image* Background() const { return m_background; }
-
 protected:
     void CreateParams(frame::WindowParams& params) override;
 

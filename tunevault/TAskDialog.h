@@ -26,8 +26,6 @@ public:
     // again however the dialog is left. The window keeps its outline.
     int AskWithDangerArtwork(const std::string& message, int x, int y);
 
-    frame::Label* Message() const { return m_message; }
-
 protected:
     void CreateParams(frame::WindowParams& params) override;
 

@@ -13,7 +13,6 @@ public:
 
     // Sets the flag for the rest of the process and makes the window topmost.
     void SetTopmostMode();
-    bool TopmostMode() const { return m_topmostMode; }
     bool ShowsWithDialog() const override;
 
 private:

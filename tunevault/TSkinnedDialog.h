@@ -32,8 +32,6 @@ struct DialogArtwork {
 class TSkinnedDialog : public frame::Form {
 public:
     frame::Image* Background() const { return m_background; }
-    kiln::LuButtonTx* CloseButton() const { return m_closeButton; }
-    DialogShadowForm* Shadow() const { return m_shadow; }
     void SetShadow(DialogShadowForm* shadow) { m_shadow = shadow; }
 
     // Cuts the background's transparent colour out of the window, sizes the

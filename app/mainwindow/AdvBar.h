@@ -24,7 +24,6 @@ public:
     ~AdvBar() override;
 
     int Max() const { return m_max; }
-    int Min() const { return m_min; }
     int Position() const { return m_position; }
     bool Enabled() const { return m_enabled; }
     // False while the position stands in for a firmware value that could
@@ -32,8 +31,6 @@ public:
     // written back. A refresh that reads, and every change of the position
     // (the user's, a profile's), make it known again.
     bool ValueKnown() const { return m_valueKnown; }
-    // Every control of the widget, the bar image first.
-    const std::vector<frame::Control*>& Controls() const { return m_controls; }
 
     // A new max clamps, shows and notifies the position again.
     void SetMax(int max);

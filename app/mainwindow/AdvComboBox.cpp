@@ -5,6 +5,7 @@
 #include "frame/Application.h"
 #include "resources/SkinNames.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -150,20 +151,17 @@ void AdvComboBox::SetItemIndex(int index) {
     Choose(index);
 }
 
-// The list may have been filled afresh since: the entry counts only where it
-// still holds the name shown.
+// The list may have been filled afresh since the name was shown: its entry
+// is found by the name.
 void AdvComboBox::RevertChoice() {
-    const bool entryStands = m_indexBefore >= 0 && m_indexBefore < m_list->Count() &&
-                             m_list->Item(m_indexBefore) == m_textBefore;
-    m_list->SetItemIndex(entryStands ? m_indexBefore : -1);
+    const std::vector<std::string>& names = m_list->Items();
+    const auto shown = std::find(names.begin(), names.end(), m_textBefore);
+    m_list->SetItemIndex(m_textBefore.empty() || shown == names.end() ? -1 : static_cast<int>(shown - names.begin()));
     m_text->SetCaption(m_textBefore);
-    m_shownIndex = m_list->ItemIndex();
 }
 
 void AdvComboBox::Choose(int index) {
-    m_indexBefore = m_shownIndex;
     m_textBefore = Text();
-    m_shownIndex = index;
     m_text->SetCaption(index >= 0 ? m_list->Item(index) : std::string());
     if (OnSelect) OnSelect(*m_list);
 }

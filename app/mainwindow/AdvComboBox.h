@@ -66,12 +66,9 @@ public:
     bool Visible() const override { return m_body->Visible(); }
     void SetVisible(bool visible) override;
     int Height() const override { return m_body->Height(); }
-    int Bottom() const { return Top() + Height(); }
 
     kiln::LuImage& Body() const { return *m_body; }
-    frame::Label& TextLabel() const { return *m_text; }
     kiln::AlphaButton& DropButton() const { return *m_dropButton; }
-    frame::Panel& DropPanel() const { return *m_panel; }
 
     ListEvent OnDropDown;
     ListEvent OnSelect;
@@ -97,8 +94,6 @@ private:
     int m_messageHook = -1;
     std::function<void()> m_previousDeactivate;
     bool m_hooked = false;
-    // The entry the text names, and what was shown before the last choice.
-    int m_shownIndex = -1;
-    int m_indexBefore = -1;
+    // What the text showed before the last choice.
     std::string m_textBefore;
 };

@@ -37,10 +37,7 @@ public:
     // Rows (their step buttons back to the normal face), icon and caption.
     void SetVisible(bool visible);
 
-    int Variant() const { return m_variant; }
     const std::string& Name() const { return m_name; }
-    kiln::LuImage& Icon() const { return *m_icon; }
-    kiln::LuLabel& Caption() const { return *m_caption; }
     // In creation order.
     std::vector<AdvSmallBar*> Rows() const;
 

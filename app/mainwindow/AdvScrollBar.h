@@ -62,10 +62,6 @@ public:
     explicit AdvScrollBar(int itemIndex, AdvItemSets sets = AdvItemSets::Program());
     ~AdvScrollBar() override;
 
-    // Before Create.
-    void SetName(const std::string& name) { m_name = name; }
-    const std::string& Name() const { return m_name; }
-    int ItemIndex() const { return m_itemIndex; }
     // The bound item, or nullptr.
     kiln::BiosItem* Item() const;
 

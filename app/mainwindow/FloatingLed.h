@@ -35,18 +35,11 @@ public:
 
     int Left() const { return m_x; }
     int Top() const { return m_y; }
-    bool Visible() const { return m_visible; }
-    bool Highlighted() const { return m_highlighted; }
-    unsigned IntegerDigits() const { return m_integerDigits; }
-    unsigned FractionDigits() const { return m_fractionDigits; }
     const std::vector<std::unique_ptr<NumberLed>>& Slots() const { return m_slots; }
 
 protected:
     virtual std::unique_ptr<NumberLed> CreateDigit() const;
     virtual int DigitSpacing() const { return 0; }
-
-    frame::WinControl& Owner() const { return m_owner; }
-    const std::string& Name() const { return m_name; }
 
 private:
     void Rebuild(size_t count);

@@ -17,8 +17,6 @@ public:
     // Also applied to the unit picture when the digits already had it.
     void SetVisible(bool visible) override;
 
-    kiln::LuImage& UnitImage() const { return *m_unit; }
-
 protected:
     std::unique_ptr<NumberLed> CreateDigit() const override { return std::make_unique<SmallNumberLed>(); }
     int DigitSpacing() const override { return -4; }

@@ -57,8 +57,6 @@ public:
     void ShowAdvancePage();
     void ShowRatioPage();
     bool IsExpanded() const { return m_expanded; }
-    // True when the option groups fit the middle window size: no second group.
-    bool CompactAdvancedPage() const { return m_compactAdvancedPage; }
 
     kiln::AlphaButton* CloseButton() const { return m_close; }
     kiln::AlphaButton* MinimizeButton() const { return m_minimize; }

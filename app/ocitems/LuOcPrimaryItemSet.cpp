@@ -21,7 +21,7 @@ bool WriteIfChanged(const VeOcItemValue& entry) {
     uint32_t current = 0;
     if (!kiln::GetItemValue(entry.number, current)) return false;
     return current == entry.value ||
-           (kiln::SetItemValueMode(entry.number, entry.value, kiln::kWriteModeTuning) & 1) != 0;
+           kiln::Succeeded(kiln::SetItemValueMode(entry.number, entry.value, kiln::kWriteModeTuning));
 }
 
 const VeOcItemValue* FindFirst(const VeOcItemValueList& values, uint32_t local) {

@@ -106,7 +106,9 @@ bool LuOcRatio::ReadEachCore(std::vector<uint32_t>& indexes) {
 
 bool LuOcRatio::WriteAll(const std::vector<uint32_t>& indexes) {
     if (!m_item || IsSkipped() || m_count == 0 || indexes.empty()) return true;
-    const auto write = [this](uint32_t index) { return (m_item->WriteIndex(index, kiln::kWriteModeTuning) & 1) != 0; };
+    const auto write = [this](uint32_t index) {
+        return kiln::Succeeded(m_item->WriteIndex(index, kiln::kWriteModeTuning));
+    };
     bool written = true;
     bool changed = false;
     uint32_t wanted = 0;

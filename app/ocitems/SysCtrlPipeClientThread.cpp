@@ -15,7 +15,6 @@ void SysCtrlPipeClientThread::Execute() {
                                  static_cast<DWORD>(m_request.size()), result.response.data(),
                                  static_cast<DWORD>(result.response.size()), &result.bytesReceived,
                                  kiln::NamedPipeA::kWaitForever);
-    pipe.Close();
     // From here on the client may start the next call; the result stays this
     // worker's (and the client's, through the share) whatever it does.
     InterlockedExchange(m_readyFlag, 1);

@@ -19,8 +19,7 @@ constexpr uint64_t kBlockEntries = 8192;
 }  // namespace
 
 bool VeOcItemProfile::LoadFromFile(const std::string& path) {
-    base::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    const base::FileHandle file = kiln::OpenProfileFile(path);
     if (!file) return false;
     kiln::ProfileHead head;
     if (!kiln::ReadProfileHead(file.Get(), head)) return false;

@@ -13,7 +13,6 @@ public:
     explicit LuCtrlAppearance(LuCustomControl& control) : m_control(control) {}
     LuCtrlAppearance(const LuCtrlAppearance&) = delete;
     LuCtrlAppearance& operator=(const LuCtrlAppearance&) = delete;
-    LuCustomControl& Control() const { return m_control; }
 
 protected:
     LuCustomControl& m_control;
@@ -24,11 +23,6 @@ class LuFourStateAppearance : public LuCtrlAppearance {
 public:
     LuFourStateAppearance(LuCustomControl& control, int base) : LuCtrlAppearance(control), m_base(base) {}
 
-    int Base() const { return m_base; }
-    frame::Bitmap& RaisedBmp() const { return Face(0); }
-    frame::Bitmap& SunkenBmp() const { return Face(1); }
-    frame::Bitmap& FocusedBmp() const { return Face(2); }
-    frame::Bitmap& DisabledBmp() const { return Face(3); }
     void SetRaisedBmp(const frame::Bitmap& bitmap) { SetFace(0, bitmap); }
     void SetSunkenBmp(const frame::Bitmap& bitmap) { SetFace(1, bitmap); }
     void SetFocusedBmp(const frame::Bitmap& bitmap) { SetFace(2, bitmap); }
@@ -57,11 +51,5 @@ public:
     LuFourStateAppearance Uncheck;
     LuFourStateAppearance Check;
 };
-
-// Reads up to four face files (raised, sunken, focused, disabled; empty names
-// are skipped) from folder and copies them into the group. Every file is read
-// before the first face changes, so a file error changes nothing.
-void LoadFaces(LuFourStateAppearance& group, std::string folder, const std::string& raised,
-               const std::string& sunken, const std::string& focused, const std::string& disabled);
 
 }  // namespace kiln

@@ -18,10 +18,4 @@ void LuButton::Click() {
     LuCustomControl::Click();
 }
 
-bool LuButton::LoadBitmap(const std::string& folder, const std::string& raised, const std::string& sunken,
-                          const std::string& focused, const std::string& disabled) {
-    LoadFaces(m_appearance, folder, raised, sunken, focused, disabled);
-    return true;
-}
-
 }  // namespace kiln

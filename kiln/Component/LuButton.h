@@ -4,8 +4,6 @@
 #include "kiln/Component/LuAppearance.h"
 #include "kiln/Component/LuCustomControl.h"
 
-#include <string>
-
 namespace kiln {
 
 class LuButton : public LuCustomControl {
@@ -22,9 +20,6 @@ public:
     LuFourStateAppearance& Appearance() { return m_appearance; }
     int ModalResult() const { return m_modalResult; }
     void SetModalResult(int result) { m_modalResult = result; }
-    // Empty names leave their faces as they are.
-    bool LoadBitmap(const std::string& folder, const std::string& raised, const std::string& sunken,
-                    const std::string& focused, const std::string& disabled);
 
 protected:
     void CreateParams(frame::WindowParams& params) override;

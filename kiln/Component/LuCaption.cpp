@@ -10,8 +10,7 @@ void LuCaption::Draw(frame::Canvas& canvas, const std::string& text, frame::Font
         rect.top += m_disp.y;
     }
     if (text.empty()) return;
-    const UINT format =
-        m_wordWrap ? DT_CENTER | DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK : DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     canvas.Font().Assign(font);
     canvas.Font().SetColor(color);
     const frame::Brush::Style style = canvas.Brush().style;

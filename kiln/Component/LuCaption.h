@@ -12,10 +12,6 @@ class LuCaption {
 public:
     RECT TextRect() const { return m_textRect; }
     void SetTextRect(const RECT& rect) { m_textRect = rect; }
-    POINT Displacement() const { return m_disp; }
-    void SetDisplacement(int dx, int dy) { m_disp = {dx, dy}; }
-    bool WordWrap() const { return m_wordWrap; }
-    void SetWordWrap(bool wrap) { m_wordWrap = wrap; }
     // The next draw, and only that one, is shifted by the displacement.
     void ArmDisplacement() { m_drawDisplaced = true; }
 
@@ -25,7 +21,6 @@ private:
     RECT m_textRect{0, 0, 0, 0};
     POINT m_disp{2, 2};
     bool m_drawDisplaced = false;
-    bool m_wordWrap = false;
 };
 
 }  // namespace kiln

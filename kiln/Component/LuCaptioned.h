@@ -1,8 +1,7 @@
 #pragma once
 // The caption shared by the three captioned controls: a text drawn over the
 // faces in the colour of the state on show, pushed down and right once when
-// the face turns sunken. `Colors` is the control's font-colour object;
-// `Wraps` says whether the caption may break into several lines.
+// the face turns sunken. `Colors` is the control's font-colour object.
 
 #include "kiln/Component/LuCaption.h"
 
@@ -10,7 +9,7 @@
 
 namespace kiln {
 
-template <class Base, class Colors, bool Wraps = true>
+template <class Base, class Colors>
 class LuCaptioned : public Base {
 public:
     explicit LuCaptioned(bool clicksDisabled) : Base(clicksDisabled) {
@@ -43,27 +42,12 @@ public:
         Base::SetText(text);
         RepaintFace();
     }
-    const std::string& GetText() const { return this->Text(); }
 
     void SetTextBounds(int left, int top, int width, int height) {
         m_caption.SetTextRect(RECT{left, top, left + width, top + height});
         RepaintFace();
     }
     RECT TextBounds() const { return m_caption.TextRect(); }
-
-    void SetDisp(int dx, int dy) { m_caption.SetDisplacement(dx, dy); }
-
-    bool WordWrap() const
-        requires Wraps
-    {
-        return m_caption.WordWrap();
-    }
-    void SetWordWrap(bool wrap)
-        requires Wraps
-    {
-        m_caption.SetWordWrap(wrap);
-        RepaintFace();
-    }
 
     Colors& FontColors() { return m_fontColors; }
     // Copies the colours; the caption shows them at once.

@@ -36,22 +36,4 @@ void LuCheckBox::FaceChanged(frame::Bitmap& face) {
     if (substitute != 0 && Faces().IndexOf(face) == substitute) ShowBitmap(FaceIndex());
 }
 
-bool LuCheckBox::LoadChecked(const std::string& folder, const std::string& raised, const std::string& sunken,
-                             const std::string& focused, const std::string& disabled) {
-    LoadFaces(m_appearance.Check, folder, raised, sunken, focused, disabled);
-    return true;
-}
-
-bool LuCheckBox::LoadUnchecked(const std::string& folder, const std::string& raised, const std::string& sunken,
-                               const std::string& focused, const std::string& disabled) {
-    LoadFaces(m_appearance.Uncheck, folder, raised, sunken, focused, disabled);
-    return true;
-}
-
-bool LuCheckBox::LoadGrayed(const std::string& folder, const std::string& raised, const std::string& sunken,
-                            const std::string& focused, const std::string& disabled) {
-    LoadFaces(m_appearance.Gray, folder, raised, sunken, focused, disabled);
-    return true;
-}
-
 }  // namespace kiln

@@ -5,8 +5,6 @@
 #include "kiln/Component/LuAppearance.h"
 #include "kiln/Component/LuCustomControl.h"
 
-#include <string>
-
 namespace kiln {
 
 enum class CheckState { Unchecked = 0, Checked = 1, Grayed = 2 };
@@ -28,16 +26,8 @@ public:
 
     CheckState State() const { return m_state; }
     void SetState(CheckState state);
-    bool AllowGrayed() const { return m_allowGrayed; }
     void SetAllowGrayed(bool allow) { m_allowGrayed = allow; }
     LuChkBoxAppearance& Appearance() { return m_appearance; }
-
-    bool LoadChecked(const std::string& folder, const std::string& raised, const std::string& sunken,
-                     const std::string& focused, const std::string& disabled);
-    bool LoadUnchecked(const std::string& folder, const std::string& raised, const std::string& sunken,
-                       const std::string& focused, const std::string& disabled);
-    bool LoadGrayed(const std::string& folder, const std::string& raised, const std::string& sunken,
-                    const std::string& focused, const std::string& disabled);
 
 protected:
     void CreateParams(frame::WindowParams& params) override;

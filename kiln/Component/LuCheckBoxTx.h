@@ -8,7 +8,7 @@
 
 namespace kiln {
 
-class LuCheckBoxTx : public LuCaptioned<LuCheckBox, LuCheckBoxFontColor, false> {
+class LuCheckBoxTx : public LuCaptioned<LuCheckBox, LuCheckBoxFontColor> {
 public:
     explicit LuCheckBoxTx(bool clicksDisabled = false) : LuCaptioned(clicksDisabled) {}
 

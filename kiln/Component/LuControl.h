@@ -26,9 +26,7 @@ public:
     void SetEnabled(bool enabled) override;
     void Click() override;
 
-    bool ShowMouseOver() const { return m_showMouseOver; }
     void SetShowMouseOver(bool show);
-    bool ClicksDisabled() const { return m_clicksDisabled; }
     void SetClicksDisabled(bool disabled);
 
     frame::NotifyEvent OnMouseEnter;
@@ -51,9 +49,6 @@ protected:
     // and not from a release outside the hit area.
     bool CanClick() const { return !m_clicksDisabled && Enabled() && !m_releasedOutside; }
     bool Pressed() const { return m_keyPressed || m_mousePressed; }
-    bool MousePressed() const { return m_mousePressed; }
-    bool KeyPressed() const { return m_keyPressed; }
-    bool MouseInside() const { return m_mouseInside; }
 
 private:
     bool HoverShown() const { return m_showMouseOver && m_mouseInside; }

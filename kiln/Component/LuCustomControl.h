@@ -28,7 +28,6 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
 
     frame::Bitmap& Face(int index) { return m_faces.Bitmap(index); }
-    int FaceCount() const { return m_faces.StateCount(); }
     // The face last asked for, before substitution.
     int FaceIndex() const { return m_faceIndex; }
     // The face actually on show.
@@ -38,7 +37,6 @@ public:
     // What is shown: the face, and the caption drawn over it.
     frame::Bitmap& Picture() { return m_faces.Picture(); }
     frame::Canvas& FaceCanvas() { return m_faces.Canvas(); }
-    const WinRegion& Region() const { return m_region; }
 
     // Draws the current face again and shows it.
     virtual void RepaintFace();

@@ -65,9 +65,4 @@ LuRadioBtnFontColor::LuRadioBtnFontColor() {
     Uncheck.OnChange = forward;
 }
 
-void LuRadioBtnFontColor::Assign(const LuRadioBtnFontColor& other) {
-    Check.Assign(other.Check);
-    Uncheck.Assign(other.Uncheck);
-}
-
 }  // namespace kiln

@@ -24,9 +24,7 @@ protected:
 
 class LuThreeStateFontColor : public LuCtrlFontColor {
 public:
-    frame::Color Sunken() const { return m_sunken; }
     frame::Color Focused() const { return m_focused; }
-    frame::Color Disabled() const { return m_disabled; }
     void SetSunken(frame::Color color) { Store(m_sunken, color); }
     void SetFocused(frame::Color color) { Store(m_focused, color); }
     void SetDisabled(frame::Color color) { Store(m_disabled, color); }
@@ -43,10 +41,6 @@ private:
 
 class LuFourStateFontColor : public LuCtrlFontColor {
 public:
-    frame::Color Raised() const { return m_raised; }
-    frame::Color Sunken() const { return m_sunken; }
-    frame::Color Focused() const { return m_focused; }
-    frame::Color Disabled() const { return m_disabled; }
     void SetRaised(frame::Color color) { Store(m_raised, color); }
     void SetSunken(frame::Color color) { Store(m_sunken, color); }
     void SetFocused(frame::Color color) { Store(m_focused, color); }
@@ -77,7 +71,6 @@ public:
     LuRadioBtnFontColor();
     LuRadioBtnFontColor(const LuRadioBtnFontColor&) = delete;
     LuRadioBtnFontColor& operator=(const LuRadioBtnFontColor&) = delete;
-    void Assign(const LuRadioBtnFontColor& other);
     LuFourStateFontColor Check;
     LuThreeStateFontColor Uncheck;
 };

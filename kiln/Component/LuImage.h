@@ -12,11 +12,8 @@ public:
 
     // Copies the picture.
     void SetPicture(const frame::Bitmap& picture) { Picture().Assign(picture); }
-    bool AlphaChannel() const { return m_alphaChannel; }
     void SetAlphaChannel(bool on);
-    bool AlphaBlend() const { return m_alphaBlend; }
     void SetAlphaBlend(bool on);
-    BYTE AlphaValue() const { return m_alphaValue; }
     void SetAlphaValue(BYTE value);
 
     void Paint(frame::Canvas& canvas) override;

@@ -24,7 +24,6 @@ void LuLabel::DoDrawText(frame::Canvas& canvas, RECT& rect, UINT flags) {
         flags = (flags | DT_WORDBREAK) & ~DT_SINGLELINE;
     else
         flags |= DT_SINGLELINE;
-    if (!ShowAccelChar()) flags |= DT_NOPREFIX;
     // An empty caption still measures one line high.
     const std::string& text = Caption().empty() && (flags & DT_CALCRECT) ? std::string(" ") : Caption();
     if (flags & DT_CALCRECT)

@@ -45,18 +45,4 @@ void LuRadioButton::FaceChanged(frame::Bitmap& face) {
     if (substitute != 0 && Faces().IndexOf(face) == substitute) ShowBitmap(FaceIndex());
 }
 
-bool LuRadioButton::LoadChecked(const std::string& folder, const std::string& raised,
-                                const std::string& sunken, const std::string& focused,
-                                const std::string& disabled) {
-    LoadFaces(m_appearance.Check, folder, raised, sunken, focused, disabled);
-    return true;
-}
-
-bool LuRadioButton::LoadUnchecked(const std::string& folder, const std::string& raised,
-                                  const std::string& sunken, const std::string& focused,
-                                  const std::string& disabled) {
-    LoadFaces(m_appearance.Uncheck, folder, raised, sunken, focused, disabled);
-    return true;
-}
-
 }  // namespace kiln

@@ -5,8 +5,6 @@
 #include "kiln/Component/LuAppearance.h"
 #include "kiln/Component/LuCustomControl.h"
 
-#include <string>
-
 namespace kiln {
 
 class LuRadioButton : public LuCustomControl {
@@ -29,10 +27,6 @@ public:
     void ExcludeOther();
 
     LuRadioBtnAppearance& Appearance() { return m_appearance; }
-    bool LoadChecked(const std::string& folder, const std::string& raised, const std::string& sunken,
-                     const std::string& focused, const std::string& disabled);
-    bool LoadUnchecked(const std::string& folder, const std::string& raised, const std::string& sunken,
-                       const std::string& focused, const std::string& disabled);
 
 protected:
     void FaceChanged(frame::Bitmap& face) override;

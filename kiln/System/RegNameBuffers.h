@@ -17,7 +17,6 @@ public:
 
     HKEY Key() const { return m_key; }
     DWORD Size() const { return m_size; }
-    bool HasBuffer() const { return m_buffer != nullptr; }
 
     // The name at `index`, or nullptr past the last one (or without a
     // buffer). Valid until the next call. Names added since creation may be

@@ -42,16 +42,6 @@ bool BasicNamedPipe<char_t>::Call(const char_t* server, const char_t* pipe, cons
     return ok != FALSE;
 }
 
-template <typename char_t>
-bool BasicNamedPipe<char_t>::Close() {
-    if (!IsOpen()) return true;
-    HANDLE handle = m_handle;
-    m_handle = INVALID_HANDLE_VALUE;
-    if (CloseHandle(handle)) return true;
-    base::DebugReport("[BasicNamedPipe::Close] failed! GetLastError returned %d", int(GetLastError()));
-    return false;
-}
-
 template class BasicNamedPipe<char>;
 template class BasicNamedPipe<wchar_t>;
 

@@ -51,11 +51,11 @@ std::vector<bool> AreItemsPresent(const std::vector<uint32_t>& numbers) {
 }
 
 bool GetItemValue(uint32_t number, uint32_t& value) {
-    return (FirmReadItem(number, &value) & 1) != 0;
+    return Succeeded(FirmReadItem(number, &value));
 }
 
 bool SetItemValue(uint32_t number, uint32_t value) {
-    return (FirmWriteItem(number, value, kWriteModeSelect) & 1) != 0;
+    return Succeeded(FirmWriteItem(number, value, kWriteModeSelect));
 }
 
 uint32_t SetItemValueMode(uint32_t number, uint32_t value, uint32_t mode) {
@@ -63,7 +63,7 @@ uint32_t SetItemValueMode(uint32_t number, uint32_t value, uint32_t mode) {
 }
 
 bool GetItemLimit(uint32_t number, uint32_t argument, uint32_t& value) {
-    return (FirmReadItemLimit(number, argument, &value) & 1) != 0;
+    return Succeeded(FirmReadItemLimit(number, argument, &value));
 }
 
 bool ReadInterfaceInfo(uint32_t* out, uint32_t first, uint32_t count, uint32_t* packageElements) {

@@ -44,6 +44,11 @@ bool IsItemPresent(uint32_t number);
 // and stopping as soon as all of a group's numbers are found.
 std::vector<bool> AreItemsPresent(const std::vector<uint32_t>& numbers);
 
+// Every firmware call answers with a result word whose bit 0 tells success.
+inline bool Succeeded(uint32_t result) {
+    return (result & 1) != 0;
+}
+
 bool GetItemValue(uint32_t number, uint32_t& value);
 // Writes with the selector mode; true when the library reports success.
 bool SetItemValue(uint32_t number, uint32_t value);

@@ -35,7 +35,7 @@ bool ReadStoredProfileNames(std::vector<std::string>& names) {
 bool ReadStoredProfile(uint32_t index, std::vector<std::pair<uint32_t, uint32_t>>& pairs) {
     std::array<uint32_t, kPackageCapacity / 4> words{};
     uint32_t size = kPackageCapacity;
-    if (!(FirmReadStoredProfile(kStoredProfilesItem, index, words.data(), &size) & 1)) return false;
+    if (!Succeeded(FirmReadStoredProfile(kStoredProfilesItem, index, words.data(), &size))) return false;
     // Word 0 is not part of the list.
     const size_t count = std::min<size_t>(size / 4, words.size());
     pairs.clear();

@@ -1,7 +1,5 @@
 #include "kiln/fileutl/ProfileFile.h"
 
-#include "base/Handles.h"
-
 #include <array>
 
 namespace kiln {
@@ -30,9 +28,13 @@ bool ReadProfileHead(HANDLE file, ProfileHead& head) {
     return true;
 }
 
+base::FileHandle OpenProfileFile(const std::string& path) {
+    return base::FileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 bool IsWholeProfileFile(const std::string& path) {
-    base::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    const base::FileHandle file = OpenProfileFile(path);
     ProfileHead head;
     return file && ReadProfileHead(file.Get(), head) && head.IsWhole();
 }

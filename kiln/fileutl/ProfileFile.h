@@ -7,6 +7,8 @@
 // header word nobody reads, the format version (0 or 1), the entry count,
 // then per entry the item number and its value.
 
+#include "base/Handles.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -30,6 +32,10 @@ struct ProfileHead {
     // Exactly the entries the count says and nothing after them.
     bool IsWhole() const;
 };
+
+// The profile file at `path` opened for reading at its start; empty when it
+// cannot be opened.
+base::FileHandle OpenProfileFile(const std::string& path);
 
 // Reads the head of a file opened for reading at its start, leaving the
 // file at the first entry. False when the head is short, the version is

@@ -17,7 +17,6 @@ public:
     // Attaching a second time without Detach is a programming error.
     void Attach(frame::Control* control);
     void Detach();
-    frame::Control* Control() const { return m_control; }
 
 private:
     void WindowProc(frame::Message& message);

@@ -14,13 +14,9 @@ class LayeredAttributes {
 public:
     COLORREF ColorKey() const { return m_colorKey & 0x00FFFFFF; }
     void SetColorKey(frame::Color color) { m_colorKey = (frame::ColorToRGB(color) & 0x00FFFFFF) | 0xFF000000; }
-    bool UseColorKey() const { return m_useColorKey; }
     void SetUseColorKey(bool on) { m_useColorKey = on; }
-    bool ClickThrough() const { return m_clickThrough; }
     void SetClickThrough(bool on) { m_clickThrough = on; }
-    bool UseConstantAlpha() const { return m_useConstantAlpha; }
     void SetUseConstantAlpha(bool on) { m_useConstantAlpha = on; }
-    BYTE ConstantAlpha() const { return m_constantAlpha; }
     void SetConstantAlpha(BYTE alpha) { m_constantAlpha = alpha; }
 
 protected:

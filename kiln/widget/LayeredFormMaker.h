@@ -20,9 +20,6 @@ public:
     void SetTransparentColor(frame::Color color) override;
     frame::Color TransparentColor() const override;
 
-    // nullptr on a system without layered windows.
-    LayeredWindowMaker* Maker() const { return m_maker.get(); }
-
 private:
     std::unique_ptr<LayeredWindowMaker> m_maker;
     frame::Color m_transparentColor = 0xFFFFFF;

@@ -34,7 +34,6 @@ public:
     // form is detached while the form lives.
     void Detach();
     frame::Form* Form() const { return m_form; }
-    frame::Image* Image() const { return m_image; }
 
     virtual void ApplyToForm(frame::Form* form, frame::Image* image) = 0;
     virtual void RemoveFromWindow(HWND window) = 0;

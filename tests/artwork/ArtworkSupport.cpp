@@ -75,4 +75,16 @@ Picture LoadEmbedded(const char* name) {
     return pic;
 }
 
+frame::Bitmap BitmapOf(const Picture& picture) {
+    frame::Bitmap bitmap(picture.width, picture.height, frame::PixelFormat::Bits32);
+    for (int y = 0; y < picture.height; ++y) {
+        std::uint8_t* row = bitmap.ScanLine(y);
+        for (int x = 0; x < picture.width; ++x, row += 4) {
+            const Rgba& p = picture.At(x, y);
+            row[0] = p.b, row[1] = p.g, row[2] = p.r, row[3] = p.a;
+        }
+    }
+    return bitmap;
+}
+
 } // namespace artwork

@@ -1,6 +1,8 @@
 #pragma once
 // Pictures as the artwork tests see them: 8-bit RGBA, rows from the top.
 
+#include "frame/Bitmap.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,6 +27,9 @@ bool SameColour(const Rgba& p, std::uint8_t r, std::uint8_t g, std::uint8_t b);
 int ChannelDistance(const Rgba& p, const Rgba& q); // largest channel difference, alpha included
 // Share of pixels (0-1) whose channels differ by more than 24; sizes must match.
 double ChangedShare(const Picture& a, const Picture& b);
+
+// The picture as a 32-bit bitmap, for comparing regions of pictures.
+frame::Bitmap BitmapOf(const Picture& picture);
 
 // The installed "Resource\" folder, ending in a backslash.
 std::string ResourceFolder();

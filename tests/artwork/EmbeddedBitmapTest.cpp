@@ -8,6 +8,7 @@
 #include "resources/EmbeddedBitmaps.h"
 #include "resources/SkinNames.h"
 #include "tests/artwork/ArtworkSupport.h"
+#include "tests/support/Pictures.h"
 
 namespace {
 
@@ -66,12 +67,9 @@ TEST(EmbeddedBitmaps, MainBackgroundsKeyEverythingOutsideTheirShape) {
 TEST(EmbeddedBitmaps, TheCompactAreaIsTheSameInAllThreeBackgrounds) {
     Picture small = LoadEmbedded("SmallBk"), middle = LoadEmbedded("MiddleBk"), large = LoadEmbedded("LargeBk");
     ASSERT_FALSE(small.Empty() || middle.Empty() || large.Empty());
-    int differing = 0;
-    for (int y = 0; y < 240; ++y)
-        for (int x = 0; x < small.width; ++x)
-            differing += artwork::ChannelDistance(small.At(x, y), middle.At(x, y)) > 0 ||
-                         artwork::ChannelDistance(small.At(x, y), large.At(x, y)) > 0;
-    EXPECT_EQ(0, differing);
+    const frame::Bitmap compact = artwork::BitmapOf(small);
+    EXPECT_TRUE(testsupport::RegionMatches(artwork::BitmapOf(middle), 0, 0, compact, 0, 0, small.width, 240));
+    EXPECT_TRUE(testsupport::RegionMatches(artwork::BitmapOf(large), 0, 0, compact, 0, 0, small.width, 240));
 }
 
 TEST(EmbeddedBitmaps, OpaqueFacesMatchThePageAroundThem) {
@@ -112,9 +110,7 @@ TEST(EmbeddedBitmaps, DialogBackgroundsAreShapedByTheirBottomLeftKey) {
         EXPECT_FALSE(IsShapeKey(bk->At(bk->width / 2, bk->height / 2)));
     }
     // The close button's faces are drawn once, over the normal picture.
-    for (int y = 8; y < 28; ++y)
-        for (int x = 217; x < 262; ++x)
-            ASSERT_LE(artwork::ChannelDistance(ask.At(x, y), danger.At(x, y)), 6) << x << "," << y;
+    ASSERT_TRUE(testsupport::RegionMatches(artwork::BitmapOf(danger), 217, 8, artwork::BitmapOf(ask), 217, 8, 45, 20, 6));
     // The danger picture replaces the normal one without reshaping the window.
     int mismatched = 0;
     for (int y = 0; y < ask.height; ++y)
@@ -129,12 +125,11 @@ TEST(EmbeddedBitmaps, AskButtonsBlendOverBothDialogBackgroundsAlike) {
     Picture profile = LoadEmbedded("ProfileDialogBk"), ask = LoadEmbedded("AskDialogBk"), danger = LoadEmbedded("AskDialogDangerBk");
     const skin::SkinFile* button = skin::Find("", skin::dialogButton.normal);
     ASSERT_NE(nullptr, button);
-    for (int left : {46, 160, 103})
-        for (int y = 134; y < 134 + button->height; ++y)
-            for (int x = left; x < left + button->width; ++x) {
-                ASSERT_LE(artwork::ChannelDistance(profile.At(x, y), ask.At(x, y)), 6) << x << "," << y;
-                ASSERT_LE(artwork::ChannelDistance(profile.At(x, y), danger.At(x, y)), 6) << x << "," << y;
-            }
+    const frame::Bitmap blendedOver = artwork::BitmapOf(profile);
+    for (const Picture* shown : {&ask, &danger})
+        for (int left : {46, 160, 103})
+            ASSERT_TRUE(testsupport::RegionMatches(artwork::BitmapOf(*shown), left, 134, blendedOver, left, 134,
+                                                   button->width, button->height, 6));
 }
 
 TEST(EmbeddedBitmaps, CloseButtonFacesAreKeyedAndDistinct) {

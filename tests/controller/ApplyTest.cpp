@@ -152,7 +152,7 @@ TEST_F(DefaultBoard, ABroadcastFromAnotherCopyReloadsTheBarsAndKeepsPendingEdits
     StepClockUp();
     SimulatedBoard::Poke(kCoreVoltage, 0, 95);  // another copy applied this
     PostMessageA(HWND_BROADCAST, Window().BroadcastMessage(), veltrune::msg::kSettingsChanged, 0);
-    PumpProgramUntil([] { return BarOf(kCoreVoltage).Position() == 95; });
+    WaitFor([] { return BarOf(kCoreVoltage).Position() == 95; });
     EXPECT_EQ(BarOf(kCoreVoltage).Position(), 95);
     EXPECT_EQ(BarOf(kClock).Position(), 0) << "the edit gave way to the firmware's value";
     EXPECT_TRUE(ApplyEnabled()) << "Apply stays as it was";
@@ -177,7 +177,7 @@ TEST_F(DefaultBoard, ABroadcastWhileApplyAsksDoesNotChangeWhatYesWrites) {
     });
     EXPECT_EQ(Writes(), std::vector<std::string>{WriteCall(kClock, 3, 2)});
     EXPECT_FALSE(ApplyEnabled());
-    EXPECT_TRUE(PumpProgramUntil([] { return BarOf(kClock).Position() == 3; })) << "the bars show what was applied";
+    EXPECT_TRUE(WaitFor([] { return BarOf(kClock).Position() == 3; })) << "the bars show what was applied";
 }
 
 // A refresh that fails half-way (the slider's picture file is gone) must not
@@ -191,7 +191,7 @@ TEST_F(DefaultBoard, AnErrorInARefreshLeavesLaterEditsCounting) {
     application.OnException = [&errors](const std::exception& error) { errors.push_back(error.what()); };
     SimulatedBoard::Poke(kClock, 0, 5);
     PostMessageA(application.Handle(), Window().BroadcastMessage(), veltrune::msg::kSettingsChanged, 0);
-    PumpProgramUntil([&errors] { return !errors.empty(); });
+    WaitFor([&errors] { return !errors.empty(); });
     application.OnException = nullptr;
     MoveFileA(aside.c_str(), picture.c_str());
     ASSERT_FALSE(errors.empty()) << "the refresh met the missing picture";

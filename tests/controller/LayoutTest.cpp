@@ -21,10 +21,10 @@ namespace {
 class Layouts : public InProcessProgram {
 protected:
     static int RowTop() { return Layout().ApplyButton()->Top(); }
-    static void Expand() {
+    void Expand() {
         if (!Layout().MoreSetting()->GetChecked()) Click(*Layout().MoreSetting());
     }
-    static void Collapse() {
+    void Collapse() {
         if (Layout().MoreSetting()->GetChecked()) Click(*Layout().MoreSetting());
     }
     static bool RatioPageShows() {

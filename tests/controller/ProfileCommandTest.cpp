@@ -151,7 +151,7 @@ TEST_F(ProfileCommands, AProfileDeletedInTheSaveDialogLeavesTheSelectorEmpty) {
             HWND dialog = testsupport::ShownDialog(testsupport::kProfileDialogClass);
             testsupport::Click(testsupport::ControlWindow(dialog, "CancelButton"));
         });
-    script.Run([] {
+    script.Run([this] {
         Click(*Layout().SaveProfileButton());
         return 0;
     });

@@ -1,6 +1,7 @@
 #include "tests/controller/ProgramFixture.h"
 
 #include "kiln/fileutl/ProfileFolder.h"
+
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
 
@@ -27,10 +28,8 @@ void ProgramFixture::SetUp() {
 
 bool ProgramFixture::StartProgram() {
     program.reset();
-    program = std::make_unique<testsupport::RunningCopy>(ProgramFolder());
-    if (!program->WaitUntilReady()) return false;
-    m_main = program->MainWindow();
-    return true;
+    program = std::make_unique<testsupport::ProcessDriver>(ProgramFolder());
+    return program->Ready();
 }
 
 void ProgramFixture::TearDown() {
@@ -39,11 +38,10 @@ void ProgramFixture::TearDown() {
 }
 
 LRESULT ProgramFixture::Send(UINT message, LPARAM lParam, WPARAM wParam) const {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(m_main, message, wParam, lParam, SMTO_NORMAL, 60000, &result);
+    const LRESULT result = program->Send(message, wParam, lParam);
     // What the handler posted to every window is in this thread's queue now.
     testsupport::PumpMessages();
-    return static_cast<LRESULT>(result);
+    return result;
 }
 
 std::vector<std::string> ProgramFixture::Writes() const {

@@ -6,7 +6,7 @@
 
 #include "tests/arvex/SimulatedBoard.h"
 #include "tests/support/BroadcastListener.h"
-#include "tests/support/RunningCopy.h"
+#include "tests/support/ProgramDriver.h"
 #include "vendor/VeltruneMessages.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ protected:
     // killed if it does not close). False when it did not get ready.
     bool StartProgram();
 
-    HWND Main() const { return m_main; }
+    HWND Main() const { return program->MainWindow(); }
     // Sends a private message with the tag and returns once it is handled.
     LRESULT Send(UINT message, LPARAM lParam, WPARAM wParam = veltrune::msg::kTag) const;
     // The value writes (ordinal 2, core selections left out) the copy made
@@ -39,10 +39,9 @@ protected:
 
     testsupport::BroadcastListener broadcasts;
     std::unique_ptr<JournalScope> journal;
-    std::unique_ptr<testsupport::RunningCopy> program;
+    std::unique_ptr<testsupport::ProcessDriver> program;
 
 private:
-    HWND m_main = nullptr;
     size_t m_forgotten = 0;
 };
 

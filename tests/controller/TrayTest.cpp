@@ -3,7 +3,6 @@
 // which takes the clicks and reports them to the icon's owner).
 
 #include "tests/controller/ProgramFixture.h"
-#include "tests/support/FindControl.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/TrayIcons.h"
 
@@ -49,7 +48,7 @@ protected:
 
 TEST_F(TrayIcon, StartsHiddenWithItsIconAndOnlyADoubleClickShowsTheWindow) {
     EXPECT_FALSE(IsWindowVisible(Main()));
-    HWND apply = testsupport::FindWindowNamed(Main(), "ApplyButton");
+    HWND apply = program->Control("ApplyButton");
     ASSERT_NE(apply, nullptr);
     EXPECT_FALSE(IsWindowEnabled(apply)) << "nothing to apply after start-up";
     EXPECT_TRUE(ShellHasIcon(Main(), kIconId)) << "icon 1 of the main window";

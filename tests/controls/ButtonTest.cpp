@@ -2,11 +2,7 @@
 
 #include "ControlSupport.h"
 #include "FaceSupport.h"
-#include "frame/Exception.h"
 #include "base/Handles.h"
-
-#include <cstdio>
-#include <string>
 
 using namespace testing_controls;
 
@@ -212,68 +208,6 @@ TEST_F(ButtonTest, NewFaceZeroResizesTheControlAndRebuildsItsShape) {
     button->SetTransparent(false);
     base::GdiRegion none(CreateRectRgn(0, 0, 0, 0));
     EXPECT_EQ(ERROR, GetWindowRgn(button->Handle(), none.Get()));
-}
-
-}  // namespace
-
-namespace {
-
-// Writes a 24-bit .bmp file of one colour.
-void WriteBmp(const std::string& path, int width, int height, COLORREF color) {
-    const int stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + stride * height;
-    std::string pixels(static_cast<size_t>(stride) * height, '\0');
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            pixels[y * stride + x * 3] = static_cast<char>(GetBValue(color));
-            pixels[y * stride + x * 3 + 1] = static_cast<char>(GetGValue(color));
-            pixels[y * stride + x * 3 + 2] = static_cast<char>(GetRValue(color));
-        }
-    FILE* out = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(nullptr, out);
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info, sizeof info, 1, out);
-    std::fwrite(pixels.data(), 1, pixels.size(), out);
-    std::fclose(out);
-}
-
-class LoadFacesTest : public FormTest {};
-
-TEST_F(LoadFacesTest, AllFilesAreReadBeforeAnyFaceChanges) {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "lu_faces";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    WriteBmp(folder + "\\raised.bmp", 30, 14, RGB(0, 120, 0));
-    WriteBmp(folder + "\\sunken.bmp", 30, 14, RGB(0, 0, 120));
-
-    auto* button = Add<kiln::LuButton>(10, 10, 50, 50);
-    EXPECT_THROW(button->LoadBitmap(folder, "raised.bmp", "", "missing.bmp", ""), frame::FileOpenError);
-    EXPECT_TRUE(button->Face(0).Empty());
-    EXPECT_EQ(50, button->Width());
-
-    // The folder gets its backslash; empty names leave their faces alone.
-    EXPECT_TRUE(button->LoadBitmap(folder, "raised.bmp", "sunken.bmp", "", ""));
-    EXPECT_EQ(30, button->Width());
-    EXPECT_EQ(14, button->Height());
-    EXPECT_EQ(RGB(0, 0, 120), button->Face(1).PixelColor(2, 2));
-    EXPECT_TRUE(button->Face(2).Empty());
-    EXPECT_TRUE(button->LoadBitmap(folder + "\\", "", "", "", "raised.bmp"));
-    EXPECT_EQ(RGB(0, 0, 120), button->Face(1).PixelColor(2, 2));
-    EXPECT_EQ(RGB(0, 120, 0), button->Face(3).PixelColor(2, 2));
-
-    DeleteFileA((folder + "\\raised.bmp").c_str());
-    DeleteFileA((folder + "\\sunken.bmp").c_str());
-    RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace

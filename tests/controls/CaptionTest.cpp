@@ -17,12 +17,6 @@ void GiveFaces(Control& control, int groups) {
     for (int i = 0; i < groups * 4; ++i) control.Face(i).Assign(*SolidFace(80, 30, kFace));
 }
 
-// Check box captions always stay on one line; the other two may wrap.
-template <class Control>
-concept OffersWordWrap = requires(Control& control) { control.SetWordWrap(true); };
-static_assert(OffersWordWrap<kiln::LuButtonTx> && OffersWordWrap<kiln::LuRadioButtonTx>);
-static_assert(!OffersWordWrap<kiln::LuCheckBoxTx>);
-
 class CaptionTest : public FormTest {
 protected:
     static COLORREF Grey() { return GetSysColor(COLOR_GRAYTEXT); }
@@ -120,10 +114,6 @@ TEST_F(CaptionTest, SunkenCaptionIsDrawnDisplacedOnceInItsColour) {
 
     button->RepaintFace();
     EXPECT_EQ(raised.left, InkOf(button->Picture(), kRed).left);
-
-    button->SetDisp(6, 0);
-    button->ShowSunken();
-    EXPECT_EQ(raised.left + 3, InkOf(button->Picture(), kRed).left);
 }
 
 TEST_F(CaptionTest, TextRectangleIsTheSizeTheControlHas) {

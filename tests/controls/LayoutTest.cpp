@@ -7,6 +7,7 @@
 #include "ControlSupport.h"
 #include "FaceSupport.h"
 #include "frame/DCScope.h"
+#include "tests/support/Pictures.h"
 
 #include <algorithm>
 #include <functional>
@@ -32,13 +33,6 @@ RECT BoundsWhere(frame::Bitmap& picture, const std::function<bool(COLORREF)>& te
 
 bool IsShadow(COLORREF c) { return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c) && GetRValue(c) < 250; }
 bool IsText(COLORREF c) { return GetBValue(c) > GetRValue(c) + 40; }
-
-bool SamePixels(frame::Bitmap& a, frame::Bitmap& b) {
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.PixelColor(x, y) != b.PixelColor(x, y)) return false;
-    return true;
-}
 
 class ShadedTextTest : public ::testing::Test {
 protected:
@@ -107,7 +101,7 @@ TEST_F(ShadedTextTest, WideTextIsShadedAndMeasuredAsNarrowText) {
     RECT rect{0, 0, 120, 60};
     layout.DrawWideText(canvas, L"HH", rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     EXPECT_LT(BoundsWhere(*wide, IsShadow).left, 120) << "no shadow under wide text";
-    EXPECT_TRUE(SamePixels(*target, *wide));
+    EXPECT_TRUE(testsupport::PicturesMatch(*target, *wide));
 
     RECT narrowSize{0, 0, 120, 60}, wideSize{0, 0, 120, 60};
     layout.CalcRect(canvas, "HH", narrowSize, DT_SINGLELINE);
@@ -188,7 +182,7 @@ TEST(LuLabel, ShadedLabelDrawsAShadowADisabledOneDrawsAsAPlainLabel) {
     Prepare(plain, false);
     auto fromLu = Painted(disabled);
     auto fromPlain = Painted(plain);
-    EXPECT_TRUE(SamePixels(*fromLu, *fromPlain));
+    EXPECT_TRUE(testsupport::PicturesMatch(*fromLu, *fromPlain));
 
     kiln::LuLabel off;
     frame::Label plainEnabled;
@@ -197,7 +191,7 @@ TEST(LuLabel, ShadedLabelDrawsAShadowADisabledOneDrawsAsAPlainLabel) {
     off.SetShaded(false);
     auto fromOff = Painted(off);
     auto fromPlainEnabled = Painted(plainEnabled);
-    EXPECT_TRUE(SamePixels(*fromOff, *fromPlainEnabled));
+    EXPECT_TRUE(testsupport::PicturesMatch(*fromOff, *fromPlainEnabled));
 }
 
 class ListBoxLayoutTest : public FormTest {};

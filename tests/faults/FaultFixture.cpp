@@ -105,7 +105,7 @@ void FaultFixture::ExpectBarsShowFirmware(const char* when) {
     }
 }
 
-std::vector<std::string> FaultFixture::ApplyAnsweringYes() {
+std::vector<std::string> FaultFixture::ApplyAnsweringYes() const {
     return ClickAnswering(*Layout().ApplyButton(), {"YesButton"});
 }
 

@@ -54,7 +54,7 @@ protected:
     // value and nothing else, and every bar then shows the firmware.
     void ExpectUsableAgain();
     // Apply answered with yes; returns the questions asked.
-    static std::vector<std::string> ApplyAnsweringYes();
+    std::vector<std::string> ApplyAnsweringYes() const;
 
     // One line for the suite's report: the case, what the user was shown
     // and what the firmware saw since the case began (calls per ordinal,

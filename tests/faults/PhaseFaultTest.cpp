@@ -67,7 +67,7 @@ TEST_F(FaultPhases, RefreshAndUndoWriteNothingAndRecover) {
             const uint32_t ratio = LuOcRatio::Instance().ItemNumber();
             SimulatedBoard::Poke(ratio, 1, SimulatedBoard::Peek(ratio, 1) + 2);
         },
-        [] {
+        [this] {
             Director::Instance().RefreshControls();
             Click(*Layout().UndoButton());
             frame::Application::Instance().ProcessMessages();

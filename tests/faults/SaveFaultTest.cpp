@@ -68,7 +68,7 @@ protected:
     // Save Profile, the name typed and saved; a replace question is answered
     // yes, any other with OK, and a dialog still open afterwards is
     // cancelled. Returns the questions asked.
-    static std::vector<std::string> SaveAs(const std::string& name) {
+    std::vector<std::string> SaveAs(const std::string& name) {
         std::vector<std::string> asked;
         auto act = [&asked] {
             if (testsupport::ShownDialog(testsupport::kAskDialogClass)) {
@@ -86,7 +86,7 @@ protected:
                         testsupport::Click(testsupport::ControlWindow(dialog, "SaveButton"));
                     });
         for (int i = 0; i < 4; ++i) script.Then(act);
-        script.Run([] {
+        script.Run([this] {
             Click(*Layout().SaveProfileButton());
             return 0;
         });

@@ -82,6 +82,16 @@ TEST_F(ControlsTest, EditReportsChangesAndKeepsItsText) {
     EXPECT_FALSE(GetWindowLongA(edit->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
+TEST_F(ControlsTest, EveryFrameworkWindowRunsOneWindowProcedure) {
+    auto* list = form.MakeChild<frame::ListBox>();
+    auto* panel = form.MakeChild<frame::Panel>();
+    form.HandleNeeded();
+    const LONG_PTR procedure = GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC);
+    EXPECT_EQ(GetWindowLongPtrA(form.Handle(), GWLP_WNDPROC), procedure);
+    EXPECT_EQ(GetWindowLongPtrA(panel->Handle(), GWLP_WNDPROC), procedure);
+    EXPECT_EQ(GetWindowLongPtrA(list->Handle(), GWLP_WNDPROC), procedure) << "the system list box is subclassed";
+}
+
 TEST_F(ControlsTest, FieldAndListColoursComeFromTheControls) {
     auto* edit = form.MakeChild<frame::Edit>();
     auto* list = form.MakeChild<frame::ListBox>();

@@ -73,12 +73,12 @@ TEST(Thread, OwnedThreadRunsOnceAndCanBeWaitedFor) {
     Record record;
     Event gate;
     auto thread = std::make_unique<RecordingThread>(record, gate.Get());
-    EXPECT_EQ(static_cast<DWORD>(WAIT_FAILED), thread->WaitFor(0)) << "nothing to wait for before the start";
+    frame::Thread::WaitHandle done = thread->DuplicateWaitHandle();
     ASSERT_TRUE(thread->Resume());
     EXPECT_FALSE(thread->Resume()) << "a thread starts once";
-    EXPECT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), thread->WaitFor(0));
+    EXPECT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), done.Wait(0));
     SetEvent(gate.Get());
-    EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), thread->WaitFor());
+    EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), done.Wait(INFINITE));
     EXPECT_EQ(1, record.executed.load());
     thread.reset();
     EXPECT_EQ(1, record.destroyed.load());

@@ -8,6 +8,7 @@
 #include "base/Handles.h"
 #include "kiln/Graphics/PngReader.h"
 #include "resources/SkinNames.h"
+#include "tests/support/Pictures.h"
 
 #include <cctype>
 #include <cmath>
@@ -165,17 +166,9 @@ TEST_F(DigitDisplay, EachDigitSetIsReadFromDiskOncePerProcess) {
     moreSmall.SetFormat(5, 0);
     moreSmall.SetValue(4);
 
-    auto sameAs = [](kiln::LuImage& image, frame::Bitmap& expected) {
-        if (image.Picture().Width() != expected.Width() || image.Picture().Height() != expected.Height())
-            return false;
-        for (int y = 0; y < expected.Height(); ++y)
-            for (int x = 0; x < expected.Width(); ++x)
-                if (PixelOf(image.Picture(), x, y) != PixelOf(expected, x, y)) return false;
-        return true;
-    };
-    EXPECT_TRUE(sameAs(Find<kiln::LuImage>("MoreLarge.Digit2"), large17));
-    EXPECT_TRUE(sameAs(Find<kiln::LuImage>("MoreMiddle.Digit3"), middlePoint));
-    EXPECT_TRUE(sameAs(Find<kiln::LuImage>("MoreSmall.Digit4"), small4));
+    EXPECT_TRUE(testsupport::PicturesMatch(Find<kiln::LuImage>("MoreLarge.Digit2").Picture(), large17));
+    EXPECT_TRUE(testsupport::PicturesMatch(Find<kiln::LuImage>("MoreMiddle.Digit3").Picture(), middlePoint));
+    EXPECT_TRUE(testsupport::PicturesMatch(Find<kiln::LuImage>("MoreSmall.Digit4").Picture(), small4));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "WindowFixture.h"
 
-#include "frame/Application.h"
 #include "frame/Image.h"
 #include "kiln/Graphics/BitmapView.h"
 #include "kiln/widget/LayeredFormMaker.h"
@@ -17,11 +16,7 @@ namespace {
 class MainWindowEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        frame::Application& application = frame::Application::Instance();
-        application.Initialize();
-        application.SetShowMainForm(false);
-        application.SetTitle("Veltrune");
-        MainForm = application.CreateForm<TMainForm>();
+        testsupport::InProcessDriver::StartWindow();
         MainForm->Background()->Picture().Assign(MainForm->SmallBk()->Picture());
         m_shape.Attach(MainForm->Background());
         frame::Image& coreBk = *MainForm->CoreBk();
@@ -97,16 +92,6 @@ void WindowTest::Press(int x, int y, UINT message) {
 
 void WindowTest::Release(int x, int y, UINT message) {
     SendMessageA(MainForm->Handle(), message, 0, At(x, y));
-}
-
-void WindowTest::Click(frame::WinControl& control) {
-    const int x = control.Width() / 2, y = control.Height() / 2;
-    POINT screen{x, y};
-    ClientToScreen(control.Handle(), &screen);
-    SetCursorPos(screen.x, screen.y);
-    SendMessageA(control.Handle(), WM_MOUSEMOVE, 0, At(x, y));
-    SendMessageA(control.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
-    SendMessageA(control.Handle(), WM_LBUTTONUP, 0, At(x, y));
 }
 
 POINT WindowTest::Centre(const frame::Control& control) {

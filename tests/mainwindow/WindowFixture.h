@@ -4,19 +4,17 @@
 // sets read from it, and the pointer as a person drives it: messages to the
 // main window at window coordinates, which reach the controls under them.
 
-#include "app/Main.h"
 #include "app/mainwindow/AdvItemSets.h"
 #include "frame/Bitmap.h"
 #include "tests/arvex/SimulatedBoard.h"
 #include "tests/support/Diagnostics.h"
-#include "tests/support/FindControl.h"
+#include "tests/support/InProcessDriver.h"
 #include "tests/support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 namespace mainwindowtest {
@@ -46,7 +44,7 @@ uint32_t PixelOf(frame::Bitmap& picture, int x, int y);
 std::string ShippedBoard(const char* name);
 std::string TestBoard(const char* name);
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test, public testsupport::InProcessDriver {
 protected:
     void SetUp() override;
     // Clears the hover slot and takes every control the test added off the window.
@@ -57,20 +55,10 @@ protected:
     AdvItemSets Sets() { return m_sets->Sets(); }
     BoardSets& Board() { return *m_sets; }
 
-    static TMainForm& Window() { return *MainForm; }
-    template <class T>
-    static T& Find(const std::string& name) {
-        T* control = testsupport::FindControl<T>(*MainForm, name);
-        if (!control) throw std::runtime_error("no control named " + name);
-        return *control;
-    }
-
     // Pointer messages to the main window at window coordinates.
     static void Move(int x, int y, bool leftHeld = false);
     static void Press(int x, int y, UINT message = WM_LBUTTONDOWN);
     static void Release(int x, int y, UINT message = WM_LBUTTONUP);
-    // A press and release on a windowed control at its centre.
-    static void Click(frame::WinControl& control);
     // The middle of a control, in window coordinates.
     static POINT Centre(const frame::Control& control);
 

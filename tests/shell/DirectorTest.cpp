@@ -2,8 +2,8 @@
 // start and the window's own Close can make at any time, start-up included.
 #include "app/Director.h"
 
-#include "app/Main.h"
 #include "frame/Application.h"
+#include "tests/support/InProcessDriver.h"
 #include "vendor/VeltruneMessages.h"
 
 #include <gtest/gtest.h>
@@ -11,11 +11,7 @@
 namespace {
 
 TEST(Director, WindowRequestsBeforeInitializeLeaveTheWindowAloneAndWorkAfterIt) {
-    frame::Application& application = frame::Application::Instance();
-    application.Initialize();
-    application.SetShowMainForm(false);
-    application.SetTitle("Veltrune");
-    MainForm = application.CreateForm<TMainForm>();
+    testsupport::InProcessDriver::StartWindow();
     HWND window = MainForm->Handle();
 
     // A start-up message box runs a loop that lets such requests in before
@@ -31,7 +27,7 @@ TEST(Director, WindowRequestsBeforeInitializeLeaveTheWindowAloneAndWorkAfterIt) 
     EXPECT_TRUE(IsWindowVisible(window));
     MainForm->Close();
     EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_FALSE(application.Terminated());
+    EXPECT_FALSE(frame::Application::Instance().Terminated());
 }
 
 }  // namespace

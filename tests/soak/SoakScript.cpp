@@ -118,7 +118,7 @@ void SoakScript::Settle() const {
 std::vector<uint32_t> SoakScript::Steppable(size_t copy) const {
     std::vector<uint32_t> items;
     for (const auto& [item, values] : m_model.Board()) {
-        HWND button = m_setting.copies[copy]->Control("Bar" + Hex(item) + ".Increase");
+        HWND button = m_setting.copies[copy]->Control(SoakCopy::Part(item, "Increase"));
         if (button && IsWindowVisible(button)) items.push_back(item);
     }
     return items;
@@ -147,7 +147,7 @@ void SoakScript::ToggleMoreSettings(size_t copy) {
     m_last = "copy " + std::to_string(copy) + ": more settings";
     HWND more = m_setting.copies[copy]->Control("MoreSetting");
     ASSERT_NE(more, nullptr);
-    m_setting.copies[copy]->Press(more);
+    m_setting.copies[copy]->Click(more);
 }
 
 void SoakScript::Interrupt(size_t copy) {
@@ -192,9 +192,9 @@ void SoakScript::Step(size_t copy) {
     m_last = "copy " + std::to_string(copy) + ": step " + Hex(item) + (delta > 0 ? " up" : " down") + " from " +
              std::to_string(now);
     const SoakCopy& target = *m_setting.copies[copy];
-    HWND button = target.Control("Bar" + Hex(item) + (delta > 0 ? ".Increase" : ".Decrease"));
+    HWND button = target.Control(SoakCopy::Part(item, delta > 0 ? "Increase" : "Decrease"));
     ASSERT_NE(button, nullptr) << m_last;
-    target.Press(button);
+    target.Click(button);
     m_model.Step(copy, item, delta);
 }
 
@@ -217,7 +217,7 @@ void SoakScript::Apply(size_t copy) {
     }
     m_last += yes ? ", yes" : ", no";
     const Values chosen = m_model.Copy(copy).bars;
-    target.PostPress(apply);
+    testsupport::Click(apply);
     std::vector<std::string> asked;
     if (!m_interrupting && Chance(0.25)) {
         if (!target.WaitFor([&] { return target.ShownDialog(testsupport::kAskDialogClass) != nullptr; })) {
@@ -238,7 +238,7 @@ void SoakScript::Undo(size_t copy) {
     const SoakCopy& target = *m_setting.copies[copy];
     HWND undo = target.Control("UndoButton");
     ASSERT_NE(undo, nullptr);
-    target.Press(undo);
+    target.Click(undo);
     m_model.Undo(copy);
 }
 
@@ -248,7 +248,7 @@ void SoakScript::LoadProfile(size_t copy) {
     HWND drop = target.Control("ProfileSelector.DropButton");
     HWND list = target.Control("ProfileSelector.List");
     ASSERT_TRUE(drop && list) << m_last;
-    target.Press(drop);
+    target.Click(drop);
     ASSERT_TRUE(IsWindowVisible(list)) << m_last << ": the list did not open";
     const int count = static_cast<int>(SendTo(list, LB_GETCOUNT, 0, 0));
     std::vector<std::string> shown;
@@ -275,7 +275,7 @@ void SoakScript::LoadProfile(size_t copy) {
     const LPARAM at = MAKELPARAM(20, (index - top) * height + height / 2);
     SendTo(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendTo(list, WM_LBUTTONUP, 0, at);
-    if (IsWindowVisible(list)) target.Press(drop);
+    if (IsWindowVisible(list)) target.Click(drop);
     EXPECT_FALSE(IsWindowVisible(list)) << m_last << ": the list stays open";
 
     if (static_cast<size_t>(index) < builtIn) {
@@ -294,7 +294,7 @@ bool SoakScript::OpenProfileDialog(size_t copy, HWND& dialog, bool interrupted) 
         ADD_FAILURE() << "no SaveProfileButton";
         return false;
     }
-    target.PostPress(save);
+    testsupport::Click(save);
     if (m_model.Copy(copy).unapplied) {
         m_last += " (edits pending: warned)";
         EXPECT_EQ(Answer(target, {"OkButton"}), std::vector<std::string>{kApplyFirst}) << m_last;
@@ -320,7 +320,7 @@ void SoakScript::SaveProfile(size_t copy) {
     const bool exists = m_model.Profiles().count(name) != 0;
     const SoakCopy& target = *m_setting.copies[copy];
     testsupport::Type(testsupport::ControlWindow(dialog, "ProfileNameEdit"), name);
-    target.PostPress(testsupport::ControlWindow(dialog, "SaveButton"));
+    testsupport::Click(testsupport::ControlWindow(dialog, "SaveButton"));
     if (exists) {
         EXPECT_EQ(Answer(target, {"YesButton"}).size(), 1u) << m_last << ": the replace question";
     }
@@ -338,9 +338,9 @@ void SoakScript::DeleteProfile(size_t copy) {
     if (!OpenProfileDialog(copy, dialog, false)) return;
     const SoakCopy& target = *m_setting.copies[copy];
     testsupport::Type(testsupport::ControlWindow(dialog, "ProfileNameEdit"), name);
-    target.PostPress(testsupport::ControlWindow(dialog, "DeleteButton"));
+    testsupport::Click(testsupport::ControlWindow(dialog, "DeleteButton"));
     EXPECT_EQ(Answer(target, {"YesButton"}).size(), 1u) << m_last << ": the delete question";
-    target.PostPress(testsupport::ControlWindow(dialog, "CancelButton"));
+    testsupport::Click(testsupport::ControlWindow(dialog, "CancelButton"));
     CloseProfileDialog(target);
     m_model.Delete(name);
 }
@@ -383,20 +383,8 @@ void SoakScript::SuspendAndResume() {
 }
 
 std::vector<std::string> SoakScript::Answer(const SoakCopy& copy, const std::vector<const char*>& buttons) {
-    std::vector<std::string> asked;
-    for (const char* button : buttons) {
-        HWND ask = nullptr;
-        if (!copy.WaitFor([&] { return (ask = copy.ShownDialog(testsupport::kAskDialogClass)) != nullptr; })) {
-            ADD_FAILURE() << m_last << ": no question came to answer with " << button;
-            return asked;
-        }
-        const std::string question = testsupport::WindowText(ask);
-        asked.push_back(question);
-        copy.PostPress(testsupport::ControlWindow(ask, button));
-        EXPECT_TRUE(copy.WaitFor([&] { return !IsWindowVisible(ask) || testsupport::WindowText(ask) != question; }))
-            << m_last << ": the question stays after " << button;
-    }
-    return asked;
+    SCOPED_TRACE(m_last);
+    return copy.Answering([] {}, buttons);
 }
 
 }  // namespace soak

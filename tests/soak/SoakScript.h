@@ -57,8 +57,8 @@ private:
     std::vector<uint32_t> Steppable(size_t copy) const;
     void Settle() const;
 
-    // Waits for each question of the copy's dialog library in turn and
-    // answers it with the named button; returns the questions asked.
+    // Answers the questions the copy asks now, in turn, with the named
+    // buttons; failures name the operation. Returns the questions asked.
     std::vector<std::string> Answer(const SoakCopy& copy, const std::vector<const char*>& buttons);
     // Opens the save-profile dialog; false (after answering the warning)
     // when edits wait to be applied.

@@ -112,11 +112,11 @@ protected:
             copies.push_back(std::make_unique<SoakCopy>(testsupport::TestFolder() + "program\\"));
             ASSERT_TRUE(copies.back()->Ready()) << "copy " << i << " did not start";
         }
-        ASSERT_NE(copies[0]->Main(), copies[1]->Main());
+        ASSERT_NE(copies[0]->MainWindow(), copies[1]->MainWindow());
         for (auto& copy : copies) {
             // Shown, as a second start or the icon asks.
             copy->Send(veltrune::msg::kShowFromSecondStart, veltrune::msg::kTag, 0);
-            ASSERT_TRUE(IsWindowVisible(copy->Main()));
+            ASSERT_TRUE(IsWindowVisible(copy->MainWindow()));
         }
     }
     void TearDown() override {
@@ -151,9 +151,7 @@ protected:
             if (kiln::ItemLocal(info.number) == kRatioLocal) {
                 info.cores = CoreCount(info.number);
             } else {
-                char name[32];
-                std::snprintf(name, sizeof name, "Bar%08X.Increase", info.number);
-                info.hasBar = copies[0]->Control(name) != nullptr;
+                info.hasBar = copies[0]->Control(SoakCopy::Part(info.number, "Increase")) != nullptr;
             }
             items.push_back(info);
         }

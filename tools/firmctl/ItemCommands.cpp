@@ -129,7 +129,7 @@ int SetItem(int argc, char** argv) {
         Fail("index %u is outside the %u steps of item 0x%08X", index, item->StepCount(), number);
         return kExitFailed;
     }
-    if (!(item->WriteIndex(index, mode) & 1)) {
+    if (!kiln::Succeeded(item->WriteIndex(index, mode))) {
         Fail("cannot write %u to item 0x%08X", index, number);
         return kExitFailed;
     }

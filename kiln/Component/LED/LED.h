@@ -19,9 +19,6 @@ public:
     virtual void EraseFigure() { GetFigure().Erase(); }
     virtual Figure& GetFigure() = 0;
 
-    int X() const { return m_x; }
-    int Y() const { return m_y; }
-
 private:
     int m_x = 0;
     int m_y = 0;

@@ -20,9 +20,6 @@ public:
     int Width() const override { return m_bitmap ? m_bitmap->Width() : 0; }
     int Height() const override { return m_bitmap ? m_bitmap->Height() : 0; }
 
-    // nullptr until the first picture is set.
-    frame::Bitmap* Bitmap() const { return m_bitmap.get(); }
-
 protected:
     frame::Bitmap& EnsureBitmap();
 

@@ -28,7 +28,6 @@ struct GaussianKernel {
 
 class GaussianFilterFactory {
 public:
-    float Sigma() const { return m_sigma; }
     void SetSigma(float sigma) { m_sigma = sigma; }
 
     // Whether Make can build the kernel for radius r at this sigma without

@@ -10,7 +10,6 @@ public:
     static TFrameLayout& Instance();
     virtual ~TFrameLayout() = default;
 
-    virtual RECT Compute(const RECT& rect) const { return rect; }
     // Fills with the canvas' current brush.
     virtual void Fill(frame::Canvas& canvas, const RECT& rect) { canvas.FillRect(rect); }
 };

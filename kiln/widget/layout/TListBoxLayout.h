@@ -18,15 +18,8 @@ public:
     // The list box must be owner-drawn; it outlives this object.
     void Attach(frame::ListBox& listBox);
 
-    frame::Color SelectionColor() const { return m_selectionColor; }
     void SetSelectionColor(frame::Color color) { m_selectionColor = color; }
-    void SetPlacement(Horizontal horizontal, Vertical vertical) {
-        m_horizontal = horizontal;
-        m_vertical = vertical;
-    }
     void SetMargins(int left, int top, int right, int bottom) { m_margins = RECT{left, top, right, bottom}; }
-    void SetTextPainter(TOwnerDrawTextLayout& painter) { m_textPainter = &painter; }
-    void SetRectPainter(TFrameLayout& painter) { m_rectPainter = &painter; }
 
     UINT TextFormat() const;
     virtual void DrawItem(int index, const RECT& rect, UINT state);

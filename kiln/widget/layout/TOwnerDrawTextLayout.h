@@ -9,9 +9,6 @@ class TOwnerDrawTextLayout : public TTextLayout {
 public:
     static TOwnerDrawTextLayout& Instance();
 
-    frame::Color SelectedColor() const { return m_selectedColor; }
-    frame::Color GrayedColor() const { return m_grayedColor; }
-
     // state holds the ODS_* flags of the item being drawn.
     virtual void DrawItemText(frame::Canvas& canvas, const std::string& text, RECT& rect, UINT format,
                               UINT state);

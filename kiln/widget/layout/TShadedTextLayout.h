@@ -18,11 +18,7 @@ public:
 
     bool Shaded() const { return m_shaded; }
     void SetShaded(bool shaded) { m_shaded = shaded; }
-    BYTE ShadowAlpha() const { return m_shadowAlpha; }
     void SetShadowAlpha(BYTE alpha) { m_shadowAlpha = alpha; }
-    COLORREF ShadowColor() const { return m_shadowColor; }
-    void SetShadowColor(COLORREF color) { m_shadowColor = color; }
-    POINT ShadowOffset() const { return m_offset; }
     void SetShadowOffset(int dx, int dy) { m_offset = {dx, dy}; }
     // The blur reaches this far past the text; drawn text keeps this margin.
     // A radius and sigma whose kernel the blur cannot compute exactly is
