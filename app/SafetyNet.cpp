@@ -1,26 +1,25 @@
 #include "app/SafetyNet.h"
 
+#include "app/ocitems/LuOcRatio.h"
 #include "kiln/fileutl/ProfileFolder.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
+
+using Entry = SafetyNet::Entry;
+using Record = SafetyNet::Record;
 
 constexpr const char* kHeader = "Veltrune safety net 1";
 constexpr const char* kPending = "pending";
 constexpr const char* kSettled = "settled";
 constexpr const char* kEnd = "end";
 constexpr DWORD kDefaultSeconds = 120;
-
-struct Record {
-    bool pending = false;
-    std::string appliedAt;  // "HH:MM", local time
-    VeOcItemValueList values;
-};
 
 enum class ReadResult { Missing, Damaged, Read };
 
@@ -48,13 +47,14 @@ ReadResult ReadRecord(const std::string& path, Record& record) {
     while (std::getline(in, line)) {
         if (line == kEnd) {
             if (in.peek() != std::char_traits<char>::eof()) return ReadResult::Damaged;
-            return record.values.empty() ? ReadResult::Damaged : ReadResult::Read;
+            return record.entries.empty() ? ReadResult::Damaged : ReadResult::Read;
         }
-        unsigned number = 0, value = 0;
+        unsigned number = 0, core = 0, value = 0;
         char rest = 0;
-        if (std::sscanf(line.c_str(), "item %8x %10u%c", &number, &value, &rest) != 2 || number == 0)
+        if (std::sscanf(line.c_str(), "item %8x %3u %10u%c", &number, &core, &value, &rest) != 3 || number == 0 ||
+            core > ApplyWitness::kEveryCore)
             return ReadResult::Damaged;
-        record.values.push_back({number, value});
+        record.entries.push_back({number, core, value});
     }
     return ReadResult::Damaged;
 }
@@ -64,10 +64,10 @@ ReadResult ReadRecord(const std::string& path, Record& record) {
 bool WriteRecord(const std::string& path, const Record& record) {
     std::ostringstream text;
     text << kHeader << '\n' << (record.pending ? kPending : kSettled) << '\n' << "applied " << record.appliedAt << '\n';
-    for (const VeOcItemValue& entry : record.values) {
-        char line[40];
-        std::snprintf(line, sizeof line, "item %08X %u\n", static_cast<unsigned>(entry.number),
-                      static_cast<unsigned>(entry.value));
+    for (const Entry& entry : record.entries) {
+        char line[48];
+        std::snprintf(line, sizeof line, "item %08X %u %u\n", static_cast<unsigned>(entry.item),
+                      static_cast<unsigned>(entry.core), static_cast<unsigned>(entry.value));
         text << line;
     }
     text << kEnd << '\n';
@@ -96,6 +96,39 @@ std::string LocalTimeNow() {
     return text;
 }
 
+// The list that writes a record back through the item set. Ordinary items
+// and a ratio set for every core at once come as recorded. A ratio recorded
+// core by core needs every core's index: cores the Apply never reached
+// (the machine went down in the middle of its writes) still hold what they
+// held before it and are read now; when one cannot be read, or the board's
+// ratio is not the one recorded, the ratio is left as it is.
+VeOcItemValueList WriteBackList(const std::vector<Entry>& entries) {
+    VeOcItemValueList list;
+    std::map<uint32_t, uint32_t> cores;
+    uint32_t ratioItem = 0;
+    for (const Entry& entry : entries) {
+        if (entry.core == ApplyWitness::kEveryCore) {
+            list.push_back({entry.item, entry.value});
+        } else {
+            cores[entry.core] = entry.value;
+            ratioItem = entry.item;
+        }
+    }
+    if (cores.empty()) return list;
+    LuOcRatio& ratio = LuOcRatio::Instance();
+    if (!ratio.PerCore() || ratio.ItemNumber() != ratioItem || cores.rbegin()->first >= ratio.Count()) return list;
+    VeOcItemValueList ratios;
+    for (uint32_t core = 0; core < ratio.Count(); ++core) {
+        const auto recorded = cores.find(core);
+        bool read = true;
+        const uint32_t index = recorded != cores.end() ? recorded->second : ratio.ReadIndex(core, &read);
+        if (!read) return list;
+        ratios.push_back({ratioItem, index});
+    }
+    list.insert(list.end(), ratios.begin(), ratios.end());
+    return list;
+}
+
 }  // namespace
 
 SafetyNet& SafetyNet::Instance() {
@@ -113,25 +146,39 @@ DWORD SafetyNet::SettleMilliseconds() {
     return seconds * 1000;
 }
 
-bool SafetyNet::RecordBeforeApply(const VeOcItemValueList& previous) {
-    const std::string path = kiln::SafetyRecordPath();
-    Record record;
-    // A damaged record is left for start-up to set aside; this Apply starts
-    // a record of its own.
-    if (ReadRecord(path, record) != ReadResult::Read || !record.pending) record = Record{};
-    // Items named more than once (the ratio, one entry per core) come in
-    // together or not at all, so the test is against the record as it was.
-    const VeOcItemValueList kept = record.values;
-    for (const VeOcItemValue& entry : previous) {
-        const bool held = std::any_of(kept.begin(), kept.end(),
-                                      [&](const VeOcItemValue& old) { return old.number == entry.number; });
-        if (!held) record.values.push_back(entry);
+void SafetyNet::BeginApply() {
+    m_record = Record{};
+    // A damaged record is left for start-up to set aside; a settled one is
+    // history. Either way this Apply starts a record of its own.
+    if (ReadRecord(kiln::SafetyRecordPath(), m_record) != ReadResult::Read || !m_record.pending) m_record = Record{};
+    m_unsaved = false;
+    m_wrote = false;
+}
+
+void SafetyNet::Found(uint32_t item, uint32_t core, uint32_t value) {
+    const bool held = std::any_of(m_record.entries.begin(), m_record.entries.end(),
+                                  [&](const Entry& entry) { return entry.item == item && entry.core == core; });
+    if (held) return;
+    m_record.entries.push_back({item, core, value});
+    m_unsaved = true;
+}
+
+void SafetyNet::BeforeWrite() {
+    if (!m_wrote) {
+        m_wrote = true;
+        m_record.pending = true;
+        m_record.appliedAt = LocalTimeNow();
+        m_unsaved = true;
     }
-    record.pending = true;
-    record.appliedAt = LocalTimeNow();
+    if (m_unsaved) m_unsaved = !WriteRecord(kiln::SafetyRecordPath(), m_record);
+}
+
+void SafetyNet::EndApply() {
+    if (!m_wrote) return;
+    // Items read after the last write were not replaced, but they belong to
+    // the settings that ran before.
+    if (m_unsaved) m_unsaved = !WriteRecord(kiln::SafetyRecordPath(), m_record);
     StartClock(SettleMilliseconds());
-    if (record.values.empty()) return true;
-    return WriteRecord(path, record);
 }
 
 void SafetyNet::Settle() {
@@ -174,16 +221,16 @@ void CALLBACK SafetyNet::Elapsed(HWND, UINT, UINT_PTR, DWORD) {
     Instance().Settle();
 }
 
-SafetyNet::Found SafetyNet::Inspect(VeOcItemValueList& values, std::string& appliedAt, std::string& setAside) {
+SafetyNet::Finding SafetyNet::Inspect(VeOcItemValueList& values, std::string& appliedAt, std::string& setAside) {
     const std::string path = kiln::SafetyRecordPath();
     Record record;
     switch (ReadRecord(path, record)) {
-    case ReadResult::Missing: return Found::Nothing;
+    case ReadResult::Missing: return Finding::Nothing;
     case ReadResult::Read:
-        if (!record.pending) return Found::Nothing;
-        values = record.values;
+        if (!record.pending) return Finding::Nothing;
+        values = WriteBackList(record.entries);
         appliedAt = record.appliedAt;
-        return Found::Pending;
+        return Finding::Pending;
     case ReadResult::Damaged: break;
     }
     setAside = path + ".damaged";
@@ -192,7 +239,7 @@ SafetyNet::Found SafetyNet::Inspect(VeOcItemValueList& values, std::string& appl
         DeleteFileA(path.c_str());
         setAside.clear();
     }
-    return Found::Damaged;
+    return Finding::Damaged;
 }
 
 void SafetyNet::Remove() {

@@ -218,9 +218,7 @@ TEST_F(DefaultBoard, TheResolutionWarningShowsOnceOnALowScreenAndNeverAtTheDesig
 // of each bar's item, the write of the one changed, the companion switch and
 // the limit table for each bar. On top the item set selects each core
 // before it reads the core's ratio, and reads the base clock and the current
-// ratio to choose the order of the writes. The safety record reads every
-// item once more before the first write, the ratio core by core with its
-// selections. Printed for the record; the
+// ratio to choose the order of the writes. Printed for the record; the
 // reload that the program's own broadcast brings afterwards is not counted,
 // nor what the first Apply of a process learns once (the firmware revision,
 // whether the limit table exists).
@@ -243,8 +241,7 @@ TEST_F(DefaultBoard, OneApplyAfterOneStepCallsTheFirmwareNoMoreThanItMust) {
     for (AdvBar* bar : Layout().AllBars()) bars += bar->ItemNumber() != 0;
     const size_t cores = Layout().RatioBars().size();
     const size_t minimum = bars + 1 + 1 + bars;
-    const size_t safetyRecord = bars + cores + 1;
-    const size_t required = minimum + cores + 3 + safetyRecord;
+    const size_t required = minimum + cores + 3;
     std::string breakdown;
     size_t total = 0;
     for (const auto& [ordinal, count] : calls) {
