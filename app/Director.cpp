@@ -33,6 +33,7 @@ void Director::Initialize(TMainForm* mainForm) {
     AdvTrayIcon& tray = AdvTrayIcon::Instance();
     if (!tray.Icon()) tray.Create(mainForm->Handle(), veltrune::msg::kTrayNotification);
     tray.OnDoubleClick = [this](HWND) { ShowMainWindow(); };
+    tray.OnMenu = [this] { ShowTrayMenu(); };
     HandleWindowEvents(*mainForm);
 
     TunevaultLibrary::Instance().Create(frame::Application::Instance().Handle(), mainForm->Handle());
@@ -63,6 +64,10 @@ void Director::HandleWindowEvents(TMainForm& mainForm) {
     events.taskbarCreated = [&tray] { tray.OnTaskbarCreated(); };
     // Windows ending the session is a normal end: the settings ran.
     events.sessionEnding = [] { SafetyNet::Instance().Settle(); };
+    events.profileRequest = [this](ULONG_PTR request, const std::string& name, HWND requester) {
+        return OnProfileRequest(request, name, requester);
+    };
+    events.profileRequestDue = [this] { RunProfileRequest(); };
     mainForm.HandEventsTo(std::move(events));
 }
 
@@ -87,6 +92,8 @@ void Director::AttachHandlers() {
 }
 
 POINT Director::AnchoredDialogPosition() const {
+    // A profile chosen from the tray menu asks while the window is hidden.
+    if (!m_mainForm->Visible()) return CentredDialogPosition();
     const RECT window = m_mainForm->BoundsRect();
     return POINT{window.left + 170, window.top + (m_layout->IsExpanded() ? 370 : 40)};
 }

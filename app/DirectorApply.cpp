@@ -35,27 +35,6 @@ bool CompanionModeActive() {
     return kiln::GetItemValue(kCompanionSwitchItem, mode) && mode != 0;
 }
 
-// What the firmware holds now for every item the list names, the ratio
-// read for all cores at once; an item that cannot be read is left out, as
-// nothing unknown may be written back later.
-VeOcItemValueList ValuesBeforeApply(const VeOcItemValueList& chosen) {
-    VeOcItemValueList previous;
-    bool ratioRead = false;
-    for (const VeOcItemValue& entry : chosen) {
-        if (kiln::ItemLocal(entry.number) == LuOcRatio::kRatioLocal) {
-            if (ratioRead) continue;
-            ratioRead = true;
-            std::vector<uint32_t> indexes;
-            if (LuOcRatio::Instance().ReadAllExact(indexes))
-                for (uint32_t index : indexes) previous.push_back({entry.number, index});
-            continue;
-        }
-        uint32_t value = 0;
-        if (kiln::GetItemValue(entry.number, value)) previous.push_back({entry.number, value});
-    }
-    return previous;
-}
-
 }  // namespace
 
 // The table is asked once per item, however many bars show it (the ratio
@@ -94,18 +73,19 @@ bool Director::ConfirmApply(POINT at, const VeOcItemValueList& chosen) const {
 // still delivers other programs' broadcasts, whose refresh puts the
 // firmware's values back into the bars while the user reads the question;
 // the list taken first is not touched by it.
-void Director::Apply() {
+bool Director::Apply() {
     const POINT at = AnchoredDialogPosition();
     const VeOcItemValueList chosen = ChosenValues();
-    if (!ConfirmApply(at, chosen)) return;
-    // The record is on disk before the first write, so a machine that goes
-    // down in the middle of the writes still finds it.
-    SafetyNet::Instance().RecordBeforeApply(ValuesBeforeApply(chosen));
-    LuOcPrimaryItemSet::Instance().Apply(chosen);
+    if (!ConfirmApply(at, chosen)) return false;
+    SafetyNet& net = SafetyNet::Instance();
+    net.BeginApply();
+    LuOcPrimaryItemSet::Instance().Apply(chosen, &net);
+    net.EndApply();
     SysCtrlPipeClient::Instance().NotifySettingsChanged(0, 0, 0);
     PostSettingsChanged(veltrune::msg::kChangedByApply);
     if (FirmwareRevision3OrLater()) MarkCalibrationNeeded();
     SetUnappliedChanges(false);
+    return true;
 }
 
 // A bar whose firmware value could not be read shows a stand-in that nobody
@@ -165,15 +145,15 @@ void Director::OfferRestoreAfterCrash() {
     SafetyNet& net = SafetyNet::Instance();
     const TunevaultLibrary& dialogs = TunevaultLibrary::Instance();
     switch (net.Inspect(previous, appliedAt, setAside)) {
-    case SafetyNet::Found::Nothing: return;
-    case SafetyNet::Found::Damaged: {
+    case SafetyNet::Finding::Nothing: return;
+    case SafetyNet::Finding::Damaged: {
         std::string warning = "The record of the settings from before Veltrune's last Apply is damaged; nothing was "
                               "restored from it.";
         if (!setAside.empty()) warning += " It was kept as " + setAside + ".";
         dialogs.Warn(warning.c_str(), CentredDialogPosition());
         return;
     }
-    case SafetyNet::Found::Pending: break;
+    case SafetyNet::Finding::Pending: break;
     }
     ShowMainWindow();
     const std::string question = "Veltrune applied new settings at " + appliedAt +
