@@ -3,8 +3,8 @@
 // runs the message loop.
 #include "app/AdvTrayIcon.h"
 #include "app/Director.h"
-#include "app/SafetyNet.h"
 #include "app/Main.h"
+#include "app/SafetyNet.h"
 #include "app/Shadow.h"
 #include "app/TunevaultLibrary.h"
 #include "app/ocitems/Construction.h"
