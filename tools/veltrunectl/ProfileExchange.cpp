@@ -2,6 +2,7 @@
 
 #include "base/Handles.h"
 #include "base/WindowObject.h"
+#include "tools/veltrunectl/HelperWindow.h"
 #include "vendor/VeltruneMessages.h"
 
 namespace veltrunectl {
@@ -32,13 +33,7 @@ std::vector<std::string> SplitNames(const COPYDATASTRUCT& data) {
 // A message-only window: nothing to see, and reachable only through its
 // handle, which the copy learns from the request.
 ProfileExchange::ProfileExchange() {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA cls{};
-    cls.lpfnWndProc = &Proc;
-    cls.hInstance = instance;
-    cls.lpszClassName = kClassName;
-    RegisterClassA(&cls);
-    m_window = CreateWindowExA(0, kClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+    m_window = CreateHelperWindow(kClassName, &Proc, this, HWND_MESSAGE);
 }
 
 ProfileExchange::~ProfileExchange() {
