@@ -35,6 +35,8 @@ void AdvTrayIcon::Show() {
 
 void AdvTrayIcon::OnMessage(LPARAM notification) {
     if (notification == WM_LBUTTONDBLCLK && OnDoubleClick) OnDoubleClick(m_window);
+    // The menu opens on the release, as the shell's own icons do.
+    if ((notification == WM_RBUTTONUP || notification == WM_CONTEXTMENU) && OnMenu) OnMenu();
 }
 
 void AdvTrayIcon::OnTaskbarCreated() {

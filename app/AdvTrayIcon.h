@@ -1,6 +1,7 @@
 #pragma once
 // The program's icon in the notification area: its only visible sign after
-// start-up. A double click on it opens the main window.
+// start-up. A double click on it opens the main window, a right click its
+// menu.
 
 #include "base/Handles.h"
 #include "kiln/widget/TrayIcon.h"
@@ -29,6 +30,8 @@ public:
 
     // Called on a double click with the window the icon belongs to.
     std::function<void(HWND window)> OnDoubleClick;
+    // Called when the menu is asked for (a right click).
+    std::function<void()> OnMenu;
 
     // nullptr before Create.
     const kiln::TrayIcon* Icon() const { return m_tray.get(); }

@@ -4,6 +4,7 @@
 #include "app/Companion.h"
 #include "app/FirmwareRevision.h"
 #include "app/Main.h"
+#include "app/SafetyNet.h"
 #include "app/Shadow.h"
 #include "app/TunevaultLibrary.h"
 #include "app/mainwindow/VeltruneLayout.h"
@@ -32,6 +33,7 @@ void Director::Initialize(TMainForm* mainForm) {
     AdvTrayIcon& tray = AdvTrayIcon::Instance();
     if (!tray.Icon()) tray.Create(mainForm->Handle(), veltrune::msg::kTrayNotification);
     tray.OnDoubleClick = [this](HWND) { ShowMainWindow(); };
+    tray.OnMenu = [this] { ShowTrayMenu(); };
     HandleWindowEvents(*mainForm);
 
     TunevaultLibrary::Instance().Create(frame::Application::Instance().Handle(), mainForm->Handle());
@@ -60,6 +62,12 @@ void Director::HandleWindowEvents(TMainForm& mainForm) {
     events.remoteCommand = [this](uint32_t command) { OnRemoteCommand(command); };
     events.trayNotification = [&tray](LPARAM notification) { tray.OnMessage(notification); };
     events.taskbarCreated = [&tray] { tray.OnTaskbarCreated(); };
+    // Windows ending the session is a normal end: the settings ran.
+    events.sessionEnding = [] { SafetyNet::Instance().Settle(); };
+    events.profileRequest = [this](ULONG_PTR request, const std::string& name, HWND requester) {
+        return OnProfileRequest(request, name, requester);
+    };
+    events.profileRequestDue = [this] { RunProfileRequest(); };
     mainForm.HandEventsTo(std::move(events));
 }
 
@@ -84,6 +92,8 @@ void Director::AttachHandlers() {
 }
 
 POINT Director::AnchoredDialogPosition() const {
+    // A profile chosen from the tray menu asks while the window is hidden.
+    if (!m_mainForm->Visible()) return CentredDialogPosition();
     const RECT window = m_mainForm->BoundsRect();
     return POINT{window.left + 170, window.top + (m_layout->IsExpanded() ? 370 : 40)};
 }

@@ -14,7 +14,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 class TMainForm;
 class VeOcItemProfile;
@@ -46,12 +48,21 @@ public:
     // The settings-changed broadcast: reload every control from the firmware.
     void RefreshControls();
 
+    // Start-up, once the window is built: asks whether to write back the
+    // settings an Apply replaced shortly before the machine went down.
+    void OfferRestoreAfterCrash();
+
     void OnSuspend();
     void OnResume();
     // Message 1060: write one setting for another program.
     void OnRemoteWrite(uint32_t value);
     // Message 1061: snapshot, restore or built-in profile for another program.
     void OnRemoteCommand(uint32_t command);
+
+    // A profile request of veltrunectl (WM_COPYDATA): lists the profiles at
+    // once, or takes a load or an apply for the message loop to carry out.
+    // Returns the answer of the protocol.
+    LRESULT OnProfileRequest(ULONG_PTR request, const std::string& name, HWND requester);
 
     bool UnappliedChanges() const { return m_unappliedChanges; }
 
@@ -78,7 +89,8 @@ private:
     // Everything the main window hands on comes here.
     void HandleWindowEvents(TMainForm& mainForm);
     void AttachHandlers();
-    void Apply();
+    // True when the questions were answered yes and the list was written.
+    bool Apply();
     bool ConfirmApply(POINT at, const VeOcItemValueList& chosen) const;
     static bool AnyAboveLimit(const VeOcItemValueList& chosen);
     // One value per bar for Apply, without positions nobody chose.
@@ -91,8 +103,20 @@ private:
     // The dialogs' place when they need no anchor on the main window.
     static POINT CentredDialogPosition();
 
+    // As the selector lists them: built-in first, then the profile files.
+    std::vector<std::string> ProfileNames() const;
     void FillProfileList(frame::ListBox& list) const;
     void LoadChosenProfile();
+    // Picks the named profile as a click in the selector's list does; true
+    // when the bars hold it afterwards.
+    bool PickProfile(const std::string& name);
+    // The notification-area icon's menu: show, the profiles, exit.
+    void ShowTrayMenu();
+    // The load or apply taken by OnProfileRequest, its outcome posted back.
+    void RunProfileRequest();
+    // A dialog or the tray menu is open, or start-up is underway: a request
+    // that would open a dialog of its own waits for nobody and is refused.
+    bool Busy() const;
     void FillBars(const VeOcItemProfile& profile);
     void SaveProfile();
 
@@ -108,6 +132,14 @@ private:
     bool m_loading = false;
     bool m_unappliedChanges = false;
     bool m_lowResolutionWarned = false;
+    bool m_lastPickLoaded = false;
+    bool m_menuOpen = false;
+    struct ProfileRequest {
+        ULONG_PTR request = 0;
+        std::string name;
+        HWND requester = nullptr;
+    };
+    std::optional<ProfileRequest> m_profileRequest;
     VeOcItemValueList m_powerSnapshot;
     VeOcItemValueList m_remoteSnapshot;
 };

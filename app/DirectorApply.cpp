@@ -7,6 +7,7 @@
 #include "app/Companion.h"
 #include "app/FirmwareRevision.h"
 #include "app/Main.h"
+#include "app/SafetyNet.h"
 #include "app/TunevaultLibrary.h"
 #include "app/mainwindow/VeltruneLayout.h"
 #include "app/ocitems/LuOcLimitCheck.h"
@@ -72,15 +73,19 @@ bool Director::ConfirmApply(POINT at, const VeOcItemValueList& chosen) const {
 // still delivers other programs' broadcasts, whose refresh puts the
 // firmware's values back into the bars while the user reads the question;
 // the list taken first is not touched by it.
-void Director::Apply() {
+bool Director::Apply() {
     const POINT at = AnchoredDialogPosition();
     const VeOcItemValueList chosen = ChosenValues();
-    if (!ConfirmApply(at, chosen)) return;
-    LuOcPrimaryItemSet::Instance().Apply(chosen);
+    if (!ConfirmApply(at, chosen)) return false;
+    SafetyNet& net = SafetyNet::Instance();
+    net.BeginApply();
+    LuOcPrimaryItemSet::Instance().Apply(chosen, &net);
+    net.EndApply();
     SysCtrlPipeClient::Instance().NotifySettingsChanged(0, 0, 0);
     PostSettingsChanged(veltrune::msg::kChangedByApply);
     if (FirmwareRevision3OrLater()) MarkCalibrationNeeded();
     SetUnappliedChanges(false);
+    return true;
 }
 
 // A bar whose firmware value could not be read shows a stand-in that nobody
@@ -128,4 +133,35 @@ void Director::RefreshControls() {
     if (!m_mainForm) return;
     const LoadingScope loading(m_loading);
     for (AdvBar* bar : m_layout->AllBars()) bar->RefreshFromItem();
+}
+
+// A pending record means the machine went down within two minutes of an
+// Apply: the user decides whether the settings from before come back. The
+// window is shown first so the question is not one from nowhere.
+void Director::OfferRestoreAfterCrash() {
+    if (!m_mainForm) return;
+    VeOcItemValueList previous;
+    std::string appliedAt, setAside;
+    SafetyNet& net = SafetyNet::Instance();
+    const TunevaultLibrary& dialogs = TunevaultLibrary::Instance();
+    switch (net.Inspect(previous, appliedAt, setAside)) {
+    case SafetyNet::Finding::Nothing: return;
+    case SafetyNet::Finding::Damaged: {
+        std::string warning = "The record of the settings from before Veltrune's last Apply is damaged; nothing was "
+                              "restored from it.";
+        if (!setAside.empty()) warning += " It was kept as " + setAside + ".";
+        dialogs.Warn(warning.c_str(), CentredDialogPosition());
+        return;
+    }
+    case SafetyNet::Finding::Pending: break;
+    }
+    ShowMainWindow();
+    const std::string question = "Veltrune applied new settings at " + appliedAt +
+                                 " and the system stopped within two minutes. Restore the settings from before?";
+    const bool restore = dialogs.Ask(question.c_str(), CentredDialogPosition()) == TunevaultLibrary::kYes;
+    net.Remove();
+    if (!restore) return;
+    LuOcPrimaryItemSet::Instance().Apply(previous);
+    SysCtrlPipeClient::Instance().NotifySettingsChanged(0, 0, 0);
+    PostSettingsChanged(veltrune::msg::kChangedByApply);
 }

@@ -14,14 +14,18 @@
 #include "kiln/fileutl/ProfileNames.h"
 
 // Built-in profiles first, so that an index below their count names one.
-void Director::FillProfileList(frame::ListBox& list) const {
-    const std::string folder = kiln::GetProfileFolder();
+std::vector<std::string> Director::ProfileNames() const {
     BuiltInProfiles& builtIn = BuiltInProfiles::Instance();
     builtIn.ReadAgainIfIncomplete();
+    std::vector<std::string> names = builtIn.Names();
+    for (std::string& name : kiln::ListProfileNames(kiln::GetProfileFolder())) names.push_back(std::move(name));
+    return names;
+}
+
+void Director::FillProfileList(frame::ListBox& list) const {
     list.Clear();
     list.BeginUpdate();
-    for (const std::string& name : builtIn.Names()) list.AddItem(name);
-    for (const std::string& name : kiln::ListProfileNames(folder)) list.AddItem(name);
+    for (const std::string& name : ProfileNames()) list.AddItem(name);
     list.EndUpdate();
 }
 
@@ -32,6 +36,7 @@ void Director::FillProfileList(frame::ListBox& list) const {
 void Director::LoadChosenProfile() {
     AdvComboBox& selector = *m_layout->ProfileSelector();
     const int chosen = selector.ItemIndex();
+    m_lastPickLoaded = false;
     if (chosen < 0) return;
     VeOcItemProfile profile;
     const size_t builtIn = BuiltInProfiles::Instance().Count();
@@ -48,6 +53,7 @@ void Director::LoadChosenProfile() {
     }
     FillBars(profile);
     SetUnappliedChanges(true);
+    m_lastPickLoaded = true;
 }
 
 void Director::FillBars(const VeOcItemProfile& profile) {

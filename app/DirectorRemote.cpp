@@ -4,6 +4,7 @@
 
 #include "app/Companion.h"
 #include "app/Main.h"
+#include "app/SafetyNet.h"
 #include "app/ocitems/CurrentSettings.h"
 #include "app/ocitems/LuOcPrimaryItemSet.h"
 #include "app/ocitems/LuOcRatio.h"
@@ -72,7 +73,10 @@ bool Director::ServiceAllowsPowerEvent() {
     return true;
 }
 
+// The minutes after an Apply count only while the machine runs: a suspend
+// says nothing about whether the settings hold.
 void Director::OnSuspend() {
+    SafetyNet::Instance().Pause();
     if (!ServiceAllowsPowerEvent()) return;
     uint32_t options = 0;
     const bool skipRatio = kiln::IsItemPresent(kOptionWordItem) && kiln::GetItemValue(kOptionWordItem, options) &&
@@ -85,6 +89,7 @@ void Director::OnSuspend() {
 // that writes the whole snapshot consumes it, so a write that failed is
 // tried again at the next one.
 void Director::OnResume() {
+    SafetyNet::Instance().Continue();
     if (!ServiceAllowsPowerEvent()) return;
     uint32_t companionMode = 0;
     if (kiln::GetItemValue(kCompanionSwitchItem, companionMode) && companionMode != 0) return;

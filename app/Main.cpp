@@ -137,7 +137,8 @@ bool TMainForm::ReachesTheModel(UINT message) {
     case msg::kShowFromSecondStart:
     case msg::kRemoteWrite:
     case msg::kRemoteCommand:
-    case msg::kTrayNotification: return true;
+    case msg::kTrayNotification:
+    case kProfileRequestDue: return true;
     default: return false;
     }
 }
@@ -171,6 +172,16 @@ bool TMainForm::DispatchPrivate(frame::Message& message) {
             Raise(m_events.resumed);
         }
         message.result = TRUE;
+        return true;
+    case WM_ENDSESSION:
+        if (message.wParam) Raise(m_events.sessionEnding);
+        return false;
+    case WM_COPYDATA:
+        message.result = TakeProfileRequest(reinterpret_cast<HWND>(message.wParam),
+                                            reinterpret_cast<const COPYDATASTRUCT*>(message.lParam));
+        return true;
+    case kProfileRequestDue:
+        Raise(m_events.profileRequestDue);
         return true;
     case msg::kClose:
         if (!TagInLowByte(message.wParam)) return false;
@@ -224,4 +235,20 @@ void TMainForm::HookApplicationMessage(MSG& message, bool& handled) {
         Raise(m_events.hideRequested);
         handled = true;
     }
+}
+
+// The data lives only during the call: the name is copied out here. A name
+// longer than any profile's, or with a zero inside, is refused before the
+// controller sees it; a request that cannot wait for start-up to end is
+// told the program is busy.
+LRESULT TMainForm::TakeProfileRequest(HWND requester, const COPYDATASTRUCT* data) const {
+    if (!data || !m_events.profileRequest) return 0;
+    if (data->dwData != msg::kListProfiles && data->dwData != msg::kLoadProfile && data->dwData != msg::kApplyProfile)
+        return 0;
+    if (ConstructionScope::Underway()) return msg::kRequestBusy;
+    if (data->cbData > msg::kMaxProfileName + 1 || (data->cbData > 0 && !data->lpData)) return msg::kNameRefused;
+    std::string name(static_cast<const char*>(data->lpData), data->cbData);
+    while (!name.empty() && name.back() == '\0') name.pop_back();
+    if (name.find('\0') != std::string::npos) return msg::kNameRefused;
+    return m_events.profileRequest(data->dwData, name, requester);
 }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace frame {
@@ -35,10 +36,22 @@ struct MainWindowEvents {
     std::function<void(LPARAM notification)> trayNotification;
     // The taskbar was (re)started: icons must be added again.
     std::function<void()> taskbarCreated;
+    // Windows is ending the session: the process may be gone before the
+    // message loop returns.
+    std::function<void()> sessionEnding;
+    // A profile request (WM_COPYDATA): the request, the name it carries and
+    // the requester's window; returns the answer for the requester.
+    std::function<LRESULT(ULONG_PTR request, const std::string& name, HWND requester)> profileRequest;
+    // A taken profile request's turn has come (kProfileRequestDue).
+    std::function<void()> profileRequestDue;
 };
 
 class TMainForm : public frame::Form, public WidgetHost {
 public:
+    // Posted to itself: a profile request taken from another program is
+    // carried out from the message loop, not inside the sender's call.
+    static constexpr UINT kProfileRequestDue = WM_APP + 1;
+
     TMainForm();
     ~TMainForm() override;
 
@@ -65,6 +78,7 @@ protected:
 private:
     void HookApplicationMessage(MSG& message, bool& handled);
     bool DispatchPrivate(frame::Message& message);
+    LRESULT TakeProfileRequest(HWND requester, const COPYDATASTRUCT* data) const;
     // Messages whose handlers reach the item sets or the controls wait while
     // those are being built, and are posted again once they are.
     static bool ReachesTheModel(UINT message);

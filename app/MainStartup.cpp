@@ -4,6 +4,7 @@
 #include "app/AdvTrayIcon.h"
 #include "app/Director.h"
 #include "app/Main.h"
+#include "app/SafetyNet.h"
 #include "app/Shadow.h"
 #include "app/TunevaultLibrary.h"
 #include "app/ocitems/Construction.h"
@@ -67,7 +68,11 @@ int RunFirstCopy() {
             Director::Instance().Initialize(MainForm);
             ShadowForm->PlaceAtStart(*MainForm);
         }
+        Director::Instance().OfferRestoreAfterCrash();
         application.Run();
+        // Ending normally (the close message, or Windows ending the session)
+        // says the settings ran: nothing to ask at the next start.
+        SafetyNet::Instance().Settle();
     } catch (const frame::Exception& error) {
         application.ShowException(error);
     }

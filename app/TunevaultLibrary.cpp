@@ -52,18 +52,27 @@ void TunevaultLibrary::Create(HWND programApplication, HWND programMainWindow) c
     if (Bound()) m_create(programApplication, programMainWindow);
 }
 
+template <class Call>
+int TunevaultLibrary::Show(Call call) const {
+    if (!Bound()) return kClosed;
+    ++m_open;
+    const int result = call();
+    --m_open;
+    return result;
+}
+
 int TunevaultLibrary::ShowModal() const {
-    return Bound() ? m_showModal() : kClosed;
+    return Show([&] { return m_showModal(); });
 }
 
 int TunevaultLibrary::Ask(const std::string& message, POINT at) const {
-    return Bound() ? m_ask(message.c_str(), at.x, at.y) : kClosed;
+    return Show([&] { return m_ask(message.c_str(), at.x, at.y); });
 }
 
 int TunevaultLibrary::Warn(const std::string& message, POINT at) const {
-    return Bound() ? m_warn(message.c_str(), at.x, at.y) : kClosed;
+    return Show([&] { return m_warn(message.c_str(), at.x, at.y); });
 }
 
 int TunevaultLibrary::AskDanger(const std::string& message, POINT at) const {
-    return Bound() ? m_askDanger(message.c_str(), at.x, at.y) : kClosed;
+    return Show([&] { return m_askDanger(message.c_str(), at.x, at.y); });
 }

@@ -41,11 +41,17 @@ public:
     int Ask(const std::string& message, POINT at) const;
     int Warn(const std::string& message, POINT at) const;
     int AskDanger(const std::string& message, POINT at) const;
+    // While one of the dialogs above shows: its modal loop still hands out
+    // the program's messages, and a request that needs a dialog of its own
+    // must not start one inside it.
+    bool DialogOpen() const { return m_open > 0; }
 
 private:
     TunevaultLibrary();
     template <class Fn>
     Fn Bind(const char* name);
+    template <class Call>
+    int Show(Call call) const;
 
     base::ModuleHandle m_module;
     std::string m_problem;
@@ -54,4 +60,5 @@ private:
     MessageDialogFn m_ask = nullptr;
     MessageDialogFn m_warn = nullptr;
     MessageDialogFn m_askDanger = nullptr;
+    mutable int m_open = 0;
 };

@@ -95,6 +95,12 @@ struct MemoryDCTraits {
     static void Close(Type h) { DeleteDC(h); }
 };
 
+struct MenuTraits {
+    using Type = HMENU;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { DestroyMenu(h); }
+};
+
 struct IconTraits {
     using Type = HICON;
     static Type Invalid() { return nullptr; }
@@ -114,5 +120,6 @@ using GdiPen = UniqueHandle<GdiObjectTraits<HPEN>>;
 using GdiRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 using MemoryDC = UniqueHandle<MemoryDCTraits>;
 using IconHandle = UniqueHandle<IconTraits>;
+using MenuHandle = UniqueHandle<MenuTraits>;
 
 }  // namespace base

@@ -6,7 +6,7 @@
 // maker listens to. The program and everything that speaks to it take the
 // numbers from here.
 
-#include <minwindef.h>
+#include <windows.h>
 
 #include <cstdint>
 
@@ -44,6 +44,39 @@ inline constexpr std::uint32_t kActionMask = 0xFF;
 inline constexpr std::uint32_t kRestore = 0;
 inline constexpr std::uint32_t kFirstBuiltInProfile = 1;
 inline constexpr std::uint32_t kBuiltInProfiles = 3;
+
+// Profile requests, as veltrunectl makes them: WM_COPYDATA to the main
+// window, wParam the requester's window for what comes back, dwData the
+// request and the data the profile name (up to kMaxProfileName characters,
+// no terminating zero needed). SendMessage returns one of the answers
+// below; 0 from a program that does not know the request.
+inline constexpr ULONG_PTR kListProfiles = 0x56540001;
+// Fill the window's controls from the profile and show it (nothing is
+// written), or do that and Apply, with its questions.
+inline constexpr ULONG_PTR kLoadProfile = 0x56540002;
+inline constexpr ULONG_PTR kApplyProfile = 0x56540003;
+inline constexpr unsigned kMaxProfileName = 259;
+inline constexpr LRESULT kRequestTaken = 1;
+// A question or dialog of the program is open, or it is still starting.
+inline constexpr LRESULT kRequestBusy = 2;
+inline constexpr LRESULT kNoSuchProfile = 3;
+// The name could reach outside the profile folder, or is no name at all.
+inline constexpr LRESULT kNameRefused = 4;
+// Before kListProfiles returns, the names come back to the requester as
+// WM_COPYDATA with this dwData, as the profile selector lists them, each
+// followed by a zero.
+inline constexpr ULONG_PTR kProfileNames = 0x56540010;
+// Once a taken load or apply is over, this is posted to the requester with
+// one of the outcomes in wParam.
+inline constexpr UINT kProfileOutcome = WM_APP + 0x56;
+inline constexpr WPARAM kProfileLoaded = 1;
+inline constexpr WPARAM kProfileApplied = 2;
+// A question was answered no or closed: nothing was written.
+inline constexpr WPARAM kProfileNotApplied = 3;
+// The profile's file or firmware entry could not be read; the window said so.
+inline constexpr WPARAM kProfileUnreadable = 4;
+// A question of the program opened meanwhile: the request was dropped.
+inline constexpr WPARAM kProfileBusy = 5;
 
 // The settings-changed broadcast: a message registered under this name and
 // posted to every top-level window. Its wParam carries the tag in the low

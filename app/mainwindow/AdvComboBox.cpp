@@ -151,6 +151,12 @@ void AdvComboBox::SetItemIndex(int index) {
     Choose(index);
 }
 
+void AdvComboBox::Pick(int index) {
+    if (index < 0 || index >= m_list->Count()) return;
+    m_list->SetItemIndex(index);
+    Choose(index);
+}
+
 // The list may have been filled afresh since the name was shown: its entry
 // is found by the name.
 void AdvComboBox::RevertChoice() {

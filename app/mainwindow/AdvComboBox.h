@@ -56,6 +56,9 @@ public:
     // Shows again the entry and text shown before the last choice, without
     // raising OnSelect: for a choice that could not be carried out.
     void RevertChoice();
+    // Chooses the entry as a click in the open list does: OnSelect is raised
+    // even when the entry is the one shown.
+    void Pick(int index);
     const std::string& Text() const { return m_text->Caption(); }
     // The entries, for the owner to clear and fill.
     frame::ListBox& Items() const { return *m_list; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/ocitems/ApplyWitness.h"
 #include "app/ocitems/Construction.h"
 #include "app/ocitems/LuOcRatio.h"
 #include "base/Diagnostics.h"
@@ -17,11 +18,13 @@ constexpr const char* kItemsUnreadable = "Can not read the items of group 3";
 // A failed read writes nothing: without the current value we cannot tell
 // whether the write is needed, and an unneeded write costs a firmware call.
 // True when the item holds the value afterwards.
-bool WriteIfChanged(const VeOcItemValue& entry) {
+bool WriteIfChanged(const VeOcItemValue& entry, ApplyWitness* witness) {
     uint32_t current = 0;
     if (!kiln::GetItemValue(entry.number, current)) return false;
-    return current == entry.value ||
-           kiln::Succeeded(kiln::SetItemValueMode(entry.number, entry.value, kiln::kWriteModeTuning));
+    if (witness) witness->Found(entry.number, ApplyWitness::kEveryCore, current);
+    if (current == entry.value) return true;
+    if (witness) witness->BeforeWrite();
+    return kiln::Succeeded(kiln::SetItemValueMode(entry.number, entry.value, kiln::kWriteModeTuning));
 }
 
 const VeOcItemValue* FindFirst(const VeOcItemValueList& values, uint32_t local) {
@@ -106,25 +109,25 @@ bool LuOcPrimaryItemSet::IsLowering(const VeOcItemValue* frequency, const VeOcIt
 }
 
 bool LuOcPrimaryItemSet::ApplyFrequencyPart(const VeOcItemValueList& values, const VeOcItemValue* frequency,
-                                            const VeOcItemValue* ratio) {
-    bool written = !frequency || WriteIfChanged(*frequency);
+                                            const VeOcItemValue* ratio, ApplyWitness* witness) {
+    bool written = !frequency || WriteIfChanged(*frequency, witness);
     if (!ratio) return written;
     std::vector<uint32_t> ratios;
     for (const VeOcItemValue& entry : values)
         if (kiln::ItemLocal(entry.number) == kRatioLocal) ratios.push_back(entry.value);
-    return Ratio().WriteAll(ratios) && written;
+    return Ratio().WriteAll(ratios, witness) && written;
 }
 
-bool LuOcPrimaryItemSet::ApplyOtherPart(const VeOcItemValueList& values) {
+bool LuOcPrimaryItemSet::ApplyOtherPart(const VeOcItemValueList& values, ApplyWitness* witness) {
     bool written = true;
     for (const VeOcItemValue& entry : values) {
         uint32_t local = kiln::ItemLocal(entry.number);
-        if (local != kFrequencyLocal && local != kRatioLocal) written = WriteIfChanged(entry) && written;
+        if (local != kFrequencyLocal && local != kRatioLocal) written = WriteIfChanged(entry, witness) && written;
     }
     return written;
 }
 
-bool LuOcPrimaryItemSet::Apply(const VeOcItemValueList& list) {
+bool LuOcPrimaryItemSet::Apply(const VeOcItemValueList& list, ApplyWitness* witness) {
     // Without group 3 neither the clock item nor the ratio set is known, so
     // the safe order cannot be judged and the ratio values would be dropped:
     // a clock raised without its lowered ratio can leave the processor faster
@@ -134,9 +137,9 @@ bool LuOcPrimaryItemSet::Apply(const VeOcItemValueList& list) {
     const VeOcItemValue* frequency = FindFirst(values, kFrequencyLocal);
     const VeOcItemValue* ratio = FindFirst(values, kRatioLocal);
     if (IsLowering(frequency, ratio)) {
-        const bool frequencyWritten = ApplyFrequencyPart(values, frequency, ratio);
-        return ApplyOtherPart(values) && frequencyWritten;
+        const bool frequencyWritten = ApplyFrequencyPart(values, frequency, ratio, witness);
+        return ApplyOtherPart(values, witness) && frequencyWritten;
     }
-    const bool othersWritten = ApplyOtherPart(values);
-    return ApplyFrequencyPart(values, frequency, ratio) && othersWritten;
+    const bool othersWritten = ApplyOtherPart(values, witness);
+    return ApplyFrequencyPart(values, frequency, ratio, witness) && othersWritten;
 }

@@ -11,6 +11,7 @@
 #include "app/ocitems/VeOcItemValue.h"
 #include "kiln/arvex/BiosItem.h"
 
+class ApplyWitness;
 class LuOcRatio;
 
 class LuOcPrimaryItemSet {
@@ -43,16 +44,17 @@ public:
     // otherwise, so the processor never passes through a frequency above both
     // the old and the new one. Writes nothing when group 3 could not be read.
     // True when every item holds its value afterwards; false when a read or
-    // a write failed (the rest is still written) or nothing could be.
-    virtual bool Apply(const VeOcItemValueList& values);
+    // a write failed (the rest is still written) or nothing could be. The
+    // witness, when given, hears each value read and each write coming.
+    virtual bool Apply(const VeOcItemValueList& values, ApplyWitness* witness = nullptr);
 
 private:
     void Load();
     LuOcRatio& Ratio();
     bool IsLowering(const VeOcItemValue* frequency, const VeOcItemValue* ratio);
     bool ApplyFrequencyPart(const VeOcItemValueList& values, const VeOcItemValue* frequency,
-                            const VeOcItemValue* ratio);
-    bool ApplyOtherPart(const VeOcItemValueList& values);
+                            const VeOcItemValue* ratio, ApplyWitness* witness);
+    bool ApplyOtherPart(const VeOcItemValueList& values, ApplyWitness* witness);
 
     std::vector<std::unique_ptr<kiln::BiosItem>> m_items;
     LuOcRatio* m_ratio;

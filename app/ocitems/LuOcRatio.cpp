@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/ocitems/ApplyWitness.h"
 #include "app/ocitems/Construction.h"
 #include "base/Diagnostics.h"
 #include "kiln/arvex/BiosInterface.h"
@@ -104,7 +105,7 @@ bool LuOcRatio::ReadEachCore(std::vector<uint32_t>& indexes) {
     return all;
 }
 
-bool LuOcRatio::WriteAll(const std::vector<uint32_t>& indexes) {
+bool LuOcRatio::WriteAll(const std::vector<uint32_t>& indexes, ApplyWitness* witness) {
     if (!m_item || IsSkipped() || m_count == 0 || indexes.empty()) return true;
     const auto write = [this](uint32_t index) {
         return kiln::Succeeded(m_item->WriteIndex(index, kiln::kWriteModeTuning));
@@ -120,7 +121,11 @@ bool LuOcRatio::WriteAll(const std::vector<uint32_t>& indexes) {
             // A core whose ratio cannot be read is left as it is.
             if (!ok) {
                 written = false;
-            } else if (current != wanted) {
+                continue;
+            }
+            if (witness) witness->Found(ItemNumber(), core, current);
+            if (current != wanted) {
+                if (witness) witness->BeforeWrite();
                 written = write(wanted) && written;
                 changed = true;
             }
@@ -129,9 +134,11 @@ bool LuOcRatio::WriteAll(const std::vector<uint32_t>& indexes) {
         bool ok = false;
         uint32_t current = ReadCore(m_count - 1, ok);
         wanted = indexes[0];
+        if (ok && witness) witness->Found(ItemNumber(), ApplyWitness::kEveryCore, current);
         if (!ok) {
             written = false;
         } else if (current != wanted) {
+            if (witness) witness->BeforeWrite();
             for (uint32_t core = 0; core < m_count; ++core) written = Select(core) && write(wanted) && written;
             changed = true;
         }

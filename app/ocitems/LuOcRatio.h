@@ -9,6 +9,8 @@
 
 #include "kiln/arvex/BiosItem.h"
 
+class ApplyWitness;
+
 class LuOcRatio {
 public:
     static constexpr uint32_t kSelectorItem = 0x030600F0;
@@ -50,8 +52,9 @@ public:
     virtual bool ReadAllExact(std::vector<uint32_t>& indexes);
     // Writes only what differs from the hardware, and nothing to a core the
     // firmware refused to select. True when every core holds its index
-    // afterwards as far as the firmware said.
-    virtual bool WriteAll(const std::vector<uint32_t>& indexes);
+    // afterwards as far as the firmware said. The witness, when given,
+    // hears each core's index as read and each write coming.
+    virtual bool WriteAll(const std::vector<uint32_t>& indexes, ApplyWitness* witness = nullptr);
     // 0 when the read fails or there is no ratio item.
     virtual double CurrentValue();
     double IndexToValue(uint32_t index) const;

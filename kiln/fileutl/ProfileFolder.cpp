@@ -28,6 +28,12 @@ std::string MakeProfileFolder(const std::string& shellFolder) {
     return folder;
 }
 
+std::string SafetyRecordPath() {
+    std::string folder = GetProfileFolder();
+    folder.resize(folder.size() - std::char_traits<char>::length(kProfileFolderName));
+    return folder + "Veltrune safety net.txt";
+}
+
 std::string ProfilePath(const std::string& folder, const std::string& name) {
     return folder + name + kProfileExtension;
 }

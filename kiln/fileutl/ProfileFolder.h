@@ -22,4 +22,9 @@ std::string MakeProfileFolder(const std::string& shellFolder);
 // included. Check the name with IsUsableProfileName first.
 std::string ProfilePath(const std::string& folder, const std::string& name);
 
+// The program's record of the settings it last replaced: a file of its own
+// in the profile folder's parent, whose extension keeps it out of every
+// profile list.
+std::string SafetyRecordPath();
+
 }  // namespace kiln

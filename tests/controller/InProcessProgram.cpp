@@ -1,6 +1,7 @@
 #include "tests/controller/InProcessProgram.h"
 
 #include "app/Director.h"
+#include "app/SafetyNet.h"
 #include "frame/Application.h"
 #include "kiln/Component/AlphaButton.h"
 #include "kiln/Component/LuCheckBoxTx.h"
@@ -34,6 +35,9 @@ void InProcessProgram::SetUp() {
 }
 
 void InProcessProgram::TearDown() {
+    // An Apply here leaves a pending record that the next program started
+    // in this session would ask about.
+    SafetyNet::Instance().Remove();
     journal.reset();
     SimulatedBoard::ClearFaults();
     Director::Instance().ScreenHeight = [] { return GetSystemMetrics(SM_CYSCREEN); };

@@ -1,5 +1,7 @@
 #include "tests/controller/ProgramFixture.h"
 
+#include "kiln/fileutl/ProfileFolder.h"
+
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
 
@@ -18,9 +20,16 @@ std::string ProgramFolder() {
 void ProgramFixture::SetUp() {
     SimulatedBoard::Load("");
     journal = std::make_unique<JournalScope>();
-    program = std::make_unique<testsupport::ProcessDriver>(ProgramFolder());
-    ASSERT_TRUE(program->Ready()) << "the program did not start";
+    // A record left pending by an earlier test would be asked about.
+    DeleteFileA(kiln::SafetyRecordPath().c_str());
+    ASSERT_TRUE(StartProgram()) << "the program did not start";
     Forget();
+}
+
+bool ProgramFixture::StartProgram() {
+    program.reset();
+    program = std::make_unique<testsupport::ProcessDriver>(ProgramFolder());
+    return program->Ready();
 }
 
 void ProgramFixture::TearDown() {

@@ -25,6 +25,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Starts a fresh copy in place of the one running (which is closed, or
+    // killed if it does not close). False when it did not get ready.
+    bool StartProgram();
+
     HWND Main() const { return program->MainWindow(); }
     // Sends a private message with the tag and returns once it is handled.
     LRESULT Send(UINT message, LPARAM lParam, WPARAM wParam = veltrune::msg::kTag) const;

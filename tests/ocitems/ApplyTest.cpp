@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "app/ocitems/ApplyWitness.h"
 #include "app/ocitems/LuOcPrimaryItemSet.h"
 #include "app/ocitems/LuOcRatio.h"
 #include "tests/support/Diagnostics.h"
@@ -134,6 +135,39 @@ TEST_F(Apply, PerCoreRatiosGoToTheCoresInListOrder) {
     auto writes = TuningWrites({{kRatio, 27}, {kClock, 10}, {kRatio, 29}, {kRatio, 31}, {kRatio, 33}});
     EXPECT_EQ(writes, (std::vector<std::string>{Tuning(kClock, 10), Tuning(kRatio, 27), Tuning(kRatio, 29),
                                                 Tuning(kRatio, 31), Tuning(kRatio, 33), Tuning(kRatio, 33)}));
+}
+
+// What keeps the values an Apply replaces hears each one as read, before the
+// write that replaces it, and costs the firmware nothing: the calls are the
+// same with a witness as without.
+TEST_F(Apply, AWitnessHearsEveryValueBeforeItsWriteAndAddsNoCall) {
+    struct Witness final : ApplyWitness {
+        void Found(uint32_t item, uint32_t core, uint32_t value) override {
+            heard.push_back(std::to_string(item) + "/" + std::to_string(core) + "=" + std::to_string(value));
+        }
+        void BeforeWrite() override { heard.push_back("write"); }
+        std::vector<std::string> heard;
+    } witness;
+    const VeOcItemValueList list = {{kCoreVoltage, 80}, {kClock, 10}, {kRatio, 26}, {kRatio, 29}, {kRatio, 26},
+                                    {kRatio, 26}};
+    std::vector<std::string> without;
+    {
+        JournalScope journal;
+        m_set->Apply(list);
+        without = journal.Lines();
+    }
+    SimulatedBoard::Load("");
+    JournalScope journal;
+    m_set->Apply(list, &witness);
+    EXPECT_EQ(journal.Lines(), without);
+    const auto item = [](uint32_t number, uint32_t core, uint32_t value) {
+        return std::to_string(number) + "/" + std::to_string(core) + "=" + std::to_string(value);
+    };
+    // Raising: the voltage (unchanged) first, then the clock and core 1.
+    EXPECT_EQ(witness.heard,
+              (std::vector<std::string>{item(kCoreVoltage, ApplyWitness::kEveryCore, 80),
+                                        item(kClock, ApplyWitness::kEveryCore, 0), "write", item(kRatio, 0, 26),
+                                        item(kRatio, 1, 26), "write", item(kRatio, 2, 26), item(kRatio, 3, 26)}));
 }
 
 // When the direction cannot be judged, the frequency part goes last, as for

@@ -2,6 +2,8 @@
 // command against a real copy with its effect seen on the window, the board
 // or the broadcast; and what it says and returns without one.
 
+#include "kiln/fileutl/ProfileFolder.h"
+#include "kiln/fileutl/ProfileNames.h"
 #include "tests/controller/ProgramFixture.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessagePump.h"
@@ -10,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,6 +30,9 @@ constexpr uint32_t kCoreVoltage = 0x03020012;
 constexpr DWORD kExitNotRunning = 1;
 constexpr DWORD kExitBadCommandLine = 2;
 constexpr DWORD kExitNoAnswer = 3;
+constexpr DWORD kExitNotApplied = 4;
+constexpr DWORD kExitNoSuchProfile = 5;
+constexpr DWORD kExitUnreadable = 6;
 
 ChildResult RunCtl(const std::string& arguments) {
     return testsupport::RunChild(testsupport::Quote(testsupport::TestFolder() + "..\\..\\bin\\veltrunectl.exe") +
@@ -53,6 +59,12 @@ TEST(VeltrunectlCommandLine, BadCommandLinesExitTwoNamingWhatWasWrong) {
         {"snapshot-builtin -1", "snapshot-builtin takes a built-in profile 0, 1 or 2, not \"-1\""},
         {"wait-changed soon", "wait-changed takes a number of seconds"},
         {"wait-changed 1 2", "wait-changed takes at most one argument"},
+        {"profiles all", "profiles takes no arguments"},
+        {"load", "load needs a profile name"},
+        {"apply a b", "apply takes one profile name"},
+        {"load ..\\..\\boot", "is not a name of a profile in the profile folder"},
+        {"apply C:x", "is not a name of a profile in the profile folder"},
+        {"load ..", "is not a name of a profile in the profile folder"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -69,14 +81,15 @@ TEST(VeltrunectlCommandLine, BadCommandLinesExitTwoNamingWhatWasWrong) {
     const ChildResult help = RunCtl("--help");
     EXPECT_EQ(help.exitCode, 0u);
     for (const char* command : {"show", "hide", "minimize", "quit", "write-base-clock INDEX", "snapshot", "restore",
-                                "builtin N", "snapshot-builtin N", "wait-changed [SECONDS]"})
+                                "builtin N", "snapshot-builtin N", "wait-changed [SECONDS]", "profiles", "load NAME",
+                                "apply NAME"})
         EXPECT_NE(help.out.find("  " + std::string(command)), std::string::npos) << command;
 }
 
 TEST(VeltrunectlWithoutACopy, CommandsSayNoneRunsAndWaitingEndsAfterItsTime) {
     ASSERT_TRUE(NoCopyRuns());
     for (const char* command : {"show", "hide", "minimize", "quit", "write-base-clock 5", "snapshot", "restore",
-                                "builtin 0", "snapshot-builtin 2"}) {
+                                "builtin 0", "snapshot-builtin 2", "profiles", "load Gaming", "apply Gaming"}) {
         SCOPED_TRACE(command);
         const ChildResult run = RunCtl(command);
         EXPECT_EQ(run.exitCode, kExitNotRunning);
@@ -188,6 +201,58 @@ TEST_F(Veltrunectl, WaitChangedPrintsTheLParamOfTheNextBroadcast) {
         EXPECT_EQ(waited.exitCode, 0u) << waited.err;
         EXPECT_EQ(waited.out, printed);
     }
+}
+
+// Runs the command on a thread of its own while this one answers what the
+// copy asks with the buttons given, in order.
+ChildResult RunCtlAnswering(const std::string& arguments, const std::vector<const char*>& answers,
+                            const testsupport::ProcessDriver& copy) {
+    ChildResult run;
+    std::thread ctl([&] { run = RunCtl(arguments); });
+    copy.Answering([] {}, answers);
+    ctl.join();
+    return run;
+}
+
+TEST_F(Veltrunectl, ProfilesListsAsTheSelectorAndLoadFillsTheWindowWithoutWriting) {
+    const std::string damaged = kiln::ProfilePath(kiln::GetProfileFolder(), "Mine");
+    std::ofstream(damaged, std::ios::binary) << "not a profile";
+
+    const ChildResult listed = RunCtl("profiles");
+    EXPECT_EQ(listed.exitCode, 0u) << listed.err;
+    std::string expected = "Power Saving\nGaming\nExtreme OC\n";
+    for (const std::string& name : kiln::ListProfileNames(kiln::GetProfileFolder())) expected += name + "\n";
+    EXPECT_EQ(listed.out, expected);
+    EXPECT_NE(expected.find("\nMine\n"), std::string::npos);
+
+    const ChildResult loaded = RunCtl("load Gaming");
+    EXPECT_EQ(loaded.exitCode, 0u) << loaded.err;
+    EXPECT_TRUE(IsWindowVisible(Main()));
+    EXPECT_TRUE(IsWindowEnabled(program->Control("ApplyButton"))) << "the controls hold the profile";
+    EXPECT_TRUE(Writes().empty());
+
+    const ChildResult unreadable = RunCtlAnswering("load Mine", {"OkButton"}, *program);
+    EXPECT_EQ(unreadable.exitCode, kExitUnreadable) << unreadable.err;
+    const ChildResult missing = RunCtl("load Yours");
+    EXPECT_EQ(missing.exitCode, kExitNoSuchProfile);
+    EXPECT_EQ(missing.err, "veltrunectl: there is no profile \"Yours\"\n");
+    // Passes the command line's check; the copy knows CON for a device.
+    EXPECT_EQ(RunCtl("load CON").exitCode, kExitBadCommandLine);
+    DeleteFileA(damaged.c_str());
+    EXPECT_TRUE(Writes().empty());
+}
+
+TEST_F(Veltrunectl, ApplyAsksInTheWindowAndExitsByTheAnswer) {
+    const ChildResult refused = RunCtlAnswering("apply Gaming", {"NoButton"}, *program);
+    EXPECT_EQ(refused.exitCode, kExitNotApplied) << refused.err;
+    EXPECT_TRUE(Writes().empty());
+
+    const ChildResult applied = RunCtlAnswering("apply Gaming", {"YesButton"}, *program);
+    EXPECT_EQ(applied.exitCode, 0u) << applied.err;
+    EXPECT_EQ(SimulatedBoard::Peek(kClock), 30u);
+    EXPECT_EQ(SimulatedBoard::Peek(kCoreVoltage), 90u);
+    EXPECT_TRUE(broadcasts.WaitFor(1, 5000));
+    EXPECT_EQ(broadcasts.Heard(), std::vector<LPARAM>{kChangedByApply});
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tools/veltrunectl/ChangeListener.h"
 
 #include "base/WindowObject.h"
+#include "tools/veltrunectl/HelperWindow.h"
 #include "vendor/VeltruneMessages.h"
 
 namespace veltrunectl {
@@ -26,14 +27,7 @@ void AllowThroughFilter(UINT message) {
 ChangeListener::ChangeListener() : m_message(RegisterWindowMessageA(msg::kBroadcastName)) {
     if (m_message == 0) return;
     AllowThroughFilter(m_message);
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA cls{};
-    cls.lpfnWndProc = &Proc;
-    cls.hInstance = instance;
-    cls.lpszClassName = kClassName;
-    RegisterClassA(&cls);
-    m_window = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance,
-                               this);
+    m_window = CreateHelperWindow(kClassName, &Proc, this, nullptr);
 }
 
 ChangeListener::~ChangeListener() {

@@ -20,13 +20,21 @@ const char kCtlUsage[] =
     "  builtin N             apply the firmware's built-in profile N (0, 1 or 2,\n"
     "                        as firmctl profiles numbers them)\n"
     "  snapshot-builtin N    save the current settings, then apply built-in profile N\n"
+    "  profiles              print the profile names as the window's selector lists them\n"
+    "  load NAME             fill the window's controls from profile NAME and show it\n"
+    "                        (nothing is written)\n"
+    "  apply NAME            load profile NAME, then Apply: the window asks its questions\n"
+    "                        and this waits for the answers\n"
     "  wait-changed [SECONDS]\n"
     "                        wait (without end, or SECONDS) for the next settings-changed\n"
     "                        broadcast from any program and print its lParam\n"
     "Numbers are decimal, or hexadecimal with 0x.\n"
-    "Exit codes: 0 delivered (or a broadcast came), 1 no Veltrune runs,\n"
-    "2 bad command line, 3 no answer in time (the window took no command within\n"
-    "60 seconds, quit did not end the program, or no broadcast came).\n";
+    "Exit codes: 0 delivered (or a broadcast came, or the profile was applied), 1 no\n"
+    "Veltrune runs, 2 bad command line (also a profile name that is no file name in\n"
+    "the profile folder), 3 no answer in time (the window took no command within\n"
+    "60 seconds, it is busy with a question of its own, quit did not end the program,\n"
+    "or no broadcast came), 4 a question of apply was answered no or closed, 5 no\n"
+    "profile of that name, 6 the profile could not be read.\n";
 
 namespace {
 
@@ -53,6 +61,16 @@ constexpr Simple kSimple[] = {
     {"snapshot", Action::Message, msg::kRemoteCommand, msg::kTakeSnapshot | kNoAction},
     {"restore", Action::Message, msg::kRemoteCommand, msg::kRestore},
 };
+
+// Names are checked again by the copy; what is refused here could name a
+// file outside the profile folder, or no file at all.
+bool StaysInProfileFolder(const std::string& name) {
+    if (name.empty() || name.size() > veltrune::msg::kMaxProfileName) return false;
+    if (name.find_first_not_of('.') == std::string::npos) return false;
+    for (const char c : name)
+        if (c == '\\' || c == '/' || c == ':' || static_cast<unsigned char>(c) < 32) return false;
+    return true;
+}
 
 bool ParseProfile(const std::string& command, const char* text, uint32_t& profile, std::string& error) {
     if (!firmctl::ParseNumber(text, profile) || profile >= msg::kBuiltInProfiles) {
@@ -81,7 +99,7 @@ bool ParseCtlRequest(int argc, char** argv, CtlRequest& request, std::string& er
             error = command + " takes no arguments, but got \"" + argv[2] + "\"";
             return false;
         }
-        request = CtlRequest{simple.action, simple.message, simple.word, INFINITE};
+        request = CtlRequest{simple.action, simple.message, simple.word, INFINITE, {}};
         return true;
     }
     const bool takesOne = command == "write-base-clock" || command == "builtin" || command == "snapshot-builtin";
@@ -106,6 +124,27 @@ bool ParseCtlRequest(int argc, char** argv, CtlRequest& request, std::string& er
         request.message = msg::kRemoteCommand;
         request.word = static_cast<LPARAM>((msg::kFirstBuiltInProfile + profile) |
                                            (command == "builtin" ? 0 : msg::kTakeSnapshot));
+        return true;
+    }
+    if (command == "profiles") {
+        if (extra != 0) {
+            error = "profiles takes no arguments, but got \"" + std::string(argv[2]) + "\"";
+            return false;
+        }
+        request.action = Action::Profiles;
+        return true;
+    }
+    if (command == "load" || command == "apply") {
+        if (extra != 1) {
+            error = command + (extra == 0 ? " needs a profile name" : " takes one profile name");
+            return false;
+        }
+        if (!StaysInProfileFolder(argv[2])) {
+            error = "\"" + std::string(argv[2]) + "\" is not a name of a profile in the profile folder";
+            return false;
+        }
+        request.action = command == "load" ? Action::LoadProfile : Action::ApplyProfile;
+        request.profile = argv[2];
         return true;
     }
     if (command == "wait-changed") {

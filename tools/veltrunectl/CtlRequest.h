@@ -7,13 +7,14 @@
 
 namespace veltrunectl {
 
-enum class Action { Help, Show, Hide, Minimize, Quit, Message, WaitChanged };
+enum class Action { Help, Show, Hide, Minimize, Quit, Message, WaitChanged, Profiles, LoadProfile, ApplyProfile };
 
 struct CtlRequest {
     Action action = Action::Help;
     UINT message = 0;  // Action::Message: sent with the tag and `word`
     LPARAM word = 0;
     DWORD milliseconds = INFINITE;  // Action::WaitChanged
+    std::string profile;  // Action::LoadProfile and Action::ApplyProfile
 };
 
 extern const char kCtlUsage[];

@@ -21,6 +21,9 @@ public:
     bool WaitUntilHidden(DWORD milliseconds) const;
     bool WaitUntilEnded(DWORD milliseconds) const;
 
+    HWND MainWindow() const { return m_main; }
+    DWORD ProcessId() const { return m_processId; }
+
 private:
     HWND m_main = nullptr;
     DWORD m_processId = 0;

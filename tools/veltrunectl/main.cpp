@@ -10,7 +10,9 @@
 
 #include "tools/veltrunectl/ChangeListener.h"
 #include "tools/veltrunectl/CtlRequest.h"
+#include "tools/veltrunectl/ProfileExchange.h"
 #include "tools/veltrunectl/RemoteCopy.h"
+#include "vendor/VeltruneMessages.h"
 
 namespace {
 
@@ -20,6 +22,9 @@ constexpr int kExitDelivered = 0;
 constexpr int kExitNotRunning = 1;
 constexpr int kExitBadCommandLine = 2;
 constexpr int kExitNoAnswer = 3;
+constexpr int kExitNotApplied = 4;
+constexpr int kExitNoSuchProfile = 5;
+constexpr int kExitUnreadable = 6;
 // Long enough for the program to finish a firmware write and its service
 // notice on a loaded machine; a copy that takes longer is stuck.
 constexpr DWORD kAnswerMilliseconds = 60000;
@@ -41,9 +46,47 @@ int WaitChanged(DWORD milliseconds) {
     return kExitDelivered;
 }
 
+int ExchangeProfiles(const veltrunectl::CtlRequest& request, veltrunectl::RemoteCopy& copy) {
+    namespace msg = veltrune::msg;
+    veltrunectl::ProfileExchange exchange;
+    if (!exchange.Ready()) return Fail(kExitNoAnswer, "cannot make a window for the answer");
+    const ULONG_PTR kind = request.action == Action::Profiles      ? msg::kListProfiles
+                           : request.action == Action::LoadProfile ? msg::kLoadProfile
+                                                                   : msg::kApplyProfile;
+    // A load or an apply shows the window, which may then take the front.
+    if (request.action != Action::Profiles) AllowSetForegroundWindow(ASFW_ANY);
+    const std::optional<LRESULT> answer = exchange.Send(copy.MainWindow(), kind, request.profile, kAnswerMilliseconds);
+    if (!answer) return Fail(kExitNoAnswer, "the running Veltrune did not take the request within 60 seconds");
+    switch (*answer) {
+    case msg::kRequestTaken: break;
+    case msg::kRequestBusy: return Fail(kExitNoAnswer, "the running Veltrune is busy with a question or starting");
+    case msg::kNoSuchProfile: return Fail(kExitNoSuchProfile, "there is no profile \"" + request.profile + "\"");
+    case msg::kNameRefused:
+        return Fail(kExitBadCommandLine, "\"" + request.profile + "\" is not a name of a profile in the profile folder");
+    default: return Fail(kExitNoAnswer, "the running Veltrune does not know profile requests");
+    }
+    if (request.action == Action::Profiles) {
+        for (const std::string& name : exchange.Names()) std::printf("%s\n", name.c_str());
+        return kExitDelivered;
+    }
+    const std::optional<WPARAM> outcome = exchange.WaitForOutcome(copy.ProcessId());
+    if (!outcome) return Fail(kExitNoAnswer, "the running Veltrune ended before the profile was done");
+    switch (*outcome) {
+    case msg::kProfileLoaded:
+    case msg::kProfileApplied: return kExitDelivered;
+    case msg::kProfileNotApplied: return Fail(kExitNotApplied, "not applied: a question was answered no or closed");
+    case msg::kProfileUnreadable:
+        return Fail(kExitUnreadable, "the profile \"" + request.profile + "\" could not be read");
+    default: return Fail(kExitNoAnswer, "the running Veltrune was busy with a question of its own");
+    }
+}
+
 int Deliver(const veltrunectl::CtlRequest& request) {
     veltrunectl::RemoteCopy copy;
     if (!copy.Find()) return Fail(kExitNotRunning, "Veltrune is not running");
+    if (request.action == Action::Profiles || request.action == Action::LoadProfile ||
+        request.action == Action::ApplyProfile)
+        return ExchangeProfiles(request, copy);
     const std::string noAnswer = "the running Veltrune did not take the command within 60 seconds";
     if (request.action == Action::Hide) {
         if (!copy.PostHide()) return Fail(kExitNoAnswer, "the running Veltrune has no application window to ask");
