@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 
+#include "kiln/arvex/FirmwareAnswers.h"
 #include "kiln/arvex/GroupInfoTraverser.h"
 #include "kiln/arvex/PackageView.h"
 #include "vendor/firmlink.h"
@@ -17,7 +18,7 @@ using Package = std::array<uint8_t, kPackageCapacity>;
 // description cannot be fetched.
 bool DescribedNumber(const void* element, Package& buffer, uint32_t& number) {
     uint32_t size = kPackageCapacity;
-    if (!element || !FirmDescribeItem(element, buffer.data(), &size) || size > kPackageCapacity) return false;
+    if (!DescribeItem(element, buffer.data(), size) || size > kPackageCapacity) return false;
     PackageView view(buffer.data(), size);
     return view.Count() > 0 && view.ReadInt(view.First(), number);
 }

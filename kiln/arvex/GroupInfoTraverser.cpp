@@ -2,6 +2,7 @@
 
 #include "base/Reporting.h"
 #include "kiln/arvex/BiosInterface.h"
+#include "kiln/arvex/FirmwareAnswers.h"
 #include "kiln/arvex/PackageView.h"
 #include "vendor/firmlink.h"
 
@@ -15,7 +16,7 @@ bool GroupInfoTraverser::Open(uint32_t group) {
     m_position = 0;
     m_count = 0;
     m_current = nullptr;
-    if (!FirmListGroup(group, m_buffer->data(), &m_size)) return false;
+    if (!ListGroup(group, m_buffer->data(), m_size)) return false;
     if (m_size > kPackageCapacity) m_size = 0;
     m_count = FirmElementCount(m_buffer->data());
     m_current = FirmFirstElement(m_buffer->data());

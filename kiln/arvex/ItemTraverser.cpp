@@ -2,6 +2,7 @@
 
 #include "base/Reporting.h"
 #include "kiln/arvex/BiosInterface.h"
+#include "kiln/arvex/FirmwareAnswers.h"
 #include "kiln/arvex/PackageView.h"
 #include "vendor/firmlink.h"
 
@@ -37,7 +38,7 @@ bool ItemTraverser::Fetch() {
     const void* element = m_group.Current();
     if (!element || !m_description) return false;
     m_size = kPackageCapacity;
-    if (!FirmDescribeItem(element, m_description->data(), &m_size)) return false;
+    if (!DescribeItem(element, m_description->data(), m_size)) return false;
     if (m_size > kPackageCapacity) return false;
     PackageView view(m_description->data(), m_size);
     uint32_t number = 0;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "kiln/arvex/FirmwareAnswers.h"
 #include "standins/firmlink/FirmSim.h"
 #include "vendor/firmlink.h"
 
@@ -25,8 +26,10 @@ public:
         return dir.substr(0, dir.find_last_of("\\/") + 1) + "boards\\" + name;
     }
 
-    // Loads a board (the built-in one for an empty path) and starts it afresh.
+    // Loads a board (the built-in one for an empty path) and starts it afresh;
+    // what the program's toolkit kept of the board before is forgotten.
     static void Load(const std::string& path) {
+        kiln::ForgetFirmwareAnswers();
         using LoadFn = uint32_t(__stdcall*)(const char*);
         using LastErrorFn = const char*(__stdcall*)();
         auto load = Extra<LoadFn>("FirmSimLoadBoard");
@@ -35,8 +38,15 @@ public:
         Extra<FirmResetCountsFn>("FirmSimResetCounts")();
     }
 
-    static void SetFault(uint32_t item, uint32_t kinds) { Extra<FirmSetFaultFn>("FirmSimSetFault")(item, kinds); }
-    static void ClearFaults() { Extra<FirmClearFaultsFn>("FirmSimClearFaults")(); }
+    // A fault must reach the toolkit's next call, not an answer it kept.
+    static void SetFault(uint32_t item, uint32_t kinds) {
+        kiln::ForgetFirmwareAnswers();
+        Extra<FirmSetFaultFn>("FirmSimSetFault")(item, kinds);
+    }
+    static void ClearFaults() {
+        kiln::ForgetFirmwareAnswers();
+        Extra<FirmClearFaultsFn>("FirmSimClearFaults")();
+    }
     static uint32_t Calls(uint32_t ordinal) { return Extra<FirmCallCountFn>("FirmSimCallCount")(ordinal); }
     static void ResetCounts() { Extra<FirmResetCountsFn>("FirmSimResetCounts")(); }
     static uint32_t Peek(uint32_t item, uint32_t core = 0) {

@@ -74,6 +74,20 @@ TEST_F(Traversal, ItemWhoseDescriptionFailsIsReportedAndTheWalkGoesOn) {
     EXPECT_EQ(numbers, (std::vector<uint32_t>{0x03010011, 0x03820012, 0x03080030, 0x03060040}));
 }
 
+// A group's list and its items' descriptions do not change while the
+// program runs: a second walk asks the firmware only for what it refused.
+TEST_F(Traversal, ASecondWalkAsksOnlyForTheDescriptionsThatFailed) {
+    // Straight to the simulator: SimulatedBoard::SetFault would also make
+    // the toolkit forget what it was told.
+    SimulatedBoard::Extra<FirmSetFaultFn>("FirmSimSetFault")(0x03820012, kFirmFaultDescribe);
+    EXPECT_EQ(Walk(3).size(), kGroup3.size() - 1);
+    SimulatedBoard::Extra<FirmClearFaultsFn>("FirmSimClearFaults")();
+    SimulatedBoard::ResetCounts();
+    EXPECT_EQ(Walk(3), kGroup3);
+    EXPECT_EQ(SimulatedBoard::Calls(5), 0u) << "the list is kept";
+    EXPECT_EQ(SimulatedBoard::Calls(11), 1u) << "only the refused description is asked again";
+}
+
 TEST_F(Traversal, FailedOpenLeavesTheItemTraverserClosedAndReusable) {
     kiln::ItemTraverser traverser;
     EXPECT_FALSE(traverser.Open(4));
