@@ -33,16 +33,11 @@ void LoadSkinPicture(frame::Bitmap& target, const char* name, const char* folder
 // only once it runs.
 frame::Bitmap& WatchedSkinPicture::Current() {
     const std::string path = kiln::GetResourceFolder() + m_folder + m_name;
-    WIN32_FILE_ATTRIBUTE_DATA stamp{};
-    const bool stamped = GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &stamp);
-    const bool same = stamped && m_read && stamp.nFileSizeHigh == m_stamp.nFileSizeHigh &&
-                      stamp.nFileSizeLow == m_stamp.nFileSizeLow &&
-                      CompareFileTime(&stamp.ftLastWriteTime, &m_stamp.ftLastWriteTime) == 0;
-    if (same) return m_picture;
-    m_read = false;
+    const std::optional<kiln::FileStamp> stamp = kiln::FileStamp::Of(path);
+    if (stamp && stamp == m_stamp) return m_picture;
+    m_stamp.reset();
     kiln::LoadPng(path, m_picture);
     m_stamp = stamp;
-    m_read = stamped;
     return m_picture;
 }
 

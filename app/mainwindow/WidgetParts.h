@@ -9,9 +9,11 @@
 #include "kiln/Component/AlphaButton.h"
 #include "frame/Label.h"
 #include "frame/WinControl.h"
+#include "kiln/Graphics/PngReader.h"
 #include "resources/SkinNames.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -59,8 +61,7 @@ private:
     const char* m_name;
     const char* m_folder;
     frame::Bitmap m_picture;
-    WIN32_FILE_ATTRIBUTE_DATA m_stamp{};
-    bool m_read = false;
+    std::optional<kiln::FileStamp> m_stamp;  // of the file decoded last
 };
 
 // Copies the pixels into `target` and tells its owner. A target of the same

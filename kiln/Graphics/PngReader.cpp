@@ -114,8 +114,16 @@ std::string GetResourceFolder() {
     return GetProgramFolder() + "Resource\\";
 }
 
+std::optional<FileStamp> FileStamp::Of(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    const auto wide = [](DWORD high, DWORD low) { return (static_cast<unsigned long long>(high) << 32) | low; };
+    return FileStamp{wide(data.nFileSizeHigh, data.nFileSizeLow),
+                     wide(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+}
+
 struct PngDecodeScope::Decoded {
-    WIN32_FILE_ATTRIBUTE_DATA stamp{};
+    FileStamp stamp;
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> pixels;  // rows of width * 4 bytes, top first
@@ -125,11 +133,6 @@ namespace {
 
 // The scope alive now, if any; start-up runs on one thread.
 std::map<std::string, PngDecodeScope::Decoded>* g_decoded = nullptr;
-
-bool SameFile(const WIN32_FILE_ATTRIBUTE_DATA& a, const WIN32_FILE_ATTRIBUTE_DATA& b) {
-    return a.nFileSizeHigh == b.nFileSizeHigh && a.nFileSizeLow == b.nFileSizeLow &&
-           CompareFileTime(&a.ftLastWriteTime, &b.ftLastWriteTime) == 0;
-}
 
 // As PngManager::Read fills a bitmap: 32 bits, the size, the rows, the
 // change told.
@@ -142,7 +145,7 @@ void CopyDecoded(const PngDecodeScope::Decoded& decoded, frame::Bitmap& bitmap) 
     bitmap.Changed();
 }
 
-PngDecodeScope::Decoded Keep(const WIN32_FILE_ATTRIBUTE_DATA& stamp, const frame::Bitmap& bitmap) {
+PngDecodeScope::Decoded Keep(const FileStamp& stamp, const frame::Bitmap& bitmap) {
     PngDecodeScope::Decoded decoded{stamp, bitmap.Width(), bitmap.Height(), {}};
     const size_t rowBytes = static_cast<size_t>(decoded.width) * 4;
     decoded.pixels.resize(rowBytes * static_cast<size_t>(decoded.height));
@@ -162,18 +165,17 @@ PngDecodeScope::~PngDecodeScope() {
 }
 
 void LoadPng(const std::string& path, frame::Bitmap& bitmap) {
-    WIN32_FILE_ATTRIBUTE_DATA stamp{};
-    const bool stamped = g_decoded && GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &stamp);
-    if (stamped) {
+    const std::optional<FileStamp> stamp = g_decoded ? FileStamp::Of(path) : std::nullopt;
+    if (stamp) {
         const auto kept = g_decoded->find(path);
-        if (kept != g_decoded->end() && SameFile(kept->second.stamp, stamp)) {
+        if (kept != g_decoded->end() && kept->second.stamp == *stamp) {
             CopyDecoded(kept->second, bitmap);
             return;
         }
     }
     bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
     frame::FileStream stream(path);
-    if (PngManager::Instance().Read(stream, bitmap) && stamped) (*g_decoded)[path] = Keep(stamp, bitmap);
+    if (PngManager::Instance().Read(stream, bitmap) && stamp) (*g_decoded)[path] = Keep(*stamp, bitmap);
 }
 
 }  // namespace kiln

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace kiln {
@@ -52,6 +53,16 @@ std::string GetResourceFolder();
 // cannot be opened raises frame::FileOpenError; one that cannot be decoded
 // leaves the bitmap as it was.
 void LoadPng(const std::string& path, frame::Bitmap& bitmap);
+
+// The size and time of last write of a file: what tells a picture file
+// changed since it was decoded. Empty for a file that is not there.
+struct FileStamp {
+    static std::optional<FileStamp> Of(const std::string& path);
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+
+    unsigned long long size = 0;
+    unsigned long long written = 0;
+};
 
 // While one lives (the program's start-up, when dozens of controls load the
 // same skin pictures), LoadPng decodes each file once: a later load of a
