@@ -38,10 +38,10 @@ void AdvLargeBar::LoadBarPictures(frame::Bitmap& bar) {
 }
 
 void AdvLargeBar::PaintFill() {
-    // The dark picture is read from the file again for every update: the
-    // fill is painted over a fresh copy rather than undone.
+    // The fill is painted over a fresh copy of the dark picture rather than
+    // undone; a changed file shows at the next update.
     frame::Bitmap& bar = BarImage().Picture();
-    LoadSkinPicture(bar, skin::largeBarDark);
+    CopyPicture(m_dark.Current(), bar);
     const int lit = std::min({KnobLeftInBar() + 5, bar.Width(), m_light.Width()});
     if (lit > 0) {
         const kiln::PixelView dark = kiln::ViewOf(bar);

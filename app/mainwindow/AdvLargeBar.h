@@ -20,4 +20,5 @@ protected:
 
 private:
     frame::Bitmap m_light;
+    WatchedSkinPicture m_dark{skin::largeBarDark};
 };

@@ -29,6 +29,23 @@ void LoadSkinPicture(frame::Bitmap& target, const char* name, const char* folder
     kiln::LoadPng(kiln::GetResourceFolder() + folder + name, target);
 }
 
+// The path is made at each use: the resource folder is the program's, known
+// only once it runs.
+frame::Bitmap& WatchedSkinPicture::Current() {
+    const std::string path = kiln::GetResourceFolder() + m_folder + m_name;
+    WIN32_FILE_ATTRIBUTE_DATA stamp{};
+    const bool stamped = GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &stamp);
+    const bool same = stamped && m_read && stamp.nFileSizeHigh == m_stamp.nFileSizeHigh &&
+                      stamp.nFileSizeLow == m_stamp.nFileSizeLow &&
+                      CompareFileTime(&stamp.ftLastWriteTime, &m_stamp.ftLastWriteTime) == 0;
+    if (same) return m_picture;
+    m_read = false;
+    kiln::LoadPng(path, m_picture);
+    m_stamp = stamp;
+    m_read = stamped;
+    return m_picture;
+}
+
 void CopyPicture(frame::Bitmap& source, frame::Bitmap& target) {
     if (source.Empty() || source.Width() != target.Width() || source.Height() != target.Height() ||
         source.Format() != target.Format()) {

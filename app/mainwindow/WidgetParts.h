@@ -45,6 +45,24 @@ frame::Bitmap LoadSkinPicture(const char* name, const char* folder = skin::folde
 // The same, read into `target`, which keeps its own bitmap when the size fits.
 void LoadSkinPicture(frame::Bitmap& target, const char* name, const char* folder = skin::folder::root);
 
+// A skin picture read again only when its file changed (size or time of the
+// last write), so that a skin edited while the program runs shows at the
+// next update without a decode on every pointer move.
+class WatchedSkinPicture {
+public:
+    WatchedSkinPicture(const char* name, const char* folder = skin::folder::root) : m_name(name), m_folder(folder) {}
+    // As the file holds it now; raises frame::FileOpenError when it is
+    // missing, as LoadSkinPicture does.
+    frame::Bitmap& Current();
+
+private:
+    const char* m_name;
+    const char* m_folder;
+    frame::Bitmap m_picture;
+    WIN32_FILE_ATTRIBUTE_DATA m_stamp{};
+    bool m_read = false;
+};
+
 // Copies the pixels into `target` and tells its owner. A target of the same
 // size and format keeps its bitmap: widgets redraw their pictures on every
 // pointer move, and a new system bitmap each time is most of that cost.

@@ -8,6 +8,8 @@
 #include "kiln/Graphics/PngReader.h"
 #include "tests/support/Pictures.h"
 
+#include <fstream>
+
 namespace mainwindowtest {
 namespace {
 
@@ -220,6 +222,29 @@ TEST_F(LargeSlider, TheLightPictureCoversExactlyTheKnobOffsetAndTwoColumns) {
         ASSERT_TRUE(testsupport::RegionMatches(shown, 0, y, light, 0, y, lit, 1));
         ASSERT_TRUE(testsupport::RegionMatches(shown, lit, y, dark, lit, y, shown.Width() - lit, 1));
     }
+}
+
+// The dark picture is decoded once, but a skin file changed while the
+// program runs shows at the next step.
+TEST_F(LargeSlider, AChangedDarkPictureShowsAtTheNextStep) {
+    auto bar = Make(kBaseClock);
+    const std::string darkPath = kiln::GetResourceFolder() + "color_bar_dark01.png";
+    const std::string lightPath = kiln::GetResourceFolder() + "color_bar_light01.png";
+    const std::string saved = darkPath + ".saved";
+    ASSERT_TRUE(CopyFileA(darkPath.c_str(), saved.c_str(), FALSE));
+    bar->SetPosition(100);
+    {
+        std::ifstream light(lightPath, std::ios::binary);
+        std::ofstream(darkPath, std::ios::binary | std::ios::trunc) << light.rdbuf();
+    }
+    bar->SetPosition(101);
+    frame::Bitmap light;
+    kiln::LoadPng(lightPath, light);
+    const frame::Bitmap& shown = bar->BarImage().Picture();
+    const int y = shown.Height() / 2;
+    const bool replaced = testsupport::RegionMatches(shown, 0, y, light, 0, y, shown.Width(), 1);
+    MoveFileExA(saved.c_str(), darkPath.c_str(), MOVEFILE_REPLACE_EXISTING);
+    EXPECT_TRUE(replaced) << "the new file's picture is under the fill";
 }
 
 TEST_F(LargeSlider, KnobLightsUnderThePointerAndStaysLitWhileDragged) {
