@@ -57,6 +57,8 @@ int RunFirstCopy() {
             // Other programs' requests wait until the windows and the item
             // sets behind them are built.
             const ConstructionScope startup;
+            // The controls load the same skin pictures many times over.
+            const kiln::PngDecodeScope decodes;
             MainForm = application.CreateForm<TMainForm>();
             // The icon is all a user sees of the program: it comes as early
             // as it can, and a double click is held until the window behind

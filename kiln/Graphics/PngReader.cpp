@@ -3,6 +3,9 @@
 #include "frame/Application.h"
 #include "frame/Exception.h"
 
+#include <cstring>
+#include <vector>
+
 namespace kiln {
 namespace {
 
@@ -111,10 +114,66 @@ std::string GetResourceFolder() {
     return GetProgramFolder() + "Resource\\";
 }
 
+struct PngDecodeScope::Decoded {
+    WIN32_FILE_ATTRIBUTE_DATA stamp{};
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels;  // rows of width * 4 bytes, top first
+};
+
+namespace {
+
+// The scope alive now, if any; start-up runs on one thread.
+std::map<std::string, PngDecodeScope::Decoded>* g_decoded = nullptr;
+
+bool SameFile(const WIN32_FILE_ATTRIBUTE_DATA& a, const WIN32_FILE_ATTRIBUTE_DATA& b) {
+    return a.nFileSizeHigh == b.nFileSizeHigh && a.nFileSizeLow == b.nFileSizeLow &&
+           CompareFileTime(&a.ftLastWriteTime, &b.ftLastWriteTime) == 0;
+}
+
+// As PngManager::Read fills a bitmap: 32 bits, the size, the rows, the
+// change told.
+void CopyDecoded(const PngDecodeScope::Decoded& decoded, frame::Bitmap& bitmap) {
+    bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
+    bitmap.SetSize(decoded.width, decoded.height);
+    const size_t rowBytes = static_cast<size_t>(decoded.width) * 4;
+    for (int row = 0; row < decoded.height; ++row)
+        std::memcpy(bitmap.ScanLine(row), decoded.pixels.data() + rowBytes * static_cast<size_t>(row), rowBytes);
+    bitmap.Changed();
+}
+
+PngDecodeScope::Decoded Keep(const WIN32_FILE_ATTRIBUTE_DATA& stamp, const frame::Bitmap& bitmap) {
+    PngDecodeScope::Decoded decoded{stamp, bitmap.Width(), bitmap.Height(), {}};
+    const size_t rowBytes = static_cast<size_t>(decoded.width) * 4;
+    decoded.pixels.resize(rowBytes * static_cast<size_t>(decoded.height));
+    for (int row = 0; row < decoded.height; ++row)
+        std::memcpy(decoded.pixels.data() + rowBytes * static_cast<size_t>(row), bitmap.ScanLine(row), rowBytes);
+    return decoded;
+}
+
+}  // namespace
+
+PngDecodeScope::PngDecodeScope() : m_decoded(std::make_unique<std::map<std::string, Decoded>>()) {
+    if (!g_decoded) g_decoded = m_decoded.get();
+}
+
+PngDecodeScope::~PngDecodeScope() {
+    if (g_decoded == m_decoded.get()) g_decoded = nullptr;
+}
+
 void LoadPng(const std::string& path, frame::Bitmap& bitmap) {
+    WIN32_FILE_ATTRIBUTE_DATA stamp{};
+    const bool stamped = g_decoded && GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &stamp);
+    if (stamped) {
+        const auto kept = g_decoded->find(path);
+        if (kept != g_decoded->end() && SameFile(kept->second.stamp, stamp)) {
+            CopyDecoded(kept->second, bitmap);
+            return;
+        }
+    }
     bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
     frame::FileStream stream(path);
-    PngManager::Instance().Read(stream, bitmap);
+    if (PngManager::Instance().Read(stream, bitmap) && stamped) (*g_decoded)[path] = Keep(stamp, bitmap);
 }
 
 }  // namespace kiln

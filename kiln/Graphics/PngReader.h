@@ -8,6 +8,8 @@
 #include "frame/FileStream.h"
 #include "vendor/picload.h"
 
+#include <map>
+#include <memory>
 #include <string>
 
 namespace kiln {
@@ -50,5 +52,23 @@ std::string GetResourceFolder();
 // cannot be opened raises frame::FileOpenError; one that cannot be decoded
 // leaves the bitmap as it was.
 void LoadPng(const std::string& path, frame::Bitmap& bitmap);
+
+// While one lives (the program's start-up, when dozens of controls load the
+// same skin pictures), LoadPng decodes each file once: a later load of a
+// file whose size and time of last write are unchanged copies the pixels
+// decoded first. What it kept goes with it, so the running program holds
+// no second copy of its pictures.
+class PngDecodeScope {
+public:
+    PngDecodeScope();
+    ~PngDecodeScope();
+    PngDecodeScope(const PngDecodeScope&) = delete;
+    PngDecodeScope& operator=(const PngDecodeScope&) = delete;
+
+    struct Decoded;
+
+private:
+    std::unique_ptr<std::map<std::string, Decoded>> m_decoded;
+};
 
 }  // namespace kiln

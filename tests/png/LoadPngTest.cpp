@@ -65,6 +65,25 @@ TEST_F(LoadPngTest, ThePngSizeReplacesALargerPicture) {
 }
 
 // Undecodable data must leave size, format and every pixel as they were.
+// Start-up decodes each skin file once; a file rewritten meanwhile (here one
+// pixel wider, so its size differs whatever the clock's resolution) is read
+// again, and a bitmap filled from what was kept is a full copy of its own.
+TEST_F(LoadPngTest, ADecodeScopeCopiesWhatItDecodedUntilTheFileChanges) {
+    const kiln::PngDecodeScope decodes;
+    const std::string path = files.Write("kept.png", 2, 1, 3, {1, 2, 3, 4, 5, 6});
+    frame::Bitmap first, second;
+    kiln::LoadPng(path, first);
+    kiln::LoadPng(path, second);
+    EXPECT_TRUE(testsupport::PicturesMatch(first, second));
+    second.ScanLine(0)[0] = 99;
+    EXPECT_EQ(At(first, 0, 0), (Pixel{3, 2, 1, 255})) << "the copies share nothing";
+
+    files.Write("kept.png", 3, 1, 3, {7, 8, 9, 7, 8, 9, 7, 8, 9});
+    kiln::LoadPng(path, second);
+    EXPECT_EQ(second.Width(), 3);
+    EXPECT_EQ(At(second, 2, 0), (Pixel{9, 8, 7, 255}));
+}
+
 class UndecodableFileTest : public LoadPngTest {
 protected:
     void ExpectUnchangedAfterLoading(const std::string& path) {
