@@ -61,7 +61,10 @@ void TProfileDialog::DoShow() {
 
 void TProfileDialog::Dispatch(frame::Message& message) {
     if (message.msg == kMsgBringToFront) {
-        if (IsWindowVisible(Handle())) kiln::ForceForeground(Handle());
+        if (!IsWindowVisible(Handle())) return;
+        kiln::ForceForeground(Handle());
+        // The name is what the dialog asks for first: it takes the keys.
+        m_nameEdit->SetFocus();
         return;
     }
     TSkinnedDialog::Dispatch(message);
