@@ -98,7 +98,9 @@ void AdvComboBox::MakeDropPanel(WidgetHost& parent, int left, int top) {
     m_listPainter.Attach(*m_list);
     m_listPainter.SetMargins(4, 0, 0, 0);
     m_listPainter.SetSelectionColor(RGB(128, 80, 199));
-    m_list->OnMouseUp = [this](frame::Control*, frame::MouseButton, frame::ShiftState, int, int) { ListReleased(); };
+    m_list->OnMouseUp = [this](frame::Control*, frame::MouseButton, frame::ShiftState, int, int) {
+        ChooseHighlighted();
+    };
     m_list->BringToFront();
 }
 
@@ -137,10 +139,15 @@ void AdvComboBox::Close() {
 // The release does not compare with the entry shown: choosing it again
 // raises the selection again. The list closes first: what the choice
 // brings (a warning, say) must not find it still open.
-void AdvComboBox::ListReleased() {
+void AdvComboBox::ChooseHighlighted() {
     const int index = m_list->ItemIndex();
     Close();
     if (index >= 0) Choose(index);
+}
+
+void AdvComboBox::MoveHighlight(int delta) {
+    if (!IsOpen() || m_list->Count() == 0) return;
+    m_list->SetItemIndex(std::clamp(m_list->ItemIndex() + delta, 0, m_list->Count() - 1));
 }
 
 // An index outside the list asks for no entry, like -1.

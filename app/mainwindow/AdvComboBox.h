@@ -46,6 +46,12 @@ public:
     void Open();
     void Close();
     bool IsOpen() const { return m_panel && m_panel->Visible(); }
+    // The open list's highlight moves by `delta` entries, within the list,
+    // without choosing.
+    void MoveHighlight(int delta);
+    // Closes the list and chooses the highlighted entry (if any) as a
+    // release of the mouse over it does.
+    void ChooseHighlighted();
 
     // -1 when no entry is chosen.
     int ItemIndex() const { return m_list->ItemIndex(); }
@@ -76,7 +82,6 @@ public:
 private:
     void MakeDropPanel(WidgetHost& parent, int left, int top);
     void Choose(int index);
-    void ListReleased();
     void FilterMessage(MSG& message, bool& handled);
     void HookApplication();
 

@@ -3,6 +3,7 @@
 #include "app/mainwindow/WidgetHost.h"
 #include "kiln/arvex/BiosInterface.h"
 
+#include <algorithm>
 #include <cstdio>
 
 const char* AdvScrollBar::UnitText(uint32_t itemNumber) {
@@ -172,4 +173,23 @@ void AdvScrollBar::ShowKnobHover(bool hover) {
     if (hover == m_knobShowsHover) return;
     m_knobShowsHover = hover;
     m_knob->SetPicture(hover ? m_knobHover : m_knobNormal);
+}
+
+std::string AdvScrollBar::AccessibleName() const {
+    const kiln::BiosItem* item = Item();
+    return item ? item->Name() : std::string();
+}
+
+std::string AdvScrollBar::AccessibleValue() const {
+    return m_chosen ? WithUnit(m_chosen->Caption()) : std::string();
+}
+
+std::string AdvScrollBar::AccessibleDescription() const {
+    return m_current ? "in hardware: " + WithUnit(m_current->Caption()) : std::string();
+}
+
+std::string AdvScrollBar::WithUnit(const std::string& value) const {
+    std::string unit = UnitText(ItemNumber());
+    std::erase_if(unit, [](char c) { return c == '(' || c == ')'; });
+    return unit.empty() ? value : value + " " + unit;
 }
