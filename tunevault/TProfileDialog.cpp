@@ -48,6 +48,8 @@ TProfileDialog::TProfileDialog() : TSkinnedDialog(kArtwork, 465, 283) {
     m_nameList->SetBounds(102, 102, 176, 83);
     DressField(*m_nameList);
     InsertControl(std::move(list));
+    Accessible().Name(*m_nameEdit, "Name");
+    Accessible().Name(*m_nameList, "Profiles");
 }
 
 void TProfileDialog::Showing() {

@@ -36,6 +36,7 @@ TSkinnedDialog::TSkinnedDialog(const DialogArtwork& artwork, int designWidth, in
     m_closeButton->SetTransparentColor(kCloseButtonKey);
     m_closeButton->SetTransparent(true);
     m_closeButton->SetModalResult(frame::modal::Cancel);
+    m_accessible.Name(*m_closeButton, "Close");
 }
 
 TSkinnedDialog::~TSkinnedDialog() {
@@ -54,6 +55,10 @@ void TSkinnedDialog::CreateParams(frame::WindowParams& params) {
 }
 
 void TSkinnedDialog::Dispatch(frame::Message& message) {
+    if (message.msg == WM_GETOBJECT && static_cast<LONG>(message.lParam) == OBJID_CLIENT) {
+        message.result = m_accessible.Answer(message.wParam);
+        return;
+    }
     if (message.msg == WM_MOVE && m_shadow) m_shadow->Follow();
     frame::Form::Dispatch(message);
 }

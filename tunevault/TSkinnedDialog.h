@@ -9,6 +9,7 @@
 
 #include "frame/Form.h"
 #include "kiln/widget/Flicker.h"
+#include "tunevault/DialogAccessible.h"
 #include "tunevault/TRegionFormMaker.h"
 
 #include <vector>
@@ -58,6 +59,8 @@ protected:
     void DoHide() override;
     // Runs while the dialog is being shown, before its shadow appears.
     virtual void Showing() {}
+    // What screen readers are told of the dialog's controls.
+    DialogAccessible& Accessible() { return m_accessible; }
 
 private:
     void FilterMessage(MSG& message, bool& handled);
@@ -76,6 +79,7 @@ private:
     std::vector<kiln::LuButton*> m_defaultButtons;
     // The application hook that reads the keys while the dialog shows.
     int m_keyHook = -1;
+    DialogAccessible m_accessible{*this};
 };
 
 }  // namespace tunevault
