@@ -65,14 +65,14 @@ FocusStop& KeyboardAccess::Add(std::unique_ptr<FocusStop> stop) {
 }
 
 void KeyboardAccess::FilterMessage(MSG& message, bool& handled) {
-    if (!message.hwnd) return;
+    const bool key = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    if (!message.hwnd || (!key && !IsButtonPress(message.message))) return;
     const HWND window = m_window.Surface().Handle();
     if (message.hwnd != window && GetAncestor(message.hwnd, GA_ROOT) != window) return;
-    if (IsButtonPress(message.message)) {
-        PointerPressed(message.hwnd, message.lParam);
-    } else if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+    if (key)
         handled = KeyDown(ReadKey(message));
-    }
+    else
+        PointerPressed(message.hwnd, message.lParam);
 }
 
 bool KeyboardAccess::KeyDown(const KeyPress& key) {

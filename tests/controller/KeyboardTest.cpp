@@ -5,6 +5,7 @@
 #include "tests/controller/InProcessProgram.h"
 
 #include "app/Director.h"
+#include "app/mainwindow/FocusMark.h"
 #include "app/mainwindow/KeyboardAccess.h"
 #include "frame/Application.h"
 #include "kiln/Component/AlphaButton.h"
@@ -128,6 +129,25 @@ TEST_F(DefaultBoardKeyboard, SliderKeysStepLikeTheStepButtons) {
     EXPECT_EQ(clock.Position(), 0);
     EXPECT_TRUE(ApplyEnabled());
     EXPECT_TRUE(Writes().empty());
+}
+
+TEST_F(DefaultBoardKeyboard, TheMarkOutlinesTheFocusAfterAKeyUntilTheNextPress) {
+    ASSERT_TRUE(TabTo("CPU Base Clock"));
+    const FocusMark& mark = Find<FocusMark>("FocusMark");
+    ASSERT_TRUE(mark.Visible());
+    RECT outline = mark.BoundsRect();
+    const RECT clock = BarOf(kClock).Extent();
+    InflateRect(&outline, -FocusMark::kMargin, -FocusMark::kMargin);
+    EXPECT_TRUE(EqualRect(&outline, &clock));
+
+    // Posted, as the mouse's input comes: the press moves the focus silently.
+    testsupport::Click(Layout().UndoButton()->Handle());
+    frame::Application::Instance().ProcessMessages();
+    EXPECT_FALSE(mark.Visible());
+    EXPECT_EQ(FocusedName(), "Undo");
+    Press(VK_TAB);
+    EXPECT_TRUE(mark.Visible());
+    EXPECT_EQ(FocusedName(), "Minimize");
 }
 
 TEST_F(DefaultBoardKeyboard, SpaceTogglesMoreSettingAndCtrlTabSwitchesPages) {
