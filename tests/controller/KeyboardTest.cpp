@@ -7,7 +7,9 @@
 #include "app/Director.h"
 #include "app/mainwindow/FocusMark.h"
 #include "app/mainwindow/KeyboardAccess.h"
+#include "base/Handles.h"
 #include "frame/Application.h"
+#include "frame/DCScope.h"
 #include "kiln/Component/AlphaButton.h"
 #include "kiln/Component/LuCheckBoxTx.h"
 #include "kiln/Component/LuRadioButtonTx.h"
@@ -39,6 +41,17 @@ private:
 
     int m_key;
 };
+
+// The window's client area as it paints itself, at one point.
+COLORREF PaintedAt(HWND window, POINT point) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const base::MemoryDC dc(CreateCompatibleDC(nullptr));
+    const base::GdiBitmap pixels(CreateBitmap(client.right, client.bottom, 1, 32, nullptr));
+    const frame::SelectObjectScope select(dc.Get(), pixels.Get());
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+    return GetPixel(dc.Get(), point.x, point.y);
+}
 
 class DefaultBoardKeyboard : public InProcessProgram {
 protected:
@@ -139,6 +152,8 @@ TEST_F(DefaultBoardKeyboard, TheMarkOutlinesTheFocusAfterAKeyUntilTheNextPress) 
     const RECT clock = BarOf(kClock).Extent();
     InflateRect(&outline, -FocusMark::kMargin, -FocusMark::kMargin);
     EXPECT_TRUE(EqualRect(&outline, &clock));
+    EXPECT_EQ(PaintedAt(Window().Handle(), POINT{mark.Left(), mark.Top() + mark.Height() / 2}), FocusMark::kColor)
+        << "painted over the window's face";
 
     // Posted, as the mouse's input comes: the press moves the focus silently.
     testsupport::Click(Layout().UndoButton()->Handle());
