@@ -15,6 +15,8 @@
 #include "kiln/Graphics/PngReader.h"
 #include "resources/SkinNames.h"
 
+#include <oleacc.h>
+
 namespace {
 
 constexpr frame::Color kCommandText = RGB(204, 204, 204);
@@ -143,6 +145,7 @@ void VeltruneLayout::BuildTabs() {
         tab->Font().SetBold(true);
         tab->Font().SetColor(kTabText);
         tab->SetText(text);
+        tab->SetAccessibleRole(ROLE_SYSTEM_PAGETAB);
         tab->SetVisible(false);
         return tab;
     };

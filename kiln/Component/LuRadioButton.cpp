@@ -1,5 +1,7 @@
 #include "kiln/Component/LuRadioButton.h"
 
+#include <oleacc.h>
+
 #include <cstring>
 
 namespace kiln {
@@ -43,6 +45,15 @@ void LuRadioButton::FaceChanged(frame::Bitmap& face) {
     LuCustomControl::FaceChanged(face);
     const int substitute = Substitute(FaceIndex());
     if (substitute != 0 && Faces().IndexOf(face) == substitute) ShowBitmap(FaceIndex());
+}
+
+long LuRadioButton::AccessibleRole() const {
+    return ROLE_SYSTEM_RADIOBUTTON;
+}
+
+// Checked for a radio button, selected for one that stands for a page tab.
+long LuRadioButton::AccessibleState() const {
+    return m_checked ? STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED : 0;
 }
 
 }  // namespace kiln

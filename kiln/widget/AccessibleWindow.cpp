@@ -103,20 +103,20 @@ public:
         return FAILED(valid) ? valid : S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
-        return Text(child, out, [this](int id) { return id == CHILDID_SELF ? WindowText() : Facts(id).name; });
+        return Text(child, out, [this](int id) { return Facts(id).name; });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
-        return Text(child, out, [this](int id) { return id == CHILDID_SELF ? std::string() : Facts(id).value; });
+        return Text(child, out, [this](int id) { return Facts(id).value; });
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
-        return Text(child, out, [this](int id) { return id == CHILDID_SELF ? std::string() : Facts(id).description; });
+        return Text(child, out, [this](int id) { return Facts(id).description; });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
         if (!out) return E_POINTER;
         VariantInit(out);
         const HRESULT valid = Check(child);
         if (FAILED(valid)) return valid;
-        GiveLong(child.lVal == CHILDID_SELF ? ROLE_SYSTEM_CLIENT : m_content->Child(child.lVal).role, out);
+        GiveLong(Facts(child.lVal).role, out);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
@@ -152,8 +152,7 @@ public:
         return m_content ? S_FALSE : CO_E_OBJNOTCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
-        return Text(child, out,
-                    [this](int id) { return id == CHILDID_SELF ? std::string() : Facts(id).defaultAction; });
+        return Text(child, out, [this](int id) { return Facts(id).defaultAction; });
     }
     HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override {
         return m_content ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
@@ -162,12 +161,7 @@ public:
         if (!left || !top || !width || !height) return E_POINTER;
         const HRESULT valid = Check(child);
         if (FAILED(valid)) return valid;
-        RECT client{};
-        if (child.lVal == CHILDID_SELF)
-            GetClientRect(m_window, &client);
-        else
-            client = m_content->Child(child.lVal).bounds;
-        const RECT screen = ClientToScreenRect(m_window, client);
+        const RECT screen = ClientToScreenRect(m_window, Facts(child.lVal).bounds);
         *left = screen.left;
         *top = screen.top;
         *width = screen.right - screen.left;
@@ -217,8 +211,7 @@ public:
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
         const HRESULT valid = Check(child);
         if (FAILED(valid)) return valid;
-        if (child.lVal == CHILDID_SELF || m_content->Child(child.lVal).defaultAction.empty())
-            return DISP_E_MEMBERNOTFOUND;
+        if (Facts(child.lVal).defaultAction.empty()) return DISP_E_MEMBERNOTFOUND;
         m_content->DoDefaultAction(child.lVal);
         return S_OK;
     }
@@ -245,7 +238,18 @@ private:
         return GiveText(read(child.lVal), out);
     }
 
-    AccessibleFacts Facts(int child) const { return m_content->Child(child); }
+    // The window's own facts are the content's when it describes them, else
+    // those of a client area named by the window's text.
+    AccessibleFacts Facts(int child) const {
+        if (child != CHILDID_SELF) return m_content->Child(child);
+        AccessibleFacts facts;
+        if (!m_content->DescribeSelf(facts)) {
+            facts.role = ROLE_SYSTEM_CLIENT;
+            facts.name = WindowText();
+        }
+        GetClientRect(m_window, &facts.bounds);
+        return facts;
+    }
 
     std::string WindowText() const {
         char text[256] = {};
@@ -259,7 +263,7 @@ private:
     }
 
     long WindowState() const {
-        long state = STATE_SYSTEM_FOCUSABLE;
+        long state = Facts(CHILDID_SELF).state | STATE_SYSTEM_FOCUSABLE;
         if (!IsWindowVisible(m_window)) state |= STATE_SYSTEM_INVISIBLE;
         if (!IsWindowEnabled(m_window)) state |= STATE_SYSTEM_UNAVAILABLE;
         if (HasFocus() && m_content->FocusedChild() == 0) state |= STATE_SYSTEM_FOCUSED;

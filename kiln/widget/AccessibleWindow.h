@@ -2,7 +2,8 @@
 // What a skinned window tells screen readers (Microsoft Active
 // Accessibility): its client area as one accessible object whose children
 // are the window's controls, windowed or windowless, each a simple element
-// with a child id (1 for the first). The window answers WM_GETOBJECT for
+// with a child id (1 for the first); or, for a window that is one control,
+// that control. The window answers WM_GETOBJECT for
 // OBJID_CLIENT with Answer(); the content describes the controls and is
 // asked afresh on every question, so it never goes stale.
 
@@ -33,7 +34,15 @@ public:
     virtual AccessibleFacts Child(int child) const = 0;
     // The child the keyboard focus stands on, 0 when none.
     virtual int FocusedChild() const = 0;
+    // child 0: the window itself, when its own facts name an action.
     virtual void DoDefaultAction(int child) = 0;
+    // A window that is one control (a button) says what it is, without
+    // bounds; the window's visibility, availability and focus are added.
+    // False leaves it a client area named by the window's text.
+    virtual bool DescribeSelf(AccessibleFacts& facts) const {
+        (void)facts;
+        return false;
+    }
 
 protected:
     ~AccessibleContent() = default;

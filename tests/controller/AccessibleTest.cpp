@@ -66,6 +66,17 @@ Heard Hear(IAccessible& object, long id) {
     return heard;
 }
 
+// A windowed control as a reader asking its own window hears it.
+Heard HearWindow(HWND window) {
+    IAccessible* object = nullptr;
+    if (AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible,
+                                   reinterpret_cast<void**>(&object)) != S_OK)
+        return {};
+    const Heard heard = Hear(*object, CHILDID_SELF);
+    object->Release();
+    return heard;
+}
+
 struct Event {
     DWORD event;
     HWND window;
@@ -142,6 +153,10 @@ TEST_F(DefaultBoardAccessible, TheCompactWindowTellsEveryControl) {
 TEST_F(DefaultBoardAccessible, TheAdvancePageAndTheRatioPageShowTheirControls) {
     Click(*Layout().MoreSetting());
     EXPECT_TRUE(Control("More Setting").state & STATE_SYSTEM_CHECKED);
+    const Heard own = HearWindow(Layout().MoreSetting()->Handle());
+    EXPECT_EQ(own.name, "More Setting");
+    EXPECT_EQ(own.role, ROLE_SYSTEM_CHECKBUTTON) << "its own window says the same";
+    EXPECT_TRUE(own.state & STATE_SYSTEM_CHECKED);
     const Heard advance = Control("Advance Mode");
     EXPECT_EQ(advance.role, ROLE_SYSTEM_PAGETAB);
     EXPECT_TRUE(advance.state & STATE_SYSTEM_SELECTED);
@@ -154,6 +169,7 @@ TEST_F(DefaultBoardAccessible, TheAdvancePageAndTheRatioPageShowTheirControls) {
     Click(*Layout().RatioTab());
     EXPECT_FALSE(Control("Advance Mode").state & STATE_SYSTEM_SELECTED);
     EXPECT_TRUE(Control("CPU Ratio").state & STATE_SYSTEM_SELECTED);
+    EXPECT_EQ(HearWindow(Layout().RatioTab()->Handle()).role, ROLE_SYSTEM_PAGETAB);
     EXPECT_TRUE(Invisible(Control("CPU PLL Voltage")));
     const Heard core = Control("Core 1 ratio");
     EXPECT_EQ(core.role, ROLE_SYSTEM_SLIDER);

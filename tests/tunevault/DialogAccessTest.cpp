@@ -115,11 +115,15 @@ TEST(DialogAccessTest, AReaderHearsTheQuestionByItsMessageAndItsButtonsByTheirCa
     script.When([] { return Ask() != nullptr; },
                 [&heard] {
                     for (long child = 0; child <= 4; ++child) heard.push_back(Hear(Ask(), child));
+                    heard.push_back(Hear(ControlWindow(Ask(), "YesButton"), CHILDID_SELF));
                     PressKey(Ask(), VK_ESCAPE);
                 });
     EXPECT_EQ(script.Run([&] { return library.ask("Do you want to continue?", 40, 40); }), kCancel);
-    ASSERT_EQ(heard.size(), 5u);
+    ASSERT_EQ(heard.size(), 6u);
     EXPECT_EQ(heard[0].name, "Do you want to continue?");
+    EXPECT_EQ(heard[5].name, "Yes") << "the button's own window says the same";
+    EXPECT_EQ(heard[5].role, ROLE_SYSTEM_PUSHBUTTON);
+    heard.pop_back();
     std::vector<std::string> shown;
     for (size_t child = 1; child < heard.size(); ++child) {
         EXPECT_EQ(heard[child].role, ROLE_SYSTEM_PUSHBUTTON);
