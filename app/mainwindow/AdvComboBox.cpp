@@ -51,6 +51,7 @@ void AdvComboBox::Create(WidgetHost& parent, int left, int top) {
     m_controls.push_back(m_text);
 
     m_dropButton = MakeWindowButton(parent, kName + ".DropButton", skin::comboDropButton, left + 172, top + 1);
+    m_dropButton->SetAccessibleName("Open the profile list");
     m_dropButton->OnMouseDown = [this](frame::Control*, frame::MouseButton, frame::ShiftState, int, int) {
         if (IsOpen())
             Close();

@@ -117,6 +117,8 @@ void AdvScrollBar::Bind() {
     kiln::BiosItem* item = Item();
     if (!item) return;
     m_caption->SetCaption(item->Name());
+    m_decrease->SetAccessibleName(std::string("Decrease ") + item->Name());
+    m_increase->SetAccessibleName(std::string("Increase ") + item->Name());
     SetMax(static_cast<int>(item->StepCount()) - 1);
     m_unit->SetAutoSize(true);
     m_unit->SetCaption(UnitText(item->Number()));

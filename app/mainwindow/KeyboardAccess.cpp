@@ -133,25 +133,32 @@ void KeyboardAccess::MoveFocusTo(FocusStop* stop, bool byKey) {
     if (stop) m_accessible->FocusChanged(ChildId(stop));
 }
 
-// From the stop the focus stands on to the next (or previous) one; from
-// none, or from one that is hidden or unavailable now, to the first (or
-// last).
+// From the stop the focus stands on to the next (or previous) one that can
+// take it. A stop that went unavailable under the focus (Apply, once
+// applied) keeps its place in the order; from a hidden one or from none the
+// focus goes to the first (or last).
 void KeyboardAccess::MoveFocus(bool backward) {
-    const std::vector<FocusStop*> order = ReadingOrder();
-    if (order.empty()) return;
+    const bool keepsPlace = m_focused && m_focused->Visible();
+    const std::vector<FocusStop*> order = ReadingOrder(keepsPlace ? m_focused : nullptr);
     const auto count = static_cast<std::ptrdiff_t>(order.size());
     const auto at = std::find(order.begin(), order.end(), m_focused);
-    std::ptrdiff_t next = backward ? count - 1 : 0;
-    if (at != order.end()) next = ((at - order.begin()) + (backward ? count - 1 : 1)) % count;
-    Focus(order[static_cast<size_t>(next)]);
+    std::ptrdiff_t next = at != order.end() ? at - order.begin() : (backward ? 0 : -1);
+    for (std::ptrdiff_t step = 0; step < count; ++step) {
+        next = (next + (backward ? count - 1 : 1)) % count;
+        if (Available(*order[static_cast<size_t>(next)])) {
+            Focus(order[static_cast<size_t>(next)]);
+            return;
+        }
+    }
 }
 
 // Top to bottom, left to right: a stop whose middle lies within the height
-// of a row's first stop belongs to that row.
-std::vector<FocusStop*> KeyboardAccess::ReadingOrder() const {
+// of a row's first stop belongs to that row. Every available stop, and
+// `also` whatever its state.
+std::vector<FocusStop*> KeyboardAccess::ReadingOrder(const FocusStop* also) const {
     std::vector<FocusStop*> stops;
     for (const auto& stop : m_stops)
-        if (Available(*stop)) stops.push_back(stop.get());
+        if (Available(*stop) || stop.get() == also) stops.push_back(stop.get());
     std::stable_sort(stops.begin(), stops.end(),
                      [](const FocusStop* a, const FocusStop* b) { return a->Bounds().top < b->Bounds().top; });
     std::vector<FocusStop*> order;

@@ -48,7 +48,7 @@ private:
     void PointerPressed(HWND window, LPARAM position);
     void MoveFocus(bool backward);
     void MoveFocusTo(FocusStop* stop, bool byKey);
-    std::vector<FocusStop*> ReadingOrder() const;
+    std::vector<FocusStop*> ReadingOrder(const FocusStop* also) const;
     static bool Available(const FocusStop& stop) { return stop.Visible() && stop.Enabled(); }
     int ChildId(const FocusStop* stop) const;
     void ShowMark(bool shown);

@@ -189,7 +189,7 @@ long LuControl::AccessibleRole() const {
 // A control drawn without a caption (a close button) is named by its hint.
 bool LuControl::DescribeSelf(AccessibleFacts& facts) const {
     facts.role = m_accessibleRole != 0 ? m_accessibleRole : AccessibleRole();
-    facts.name = Text().empty() ? Hint() : Text();
+    facts.name = !m_accessibleName.empty() ? m_accessibleName : !Text().empty() ? Text() : Hint();
     facts.state = AccessibleState();
     facts.defaultAction = "Press";
     return true;

@@ -8,6 +8,7 @@
 #include "kiln/widget/AccessibleWindow.h"
 
 #include <memory>
+#include <string>
 
 namespace kiln {
 
@@ -36,6 +37,9 @@ public:
     // ROLE_SYSTEM_* readers are told in place of the class' own (a radio
     // button that stands for a page tab).
     void SetAccessibleRole(long role) { m_accessibleRole = role; }
+    // What readers call a control whose caption does not say what it does
+    // (a step arrow); empty for the caption, or the hint without one.
+    void SetAccessibleName(std::string name) { m_accessibleName = std::move(name); }
 
     frame::NotifyEvent OnMouseEnter;
     frame::NotifyEvent OnMouseLeave;
@@ -85,6 +89,7 @@ private:
     bool m_keyPressed = false;
     bool m_releasedOutside = false;
     long m_accessibleRole = 0;
+    std::string m_accessibleName;
     // Made on the first question, when the window exists.
     std::unique_ptr<AccessibleWindow> m_accessible;
 };

@@ -137,6 +137,8 @@ TEST_F(DefaultBoardAccessible, TheCompactWindowTellsEveryControl) {
     EXPECT_EQ(apply.role, ROLE_SYSTEM_PUSHBUTTON);
     EXPECT_TRUE(apply.state & STATE_SYSTEM_UNAVAILABLE) << "nothing to apply yet";
     EXPECT_EQ(Control("Close").role, ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(HearWindow(Find<kiln::AlphaButton>(Part(kClock, "Increase")).Handle()).name,
+              "Increase CPU Base Clock");
 
     const Heard more = Control("More Setting");
     EXPECT_EQ(more.role, ROLE_SYSTEM_CHECKBUTTON);

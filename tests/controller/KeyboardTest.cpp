@@ -94,6 +94,8 @@ TEST_F(DefaultBoardKeyboard, AWholeApplyByKeyboardAlone) {
               std::vector<std::string>{testsupport::kUnstable});
     EXPECT_EQ(Writes(), std::vector<std::string>{WriteCall(kClock, 2, 2)});
     EXPECT_FALSE(ApplyEnabled());
+    Press(VK_TAB);
+    EXPECT_EQ(FocusedName(), "Undo") << "Tab goes on from where Apply stands";
 }
 
 TEST_F(DefaultBoardKeyboard, EscOnTheQuestionAnswersNo) {
