@@ -90,6 +90,13 @@ void TSkinnedDialog::FilterMessage(MSG& message, bool& handled) {
     if (message.message != WM_KEYDOWN || !HandleAllocated() || !message.hwnd) return;
     if (message.hwnd != Handle() && GetAncestor(message.hwnd, GA_ROOT) != Handle()) return;
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return;
+    // An Enter still held from the press that asked the question repeats
+    // into the dialog: only a fresh press answers.
+    const bool repeated = (message.lParam & (1 << 30)) != 0;
+    if (message.wParam == VK_RETURN && repeated) {
+        handled = true;
+        return;
+    }
     handled = KeyDown(message.wParam, GetKeyState(VK_SHIFT) < 0);
 }
 

@@ -19,7 +19,10 @@ bool ButtonStop::Enabled() const {
     return m_control.Enabled();
 }
 
+// A held key presses once: a held Space must not toggle "More Setting" on
+// and off, nor a held Enter press Apply again behind its question.
 bool ButtonStop::Press(const KeyPress& key) {
+    if (key.repeated) return key.Plain(VK_SPACE) || key.Plain(VK_RETURN);
     const bool space = key.Plain(VK_SPACE);
     const bool enter = key.Plain(VK_RETURN) && m_kind != Kind::CheckBox;
     if (!space && !enter) return false;

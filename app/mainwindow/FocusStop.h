@@ -15,6 +15,8 @@ struct KeyPress {
     bool alt = false;
     bool control = false;
     bool shift = false;
+    // The key is held and the system repeats it.
+    bool repeated = false;
 
     // A key pressed with neither Alt nor Ctrl.
     bool Plain(WPARAM which) const { return key == which && !alt && !control; }

@@ -32,6 +32,7 @@ KeyPress ReadKey(const MSG& message) {
     key.alt = message.message == WM_SYSKEYDOWN && (message.lParam & (1 << 29)) != 0;
     key.control = GetKeyState(VK_CONTROL) < 0;
     key.shift = GetKeyState(VK_SHIFT) < 0;
+    key.repeated = (message.lParam & (1 << 30)) != 0;
     return key;
 }
 

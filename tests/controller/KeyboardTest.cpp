@@ -171,6 +171,9 @@ TEST_F(DefaultBoardKeyboard, SpaceTogglesMoreSettingAndCtrlTabSwitchesPages) {
     ASSERT_TRUE(TabTo("More Setting"));
     Press(VK_RETURN);
     EXPECT_FALSE(Layout().IsExpanded()) << "Enter does not toggle a check box";
+    PostMessageA(Window().Handle(), WM_KEYDOWN, VK_SPACE, 0x40000001);
+    frame::Application::Instance().ProcessMessages();
+    EXPECT_FALSE(Layout().IsExpanded()) << "a held Space presses once, when it goes down";
     Press(VK_SPACE);
     ASSERT_TRUE(Layout().IsExpanded());
     kiln::LuRadioButtonTx& ratioTab = *Layout().RatioTab();

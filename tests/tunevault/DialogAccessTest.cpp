@@ -73,6 +73,19 @@ TEST(DialogAccessTest, EnterAnswersYesAndEscClosesTheQuestion) {
     EXPECT_EQ(AnswerByKey(VK_ESCAPE), kCancel);
 }
 
+TEST(DialogAccessTest, AnEnterHeldFromBeforeTheQuestionDoesNotAnswerIt) {
+    const TunevaultLibrary& library = Library();
+    bool stillAsking = false;
+    DialogScript script;
+    script.When([] { return Ask() != nullptr; }, [] { PostMessageA(Ask(), WM_KEYDOWN, VK_RETURN, 0x40000001); })
+        .Then([&stillAsking] {
+            stillAsking = Ask() != nullptr;
+            PressKey(Ask(), VK_ESCAPE);
+        });
+    EXPECT_EQ(script.Run([&] { return library.ask("Do you want to continue?", 40, 40); }), kCancel);
+    EXPECT_TRUE(stillAsking);
+}
+
 TEST(DialogAccessTest, TabReachesTheButtonsAndEnterPressesTheOneFocused) {
     const TunevaultLibrary& library = Library();
     std::set<std::string> focused;
