@@ -166,12 +166,14 @@ void AdvComboBox::RevertChoice() {
     const auto shown = std::find(names.begin(), names.end(), m_textBefore);
     m_list->SetItemIndex(m_textBefore.empty() || shown == names.end() ? -1 : static_cast<int>(shown - names.begin()));
     m_text->SetCaption(m_textBefore);
+    if (OnTextShown) OnTextShown();
 }
 
 void AdvComboBox::Choose(int index) {
     m_textBefore = Text();
     m_text->SetCaption(index >= 0 ? m_list->Item(index) : std::string());
     if (OnSelect) OnSelect(*m_list);
+    if (OnTextShown) OnTextShown();
 }
 
 void AdvComboBox::SetVisible(bool visible) {

@@ -78,6 +78,10 @@ public:
 
     ListEvent OnDropDown;
     ListEvent OnSelect;
+    // Raised after the text shown changed, however it did (a choice, its
+    // revert), for whoever tells other programs of it; the owner keeps
+    // OnSelect.
+    std::function<void()> OnTextShown;
 
 private:
     void MakeDropPanel(WidgetHost& parent, int left, int top);

@@ -2,6 +2,12 @@
 
 #include <oleacc.h>
 
+SelectorStop::SelectorStop(AdvComboBox& selector) : m_selector(selector) {
+    m_selector.OnTextShown = [this] {
+        if (OnValueChange) OnValueChange();
+    };
+}
+
 bool SelectorStop::Press(const KeyPress& key) {
     if (m_selector.IsOpen()) return PressWhileOpen(key);
     if ((key.key == VK_DOWN && key.alt) || key.Plain(VK_F4)) {
@@ -20,7 +26,6 @@ bool SelectorStop::PressWhileOpen(const KeyPress& key) {
     }
     if (key.Plain(VK_RETURN)) {
         m_selector.ChooseHighlighted();
-        if (OnValueChange) OnValueChange();
         return true;
     }
     const bool closes = key.Plain(VK_ESCAPE) || key.Plain(VK_F4) || (key.key == VK_UP && key.alt);

@@ -9,7 +9,8 @@
 
 class SelectorStop : public FocusStop {
 public:
-    explicit SelectorStop(AdvComboBox& selector) : m_selector(selector) {}
+    explicit SelectorStop(AdvComboBox& selector);
+    ~SelectorStop() override { m_selector.OnTextShown = nullptr; }
 
     RECT Bounds() const override { return m_selector.Body().BoundsRect(); }
     bool Visible() const override { return m_selector.Visible(); }

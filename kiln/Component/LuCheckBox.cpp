@@ -24,8 +24,10 @@ void LuCheckBox::Click() {
 }
 
 void LuCheckBox::SetState(CheckState state) {
+    const bool changed = state != m_state;
     m_state = state;
     ShowOffset(FaceIndex() % 4);
+    if (changed) AccessibleStateChanged();
 }
 
 void LuCheckBox::SetChecked(bool checked) { SetState(checked ? CheckState::Checked : CheckState::Unchecked); }

@@ -195,6 +195,10 @@ bool LuControl::DescribeSelf(AccessibleFacts& facts) const {
     return true;
 }
 
+void LuControl::AccessibleStateChanged() {
+    if (HandleAllocated()) NotifyWinEvent(EVENT_OBJECT_STATECHANGE, Handle(), OBJID_CLIENT, CHILDID_SELF);
+}
+
 void LuControl::Dispatch(frame::Message& message) {
     if (message.msg == WM_GETOBJECT && static_cast<LONG>(message.lParam) == OBJID_CLIENT) {
         AccessibleContent& content = *this;

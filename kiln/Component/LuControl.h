@@ -65,6 +65,8 @@ protected:
     // bits (STATE_SYSTEM_CHECKED).
     virtual long AccessibleRole() const;
     virtual long AccessibleState() const { return 0; }
+    // Tells screen readers that AccessibleState changed, however it did.
+    void AccessibleStateChanged();
 
 private:
     int ChildCount() const override { return 0; }

@@ -12,8 +12,10 @@ int LuRadioButton::Substitute(int index) { return index % 4 != 0 ? index - index
 
 void LuRadioButton::SetChecked(bool checked) {
     if (checked) ExcludeOther();
+    const bool changed = checked != m_checked;
     m_checked = checked;
     ShowOffset(FaceIndex() % 4);
+    if (changed) AccessibleStateChanged();
 }
 
 void LuRadioButton::Click() {

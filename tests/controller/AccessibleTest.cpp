@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -209,6 +210,35 @@ TEST_F(DefaultBoardAccessible, AReaderHearsTheFocusMoveAndAValueChange) {
         heardEvents.push_back(event.event);
     }
     EXPECT_EQ(heardEvents, (std::vector<DWORD>{EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE}));
+}
+
+TEST_F(DefaultBoardAccessible, AReaderHearsAProfileChosenAndMoreSettingCheckedHoweverItComes) {
+    g_events.clear();
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &Record,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    AdvComboBox& selector = *Layout().ProfileSelector();
+    selector.Open();
+    selector.SetItemIndex(1);  // the board's "Gaming"
+    selector.Close();
+    testsupport::Click(Layout().MoreSetting()->Handle());
+    const HWND moreSetting = Layout().MoreSetting()->Handle();
+    const auto heard = [](DWORD kind, HWND window) {
+        return std::any_of(g_events.begin(), g_events.end(),
+                           [&](const Event& e) { return e.event == kind && e.window == window; });
+    };
+    WaitFor([&] { return heard(EVENT_OBJECT_STATECHANGE, moreSetting); }, 2000);
+    UnhookWinEvent(hook);
+
+    EXPECT_TRUE(heard(EVENT_OBJECT_STATECHANGE, moreSetting)) << "checked by the mouse";
+    EXPECT_TRUE(HearWindow(moreSetting).state & STATE_SYSTEM_CHECKED);
+    bool profileHeard = false;
+    for (const Event& event : g_events) {
+        if (event.event != EVENT_OBJECT_VALUECHANGE || event.window != Window().Handle()) continue;
+        const Heard changed = Hear(*root, event.child);
+        if (changed.name == "Profiles") profileHeard = changed.value == "Gaming";
+    }
+    EXPECT_TRUE(profileHeard);
 }
 
 }  // namespace
