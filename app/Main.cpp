@@ -5,6 +5,7 @@
 #include "frame/Application.h"
 #include "frame/Image.h"
 #include "frame/Module.h"
+#include "kiln/widget/AccessibleWindow.h"
 #include "vendor/VeltruneMessages.h"
 #include "vendor/firmlink.h"
 
@@ -164,6 +165,10 @@ bool TMainForm::DispatchPrivate(frame::Message& message) {
     case WM_MOVE:
         if (ShadowForm) ShadowForm->Follow(*this);
         return false;
+    case WM_GETOBJECT:
+        if (!m_accessible || static_cast<LONG>(message.lParam) != OBJID_CLIENT) return false;
+        message.result = m_accessible->Answer(message.wParam);
+        return true;
     case WM_POWERBROADCAST:
         if (message.wParam == PBT_APMSUSPEND) {
             Raise(m_events.suspending);

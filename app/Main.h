@@ -69,6 +69,7 @@ public:
     frame::Image* CoreBk() const override { return m_coreBk; }
     frame::Image* ComboBoxBody() const override { return m_comboBoxBody; }
     frame::Image* ComboBoxBottom() const override { return m_comboBoxBottom; }
+    void AnswerAccessibilityWith(kiln::AccessibleWindow* accessible) override { m_accessible = accessible; }
 
 protected:
     void CreateParams(frame::WindowParams& params) override;
@@ -99,6 +100,7 @@ private:
     frame::Image* m_coreBk = nullptr;
     frame::Image* m_comboBoxBody = nullptr;
     frame::Image* m_comboBoxBottom = nullptr;
+    kiln::AccessibleWindow* m_accessible = nullptr;
 };
 
 // The one main window of the process; nullptr until it is made.

@@ -14,6 +14,8 @@
 #include "kiln/Graphics/PngReader.h"
 #include "vendor/VeltruneMessages.h"
 
+#include <objbase.h>
+
 namespace {
 
 constexpr const char* kInstanceMutex = "1C845AE4-7D13-49d5-A913-415C41157F21";
@@ -47,7 +49,23 @@ bool LibrariesUsable() {
     return false;
 }
 
+// Screen readers receive the main window's accessible objects through COM,
+// which the thread that owns the window must have entered.
+class ComApartment {
+public:
+    ComApartment() : m_entered(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (m_entered) CoUninitialize();
+    }
+
+private:
+    bool m_entered;
+};
+
 int RunFirstCopy() {
+    const ComApartment apartment;
     frame::Application& application = frame::Application::Instance();
     try {
         application.Initialize();

@@ -139,6 +139,8 @@ void ProfileDialogController::Build(TProfileDialog& dialog, TAskDialog& ask) {
     m_yes = MakeDialogButton(ask, faces, kYes);
     m_no = MakeDialogButton(ask, faces, kNo);
     m_ok = MakeDialogButton(ask, faces, kOk);
+    dialog.SetDefaultButtons({m_save});
+    ask.SetDefaultButtons({m_yes, m_ok});
     BuildDecorations();
 
     m_listLayout.Attach(*dialog.NameList());

@@ -48,6 +48,8 @@ TProfileDialog::TProfileDialog() : TSkinnedDialog(kArtwork, 465, 283) {
     m_nameList->SetBounds(102, 102, 176, 83);
     DressField(*m_nameList);
     InsertControl(std::move(list));
+    Accessible().Name(*m_nameEdit, "Name");
+    Accessible().Name(*m_nameList, "Profiles");
 }
 
 void TProfileDialog::Showing() {
@@ -61,7 +63,10 @@ void TProfileDialog::DoShow() {
 
 void TProfileDialog::Dispatch(frame::Message& message) {
     if (message.msg == kMsgBringToFront) {
-        if (IsWindowVisible(Handle())) kiln::ForceForeground(Handle());
+        if (!IsWindowVisible(Handle())) return;
+        kiln::ForceForeground(Handle());
+        // The name is what the dialog asks for first: it takes the keys.
+        m_nameEdit->SetFocus();
         return;
     }
     TSkinnedDialog::Dispatch(message);

@@ -47,6 +47,10 @@ void AdvBar::StepDown() {
     SetPositionIfDifferent(m_position - 1);
 }
 
+void AdvBar::StepBy(int steps) {
+    SetPositionIfDifferent(m_position + steps);
+}
+
 int AdvBar::PixelFromPosition(int position) const {
     const int track = TrackLength();
     if (m_max <= m_min || track <= 0) return 0;
@@ -115,6 +119,7 @@ void AdvBar::SetEnabled(bool enabled) {
 void AdvBar::Notify() {
     UpdateDisplay();
     if (OnChange) OnChange();
+    if (OnChangeShown) OnChangeShown();
 }
 
 int AdvBar::Left() const {
@@ -131,4 +136,14 @@ bool AdvBar::Visible() const {
 
 void AdvBar::SetVisible(bool visible) {
     for (frame::Control* control : m_controls) control->SetVisible(visible);
+}
+
+RECT AdvBar::Extent() const {
+    RECT extent{0, 0, 0, 0};
+    for (const frame::Control* control : m_controls) {
+        if (!control->Visible()) continue;
+        const RECT bounds = control->BoundsRect();
+        UnionRect(&extent, &extent, &bounds);
+    }
+    return extent;
 }

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 class WidgetHost;
@@ -23,6 +24,7 @@ public:
     // Takes the widget's controls off the window.
     ~AdvBar() override;
 
+    int Min() const { return m_min; }
     int Max() const { return m_max; }
     int Position() const { return m_position; }
     bool Enabled() const { return m_enabled; }
@@ -39,6 +41,8 @@ public:
     void SetPositionIfDifferent(int position);
     void StepUp();
     void StepDown();
+    // `steps` up (negative: down) at once, clamped like a step button's click.
+    void StepBy(int steps);
     int PixelFromPosition(int position) const;
     int PositionFromPixel(int pixel) const;
     // One step toward the position of `pixel`, however far it is.
@@ -62,6 +66,17 @@ public:
     virtual int KnobOffset() const = 0;
     virtual void SetKnobOffset(int offset) = 0;
 
+    // What a screen reader says of the bar: what it sets, the value chosen
+    // and the value the hardware has now, each as the window shows it.
+    virtual std::string AccessibleName() const = 0;
+    virtual std::string AccessibleValue() const = 0;
+    virtual std::string AccessibleDescription() const = 0;
+    // Every control of the bar, the bar image first.
+    const std::vector<frame::Control*>& Controls() const { return m_controls; }
+    // The smallest rectangle around the bar's visible controls, in the
+    // window's client coordinates.
+    RECT Extent() const;
+
     // Those of the bar image.
     int Left() const override;
     int Top() const override;
@@ -70,6 +85,9 @@ public:
     int Height() const override { return 0; }
 
     ChangeEvent OnChange;
+    // Raised after OnChange, for whoever tells other programs of the change
+    // (the window's accessible objects); the controller keeps OnChange.
+    ChangeEvent OnChangeShown;
 
 protected:
     // Which way the pointer moves the knob to raise the position.

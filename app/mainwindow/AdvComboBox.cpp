@@ -51,6 +51,7 @@ void AdvComboBox::Create(WidgetHost& parent, int left, int top) {
     m_controls.push_back(m_text);
 
     m_dropButton = MakeWindowButton(parent, kName + ".DropButton", skin::comboDropButton, left + 172, top + 1);
+    m_dropButton->SetAccessibleName("Open the profile list");
     m_dropButton->OnMouseDown = [this](frame::Control*, frame::MouseButton, frame::ShiftState, int, int) {
         if (IsOpen())
             Close();
@@ -98,7 +99,9 @@ void AdvComboBox::MakeDropPanel(WidgetHost& parent, int left, int top) {
     m_listPainter.Attach(*m_list);
     m_listPainter.SetMargins(4, 0, 0, 0);
     m_listPainter.SetSelectionColor(RGB(128, 80, 199));
-    m_list->OnMouseUp = [this](frame::Control*, frame::MouseButton, frame::ShiftState, int, int) { ListReleased(); };
+    m_list->OnMouseUp = [this](frame::Control*, frame::MouseButton, frame::ShiftState, int, int) {
+        ChooseHighlighted();
+    };
     m_list->BringToFront();
 }
 
@@ -137,10 +140,15 @@ void AdvComboBox::Close() {
 // The release does not compare with the entry shown: choosing it again
 // raises the selection again. The list closes first: what the choice
 // brings (a warning, say) must not find it still open.
-void AdvComboBox::ListReleased() {
+void AdvComboBox::ChooseHighlighted() {
     const int index = m_list->ItemIndex();
     Close();
     if (index >= 0) Choose(index);
+}
+
+void AdvComboBox::MoveHighlight(int delta) {
+    if (!IsOpen() || m_list->Count() == 0) return;
+    m_list->SetItemIndex(std::clamp(m_list->ItemIndex() + delta, 0, m_list->Count() - 1));
 }
 
 // An index outside the list asks for no entry, like -1.
@@ -164,12 +172,14 @@ void AdvComboBox::RevertChoice() {
     const auto shown = std::find(names.begin(), names.end(), m_textBefore);
     m_list->SetItemIndex(m_textBefore.empty() || shown == names.end() ? -1 : static_cast<int>(shown - names.begin()));
     m_text->SetCaption(m_textBefore);
+    if (OnTextShown) OnTextShown();
 }
 
 void AdvComboBox::Choose(int index) {
     m_textBefore = Text();
     m_text->SetCaption(index >= 0 ? m_list->Item(index) : std::string());
     if (OnSelect) OnSelect(*m_list);
+    if (OnTextShown) OnTextShown();
 }
 
 void AdvComboBox::SetVisible(bool visible) {

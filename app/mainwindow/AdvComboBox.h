@@ -46,6 +46,12 @@ public:
     void Open();
     void Close();
     bool IsOpen() const { return m_panel && m_panel->Visible(); }
+    // The open list's highlight moves by `delta` entries, within the list,
+    // without choosing.
+    void MoveHighlight(int delta);
+    // Closes the list and chooses the highlighted entry (if any) as a
+    // release of the mouse over it does.
+    void ChooseHighlighted();
 
     // -1 when no entry is chosen.
     int ItemIndex() const { return m_list->ItemIndex(); }
@@ -75,11 +81,14 @@ public:
 
     ListEvent OnDropDown;
     ListEvent OnSelect;
+    // Raised after the text shown changed, however it did (a choice, its
+    // revert), for whoever tells other programs of it; the owner keeps
+    // OnSelect.
+    std::function<void()> OnTextShown;
 
 private:
     void MakeDropPanel(WidgetHost& parent, int left, int top);
     void Choose(int index);
-    void ListReleased();
     void FilterMessage(MSG& message, bool& handled);
     void HookApplication();
 

@@ -5,6 +5,7 @@
 #include "resources/SkinNames.h"
 
 #include <algorithm>
+#include <cstdio>
 
 AdvRatioBar::AdvRatioBar(std::vector<AdvRatioBar*>& row, uint32_t core, AdvItemSets sets)
     : m_row(row), m_core(core), m_sets(sets), m_name("RatioBar" + std::to_string(core)) {
@@ -173,4 +174,31 @@ void AdvRatioBar::SetEnabled(bool enabled) {
         m_knob->SetVisible(false);
         PaintMeter();
     }
+}
+
+std::string AdvRatioBar::AccessibleName() const {
+    return "Core " + std::to_string(m_core + 1) + " ratio";
+}
+
+// The frequency is cut to whole MHz, as its digits show it.
+std::string AdvRatioBar::AccessibleValue() const {
+    if (!Usable()) return {};
+    const uint32_t index = static_cast<uint32_t>(Position());
+    const auto megahertz = static_cast<long long>(m_sets.ratio.IndexToValue(index) * BaseClock());
+    return RatioText(index) + " (" + std::to_string(megahertz) + " MHz)";
+}
+
+std::string AdvRatioBar::AccessibleDescription() const {
+    if (!Usable()) return {};
+    return "in hardware: " + RatioText(m_sets.ratio.ReadIndex(m_core));
+}
+
+std::string AdvRatioBar::RatioText(uint32_t index) const {
+    const double ratio = m_sets.ratio.IndexToValue(index);
+    char text[32];
+    if (m_sets.ratio.HasFractionalSteps())
+        std::snprintf(text, sizeof text, "%.1f", ratio);
+    else
+        std::snprintf(text, sizeof text, "%lld", static_cast<long long>(ratio));
+    return text;
 }

@@ -46,6 +46,12 @@ public:
     void UpdateDisplay() override;
     int KnobOffset() const override;
     void SetKnobOffset(int offset) override;
+    // "Core <n> ratio" (counted from 1), the chosen ratio with the core
+    // frequency it gives, and the core's ratio in the hardware; a disabled
+    // bar shows no value and has none.
+    std::string AccessibleName() const override;
+    std::string AccessibleValue() const override;
+    std::string AccessibleDescription() const override;
 
     uint32_t Core() const { return m_core; }
     frame::Image& Meter() const { return *m_meter; }
@@ -65,6 +71,8 @@ private:
     // Meter, highlight, ratio and frequency, without moving other bars.
     void ShowValues();
     double BaseClock() const;
+    // As the ratio display shows it.
+    std::string RatioText(uint32_t index) const;
 
     std::vector<AdvRatioBar*>& m_row;
     uint32_t m_core;

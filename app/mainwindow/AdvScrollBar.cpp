@@ -3,6 +3,7 @@
 #include "app/mainwindow/WidgetHost.h"
 #include "kiln/arvex/BiosInterface.h"
 
+#include <algorithm>
 #include <cstdio>
 
 const char* AdvScrollBar::UnitText(uint32_t itemNumber) {
@@ -116,6 +117,8 @@ void AdvScrollBar::Bind() {
     kiln::BiosItem* item = Item();
     if (!item) return;
     m_caption->SetCaption(item->Name());
+    m_decrease->SetAccessibleName(std::string("Decrease ") + item->Name());
+    m_increase->SetAccessibleName(std::string("Increase ") + item->Name());
     SetMax(static_cast<int>(item->StepCount()) - 1);
     m_unit->SetAutoSize(true);
     m_unit->SetCaption(UnitText(item->Number()));
@@ -172,4 +175,23 @@ void AdvScrollBar::ShowKnobHover(bool hover) {
     if (hover == m_knobShowsHover) return;
     m_knobShowsHover = hover;
     m_knob->SetPicture(hover ? m_knobHover : m_knobNormal);
+}
+
+std::string AdvScrollBar::AccessibleName() const {
+    const kiln::BiosItem* item = Item();
+    return item ? item->Name() : std::string();
+}
+
+std::string AdvScrollBar::AccessibleValue() const {
+    return m_chosen ? WithUnit(m_chosen->Caption()) : std::string();
+}
+
+std::string AdvScrollBar::AccessibleDescription() const {
+    return m_current ? "in hardware: " + WithUnit(m_current->Caption()) : std::string();
+}
+
+std::string AdvScrollBar::WithUnit(const std::string& value) const {
+    std::string unit = UnitText(ItemNumber());
+    std::erase_if(unit, [](char c) { return c == '(' || c == ')'; });
+    return unit.empty() ? value : value + " " + unit;
 }

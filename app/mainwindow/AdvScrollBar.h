@@ -75,6 +75,10 @@ public:
     void SetKnobOffset(int offset) override;
     void UpdateDisplay() override;
     int Height() const override;
+    // The item's name; the chosen value and the hardware's, with the unit.
+    std::string AccessibleName() const override;
+    std::string AccessibleValue() const override;
+    std::string AccessibleDescription() const override;
 
     kiln::LuImage& BarImage() const { return *m_bar; }
     kiln::AlphaButton& DecreaseButton() const { return *m_decrease; }
@@ -107,6 +111,8 @@ private:
     void Bind();
     void ShowKnobHover(bool hover);
     frame::Color ChosenColor() const;
+    // A value as the labels show it, followed by the unit without brackets.
+    std::string WithUnit(const std::string& value) const;
 
     int m_itemIndex;
     AdvItemSets m_sets;

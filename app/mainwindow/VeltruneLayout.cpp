@@ -1,7 +1,10 @@
 #include "app/mainwindow/VeltruneLayout.h"
 
-#include "app/mainwindow/WidgetHost.h"
+#include "app/mainwindow/BarStop.h"
+#include "app/mainwindow/ButtonStop.h"
 #include "app/mainwindow/OpaqueFaces.h"
+#include "app/mainwindow/SelectorStop.h"
+#include "app/mainwindow/WidgetHost.h"
 #include "app/mainwindow/WidgetParts.h"
 #include "frame/Image.h"
 #include "frame/Label.h"
@@ -11,6 +14,8 @@
 #include "kiln/Component/LuRadioButtonTx.h"
 #include "kiln/Graphics/PngReader.h"
 #include "resources/SkinNames.h"
+
+#include <oleacc.h>
 
 namespace {
 
@@ -54,6 +59,7 @@ VeltruneLayout::~VeltruneLayout() = default;
 void VeltruneLayout::BuildControls(WidgetHost& window) {
     if (m_window) return;
     m_window = &window;
+    m_keyboard = std::make_unique<KeyboardAccess>(window);
     BuildCommandButtons();
     BuildMoreSetting();
     BuildValueRows();
@@ -72,6 +78,7 @@ void VeltruneLayout::BuildControls(WidgetHost& window) {
     window.CoreBk()->SetAutoSize(true);
     window.CoreBk()->SetBounds(29, 279, window.CoreBk()->Width(), window.CoreBk()->Height());
     BuildRatioPage();
+    BuildFocusStops();
 }
 
 void VeltruneLayout::BuildCommandButtons() {
@@ -138,6 +145,7 @@ void VeltruneLayout::BuildTabs() {
         tab->Font().SetBold(true);
         tab->Font().SetColor(kTabText);
         tab->SetText(text);
+        tab->SetAccessibleRole(ROLE_SYSTEM_PAGETAB);
         tab->SetVisible(false);
         return tab;
     };
@@ -169,6 +177,38 @@ void VeltruneLayout::BuildRatioPage() {
     m_notice->SetBounds(48, 550, 552, 40);
     m_notice->SetCaption(cores > 0 && m_sets.ratio.IsSkipped() ? kDisabledNotice : "");
     m_notice->SetVisible(false);
+}
+
+// Readers number the stops in this order, roughly the compact window's
+// reading order followed by the pages'.
+void VeltruneLayout::BuildFocusStops() {
+    using Kind = ButtonStop::Kind;
+    KeyboardAccess& keys = *m_keyboard;
+    keys.Add(std::make_unique<ButtonStop>(*m_minimize, Kind::PushButton, m_minimize->Hint()));
+    keys.Add(std::make_unique<ButtonStop>(*m_close, Kind::PushButton, m_close->Hint()));
+    keys.Add(std::make_unique<SelectorStop>(*m_selector));
+    keys.Add(std::make_unique<ButtonStop>(*m_saveProfile, Kind::PushButton));
+    for (const auto& bar : m_largeBars) keys.Add(std::make_unique<BarStop>(*bar));
+    keys.Add(std::make_unique<ButtonStop>(*m_moreSetting, Kind::CheckBox));
+    keys.Add(std::make_unique<ButtonStop>(*m_apply, Kind::PushButton));
+    keys.Add(std::make_unique<ButtonStop>(*m_undo, Kind::PushButton));
+    m_advanceTabStop = &keys.Add(std::make_unique<ButtonStop>(*m_advanceTab, Kind::PageTab));
+    if (m_ratioTab) m_ratioTabStop = &keys.Add(std::make_unique<ButtonStop>(*m_ratioTab, Kind::PageTab));
+    for (AdvGroup* group : {m_groups.cpuChip.get(), m_groups.second.get()})
+        if (group)
+            for (AdvSmallBar* row : group->Rows()) keys.Add(std::make_unique<BarStop>(*row));
+    for (AdvRatioBar* bar : m_ratioBars) keys.Add(std::make_unique<BarStop>(*bar));
+    keys.OnEscape = [this] { m_close->Click(); };
+    keys.OnSwitchPage = [this] { return SwitchPage(); };
+}
+
+// The other page's tab is clicked, as the mouse would; the compact window
+// and a board without a ratio page have no other page.
+FocusStop* VeltruneLayout::SwitchPage() {
+    if (!m_expanded || !m_ratioTab) return nullptr;
+    const bool toRatio = m_advanceTab->GetChecked();
+    (toRatio ? static_cast<kiln::LuControl*>(m_ratioTab) : m_advanceTab)->Click();
+    return toRatio ? m_ratioTabStop : m_advanceTabStop;
 }
 
 void VeltruneLayout::AddBar(AdvBar& bar) {

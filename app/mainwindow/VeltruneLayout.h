@@ -5,13 +5,16 @@
 // groups on "Advance Mode", one ratio bar per core on "CPU Ratio"). The
 // window is compact, expanded on the Advance Mode page, or expanded on the
 // CPU Ratio page; each state has its background and its place for the
-// Apply and Undo row.
+// Apply and Undo row. Every control a user operates is also a focus stop of
+// the window's keyboard access: Esc presses the close button, Ctrl+Tab the
+// tab of the other page.
 
 #include "app/mainwindow/AdvBar.h"
 #include "app/mainwindow/AdvComboBox.h"
 #include "app/mainwindow/AdvItemSets.h"
 #include "app/mainwindow/AdvLargeBar.h"
 #include "app/mainwindow/AdvRatioBar.h"
+#include "app/mainwindow/KeyboardAccess.h"
 #include "app/mainwindow/OptionGroups.h"
 
 #include <cstdint>
@@ -69,6 +72,7 @@ public:
     kiln::LuRadioButtonTx* RatioTab() const { return m_ratioTab; }
     AdvComboBox* ProfileSelector() const { return m_selector.get(); }
     frame::Label* DisabledNotice() const { return m_notice; }
+    KeyboardAccess* Keyboard() const { return m_keyboard.get(); }
 
     // Every slider, option row and ratio bar, in creation order.
     const std::vector<AdvBar*>& AllBars() const { return m_allBars; }
@@ -86,6 +90,8 @@ private:
     void BuildValueRows();
     void BuildTabs();
     void BuildRatioPage();
+    void BuildFocusStops();
+    FocusStop* SwitchPage();
     void AddBar(AdvBar& bar);
     void SwitchBackground(WindowSize size);
     void SetRatioPageVisible(bool visible);
@@ -116,4 +122,9 @@ private:
     std::vector<std::unique_ptr<AdvRatioBar>> m_ownedRatioBars;
     std::vector<AdvBar*> m_allBars;
     std::map<uint32_t, AdvBar*> m_barsByItem;
+    FocusStop* m_advanceTabStop = nullptr;
+    FocusStop* m_ratioTabStop = nullptr;
+    // Made first, so that its message hook sees the mouse before the
+    // selector's; destroyed first, before the controls its stops reach.
+    std::unique_ptr<KeyboardAccess> m_keyboard;
 };

@@ -12,6 +12,10 @@ namespace frame {
 class Image;
 }
 
+namespace kiln {
+class AccessibleWindow;
+}
+
 class WidgetHost {
 public:
     // The form the widgets' controls are children of.
@@ -30,6 +34,10 @@ public:
     // The one control the pointer lights up, told when the pointer leaves it.
     virtual void SetHoverTarget(HoverSlot slot) = 0;
     virtual frame::Control* HoverTarget() const = 0;
+
+    // Who answers screen readers' questions about the window's client area
+    // (WM_GETOBJECT); nullptr to stop answering.
+    virtual void AnswerAccessibilityWith(kiln::AccessibleWindow* accessible) = 0;
 
 protected:
     ~WidgetHost() = default;

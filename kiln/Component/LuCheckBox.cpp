@@ -1,5 +1,7 @@
 #include "kiln/Component/LuCheckBox.h"
 
+#include <oleacc.h>
+
 namespace kiln {
 
 LuCheckBox::LuCheckBox(bool clicksDisabled) : LuCustomControl(clicksDisabled, 12), m_appearance(*this) {}
@@ -22,8 +24,10 @@ void LuCheckBox::Click() {
 }
 
 void LuCheckBox::SetState(CheckState state) {
+    const bool changed = state != m_state;
     m_state = state;
     ShowOffset(FaceIndex() % 4);
+    if (changed) AccessibleStateChanged();
 }
 
 void LuCheckBox::SetChecked(bool checked) { SetState(checked ? CheckState::Checked : CheckState::Unchecked); }
@@ -34,6 +38,15 @@ void LuCheckBox::FaceChanged(frame::Bitmap& face) {
     // there must reach the screen as well.
     const int substitute = Substitute(FaceIndex());
     if (substitute != 0 && Faces().IndexOf(face) == substitute) ShowBitmap(FaceIndex());
+}
+
+long LuCheckBox::AccessibleRole() const {
+    return ROLE_SYSTEM_CHECKBUTTON;
+}
+
+long LuCheckBox::AccessibleState() const {
+    if (m_state == CheckState::Grayed) return STATE_SYSTEM_MIXED;
+    return m_state == CheckState::Checked ? STATE_SYSTEM_CHECKED : 0;
 }
 
 }  // namespace kiln

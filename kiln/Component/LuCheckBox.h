@@ -31,6 +31,8 @@ public:
 
 protected:
     void CreateParams(frame::WindowParams& params) override;
+    long AccessibleRole() const override;
+    long AccessibleState() const override;
     void FaceChanged(frame::Bitmap& face) override;
 
 private:

@@ -1,5 +1,6 @@
 #include "kiln/Component/LuControl.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 namespace kiln {
@@ -13,6 +14,8 @@ LuControl::LuControl(bool clicksDisabled) : m_clicksDisabled(clicksDisabled) {
     SetOpaque(true);
     SetTabStop(true);
 }
+
+LuControl::~LuControl() = default;
 
 void LuControl::CreateParams(frame::WindowParams& params) {
     frame::WinControl::CreateParams(params);
@@ -179,7 +182,30 @@ void LuControl::SetClicksDisabled(bool disabled) {
     m_clicksDisabled = disabled;
 }
 
+long LuControl::AccessibleRole() const {
+    return ROLE_SYSTEM_PUSHBUTTON;
+}
+
+// A control drawn without a caption (a close button) is named by its hint.
+bool LuControl::DescribeSelf(AccessibleFacts& facts) const {
+    facts.role = m_accessibleRole != 0 ? m_accessibleRole : AccessibleRole();
+    facts.name = !m_accessibleName.empty() ? m_accessibleName : !Text().empty() ? Text() : Hint();
+    facts.state = AccessibleState();
+    facts.defaultAction = "Press";
+    return true;
+}
+
+void LuControl::AccessibleStateChanged() {
+    if (HandleAllocated()) NotifyWinEvent(EVENT_OBJECT_STATECHANGE, Handle(), OBJID_CLIENT, CHILDID_SELF);
+}
+
 void LuControl::Dispatch(frame::Message& message) {
+    if (message.msg == WM_GETOBJECT && static_cast<LONG>(message.lParam) == OBJID_CLIENT) {
+        AccessibleContent& content = *this;
+        if (!m_accessible) m_accessible = std::make_unique<AccessibleWindow>(Handle(), content);
+        message.result = m_accessible->Answer(message.wParam);
+        return;
+    }
     if (message.msg == WM_LBUTTONUP) {
         // The framework clicks on a release anywhere in the window's
         // rectangle; with the mouse captured that includes the cut-out parts

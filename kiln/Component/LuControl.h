@@ -1,15 +1,21 @@
 #pragma once
 // The base of the skinned controls: turns mouse, keyboard, focus and enable
 // changes into four visual states (raised, sunken, focused, disabled). What a
-// state looks like is up to the derived control.
+// state looks like is up to the derived control. Screen readers asking the
+// control's window hear its role, its caption (or hint) and its state.
 
 #include "frame/WinControl.h"
+#include "kiln/widget/AccessibleWindow.h"
+
+#include <memory>
+#include <string>
 
 namespace kiln {
 
-class LuControl : public frame::WinControl {
+class LuControl : public frame::WinControl, private AccessibleContent {
 public:
     explicit LuControl(bool clicksDisabled = false);
+    ~LuControl() override;
 
     // The exact class name; radio buttons exclude only their own kind.
     virtual const char* ClassName() const { return "LuControl"; }
@@ -28,6 +34,12 @@ public:
 
     void SetShowMouseOver(bool show);
     void SetClicksDisabled(bool disabled);
+    // ROLE_SYSTEM_* readers are told in place of the class' own (a radio
+    // button that stands for a page tab).
+    void SetAccessibleRole(long role) { m_accessibleRole = role; }
+    // What readers call a control whose caption does not say what it does
+    // (a step arrow); empty for the caption, or the hint without one.
+    void SetAccessibleName(std::string name) { m_accessibleName = std::move(name); }
 
     frame::NotifyEvent OnMouseEnter;
     frame::NotifyEvent OnMouseLeave;
@@ -49,8 +61,20 @@ protected:
     // and not from a release outside the hit area.
     bool CanClick() const { return !m_clicksDisabled && Enabled() && !m_releasedOutside; }
     bool Pressed() const { return m_keyPressed || m_mousePressed; }
+    // The class' role for screen readers (ROLE_SYSTEM_*) and its own state
+    // bits (STATE_SYSTEM_CHECKED).
+    virtual long AccessibleRole() const;
+    virtual long AccessibleState() const { return 0; }
+    // Tells screen readers that AccessibleState changed, however it did.
+    void AccessibleStateChanged();
 
 private:
+    int ChildCount() const override { return 0; }
+    AccessibleFacts Child(int) const override { return {}; }
+    int FocusedChild() const override { return 0; }
+    void DoDefaultAction(int) override { Click(); }
+    bool DescribeSelf(AccessibleFacts& facts) const override;
+
     bool HoverShown() const { return m_showMouseOver && m_mouseInside; }
     void ShowReleased();
     void ShowPressed();
@@ -66,6 +90,10 @@ private:
     bool m_mousePressed = false;
     bool m_keyPressed = false;
     bool m_releasedOutside = false;
+    long m_accessibleRole = 0;
+    std::string m_accessibleName;
+    // Made on the first question, when the window exists.
+    std::unique_ptr<AccessibleWindow> m_accessible;
 };
 
 }  // namespace kiln

@@ -1,5 +1,7 @@
 #include "kiln/Component/LuRadioButton.h"
 
+#include <oleacc.h>
+
 #include <cstring>
 
 namespace kiln {
@@ -10,8 +12,10 @@ int LuRadioButton::Substitute(int index) { return index % 4 != 0 ? index - index
 
 void LuRadioButton::SetChecked(bool checked) {
     if (checked) ExcludeOther();
+    const bool changed = checked != m_checked;
     m_checked = checked;
     ShowOffset(FaceIndex() % 4);
+    if (changed) AccessibleStateChanged();
 }
 
 void LuRadioButton::Click() {
@@ -43,6 +47,15 @@ void LuRadioButton::FaceChanged(frame::Bitmap& face) {
     LuCustomControl::FaceChanged(face);
     const int substitute = Substitute(FaceIndex());
     if (substitute != 0 && Faces().IndexOf(face) == substitute) ShowBitmap(FaceIndex());
+}
+
+long LuRadioButton::AccessibleRole() const {
+    return ROLE_SYSTEM_RADIOBUTTON;
+}
+
+// Checked for a radio button, selected for one that stands for a page tab.
+long LuRadioButton::AccessibleState() const {
+    return m_checked ? STATE_SYSTEM_CHECKED | STATE_SYSTEM_SELECTED : 0;
 }
 
 }  // namespace kiln

@@ -30,6 +30,8 @@ public:
 
 protected:
     void FaceChanged(frame::Bitmap& face) override;
+    long AccessibleRole() const override;
+    long AccessibleState() const override;
 
 private:
     void ShowOffset(int offset) { ShowBitmap((m_checked ? 4 : 0) + offset); }

@@ -39,13 +39,24 @@ void InProcessDriver::StartProgram() {
 
 std::vector<std::string> InProcessDriver::Answering(const std::function<void()>& action,
                                                     const std::vector<const char*>& answers) const {
+    return AnsweringEach(action, answers.size(), [&answers](size_t i) { Answer(answers[i]); });
+}
+
+std::vector<std::string> InProcessDriver::AnsweringWithKeys(const std::function<void()>& action,
+                                                            const std::vector<WPARAM>& keys) const {
+    return AnsweringEach(action, keys.size(),
+                         [&keys](size_t i) { PressKey(testsupport::ShownDialog(kAskDialogClass), keys[i]); });
+}
+
+std::vector<std::string> InProcessDriver::AnsweringEach(const std::function<void()>& action, size_t count,
+                                                        const std::function<void(size_t)>& answer) {
     std::vector<std::string> asked;
     DialogScript script;
-    for (const char* answer : answers)
+    for (size_t i = 0; i < count; ++i)
         script.When([] { return testsupport::ShownDialog(kAskDialogClass) != nullptr; },
-                    [&asked, answer] {
+                    [&asked, &answer, i] {
                         asked.push_back(AskMessage());
-                        Answer(answer);
+                        answer(i);
                     });
     script.Then([] {});
     script.Run([&] {

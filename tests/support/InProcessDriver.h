@@ -44,8 +44,16 @@ public:
     std::vector<std::string> Answering(const std::function<void()>& action,
                                        const std::vector<const char*>& answers) const override;
     std::vector<std::string> ClickAnswering(HWND window, const std::vector<const char*>& answers) const override;
+    // As Answering, each question answered by a key pressed on it.
+    std::vector<std::string> AnsweringWithKeys(const std::function<void()>& action,
+                                               const std::vector<WPARAM>& keys) const;
     // Runs the program's own message handling, its hooks included.
     bool WaitFor(const std::function<bool()>& done, DWORD milliseconds = 10000) const override;
+
+private:
+    // Runs `action`, answering `count` questions in order with `answer(i)`.
+    static std::vector<std::string> AnsweringEach(const std::function<void()>& action, size_t count,
+                                                  const std::function<void(size_t)>& answer);
 };
 
 }  // namespace testsupport
