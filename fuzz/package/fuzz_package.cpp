@@ -14,6 +14,7 @@
 #include "kiln/arvex/BiosInterface.h"
 #include "kiln/arvex/BiosItem.h"
 #include "kiln/arvex/BiosNumberItem.h"
+#include "kiln/arvex/FirmwareAnswers.h"
 #include "kiln/arvex/ItemTraverser.h"
 #include "kiln/arvex/StoredProfiles.h"
 #include "standins/firmlink/Package.h"
@@ -142,6 +143,8 @@ uint32_t __stdcall FirmDescribeItem(const void* listData, void* buffer, uint32_t
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g_firmware = FuzzedFirmware();
+    // Every input is a firmware of its own: nothing it answered before holds.
+    kiln::ForgetFirmwareAnswers();
     if (size == 0) return 0;
     g_firmware.flags = data[0];
     for (size_t at = 1; at + 2 <= size && g_firmware.chunks.size() < 64;) {

@@ -26,7 +26,7 @@ std::map<uint32_t, Answer>& Descriptions() {
 
 bool CopyKept(const Answer& kept, uint8_t* buffer, uint32_t& size) {
     if (kept.size() > size) return false;
-    std::memcpy(buffer, kept.data(), kept.size());
+    if (!kept.empty()) std::memcpy(buffer, kept.data(), kept.size());
     size = static_cast<uint32_t>(kept.size());
     return true;
 }
