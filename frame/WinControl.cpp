@@ -248,11 +248,15 @@ void WinControl::WmPaint(Message& message) {
     const HDC dc = paint.Get();
     const RECT& area = paint.Area();
     if (m_doubleBuffered) {
-        RECT client;
-        GetClientRect(m_handle, &client);
+        // The buffer covers only the area to paint, shifted so that the
+        // controls draw at their window coordinates: a small change (a
+        // slider's step) then costs a small buffer, not the whole window's.
+        const LONG width = std::max<LONG>(area.right - area.left, 1);
+        const LONG height = std::max<LONG>(area.bottom - area.top, 1);
         base::MemoryDC buffer(CreateCompatibleDC(dc));
-        base::GdiBitmap pixels(CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+        base::GdiBitmap pixels(CreateCompatibleBitmap(dc, width, height));
         SelectObjectScope select(buffer.Get(), pixels.Get());
+        SetViewportOrgEx(buffer.Get(), -area.left, -area.top, nullptr);
         IntersectClipRect(buffer.Get(), area.left, area.top, area.right, area.bottom);
         m_bufferDC = buffer.Get();
         if (!Opaque()) Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(buffer.Get()), 0);

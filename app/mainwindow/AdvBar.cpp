@@ -3,6 +3,7 @@
 #include "frame/WinControl.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -117,9 +118,17 @@ void AdvBar::SetEnabled(bool enabled) {
 }
 
 void AdvBar::Notify() {
-    UpdateDisplay();
+    if (m_displayHeld)
+        m_displayBehind = true;
+    else
+        UpdateDisplay();
     if (OnChange) OnChange();
     if (OnChangeShown) OnChangeShown();
+}
+
+void AdvBar::ShowHeldDisplay() {
+    m_displayHeld = false;
+    if (std::exchange(m_displayBehind, false)) UpdateDisplay();
 }
 
 int AdvBar::Left() const {

@@ -107,6 +107,12 @@ protected:
     void SetValueKnown(bool known) { m_valueKnown = known; }
     // Updates the display, then raises the change event.
     void Notify();
+    // While a bar is being built nobody sees it, and every display update
+    // reads the firmware: the changes of the position made meanwhile are
+    // shown once, by ShowHeldDisplay.
+    void HoldDisplay() { m_displayHeld = true; }
+    // Ends the hold and updates the display if a change was held back.
+    void ShowHeldDisplay();
 
 private:
     int Clamped(int position) const;
@@ -119,5 +125,7 @@ private:
     bool m_enabled = true;
     bool m_valueKnown = true;
     bool m_dragging = false;
+    bool m_displayHeld = false;
+    bool m_displayBehind = false;
     POINT m_dragStart{0, 0};
 };

@@ -20,6 +20,7 @@ AdvRatioBar::~AdvRatioBar() {
 
 void AdvRatioBar::Create(WidgetHost& parent, int left, int top) {
     m_window = &parent;
+    HoldDisplay();
     m_meterPictures = std::make_unique<RatioMeter>();
     m_meter = MakeNamedChild<frame::Image>(parent, m_name + ".Meter");
     m_meter->SetLeft(left);
@@ -51,7 +52,11 @@ void AdvRatioBar::Create(WidgetHost& parent, int left, int top) {
 
     SetMax(static_cast<int>(m_sets.ratio.StepCount()) - 1);
     bool read = false;
-    SetPositionIfDifferent(static_cast<int>(m_sets.ratio.ReadIndex(m_core, &read)));
+    const uint32_t current = m_sets.ratio.ReadIndex(m_core, &read);
+    SetPositionIfDifferent(static_cast<int>(current));
+    m_currentJustRead = current;
+    ShowHeldDisplay();
+    m_currentJustRead.reset();
     SetValueKnown(read);
 }
 
@@ -120,7 +125,9 @@ double AdvRatioBar::BaseClock() const {
 void AdvRatioBar::ShowValues() {
     if (!m_meter) return;
     PaintMeter();
-    m_ratioDisplay->SetHighlighted(static_cast<int>(m_sets.ratio.ReadIndex(m_core)) != Position());
+    const uint32_t current = m_currentJustRead ? *m_currentJustRead : m_sets.ratio.ReadIndex(m_core);
+    m_currentJustRead.reset();
+    m_ratioDisplay->SetHighlighted(static_cast<int>(current) != Position());
     const double ratio = m_sets.ratio.IndexToValue(static_cast<uint32_t>(Position()));
     m_ratioDisplay->SetValue(ratio);
     m_frequencyDisplay->SetValue(ratio * BaseClock());
@@ -137,10 +144,12 @@ void AdvRatioBar::RefreshFromItem() {
     bool read = false;
     const int current = static_cast<int>(m_sets.ratio.ReadIndex(m_core, &read));
     const bool takesCurrent = m_sets.ratio.PerCore() || (!m_row.empty() && m_row.front() == this);
+    m_currentJustRead = static_cast<uint32_t>(current);
     if (takesCurrent && current != Position())
         SetPosition(current);
     else
         ShowValues();
+    m_currentJustRead.reset();
     if (takesCurrent) SetValueKnown(read);
 }
 
@@ -162,12 +171,14 @@ void AdvRatioBar::SetVisible(bool visible) {
 }
 
 void AdvRatioBar::SetEnabled(bool enabled) {
+    const bool wasEnabled = m_enabledCopy;
     m_enabledCopy = enabled;
     AdvBar::SetEnabled(enabled);
     if (enabled) {
         m_ratioDisplay->SetVisible(Visible());
         m_frequencyDisplay->SetVisible(Visible());
-        UpdateDisplay();
+        // An enabled bar's display is current already.
+        if (!wasEnabled) UpdateDisplay();
     } else {
         m_ratioDisplay->SetVisible(false);
         m_frequencyDisplay->SetVisible(false);

@@ -20,6 +20,7 @@
 #include "kiln/Component/LuImage.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,8 @@ private:
     void Hover();
     void PaintMeter();
     // Meter, highlight, ratio and frequency, without moving other bars.
+    // The highlight compares with the core's index as read just before by
+    // whoever moved the position (creation, refresh), or reads it now.
     void ShowValues();
     double BaseClock() const;
     // As the ratio display shows it.
@@ -86,4 +89,7 @@ private:
     std::unique_ptr<FloatingLed> m_ratioDisplay;
     std::unique_ptr<SmallFloatingLed> m_frequencyDisplay;
     bool m_enabledCopy = true;
+    // The core's index as creation or a refresh has just read it, for the
+    // display update that follows at once: one read of the core each.
+    std::optional<uint32_t> m_currentJustRead;
 };

@@ -119,6 +119,8 @@ void AdvScrollBar::Bind() {
     m_caption->SetCaption(item->Name());
     m_decrease->SetAccessibleName(std::string("Decrease ") + item->Name());
     m_increase->SetAccessibleName(std::string("Increase ") + item->Name());
+    // The refresh below shows the position once.
+    HoldDisplay();
     SetMax(static_cast<int>(item->StepCount()) - 1);
     m_unit->SetAutoSize(true);
     m_unit->SetCaption(UnitText(item->Number()));
@@ -133,6 +135,7 @@ void AdvScrollBar::RefreshFromItem() {
     const bool read = item->ReadIndex(index);
     if (!read) index = 0;
     SetPositionIfDifferent(static_cast<int>(index));
+    ShowHeldDisplay();
     SetValueKnown(read);
     m_current->SetCaption(m_chosen->Caption());
     m_chosen->Font().SetColor(m_unit->Font().GetColor());

@@ -72,6 +72,20 @@ TEST_F(PaintTest, DoubleBufferedPaintingErasesIntoTheBuffer) {
     // The system's own erase of the window may come too, but one erase went
     // to a memory DC, which is the buffer.
     EXPECT_NE(std::find(eraseTargets.begin(), eraseTargets.end(), static_cast<DWORD>(OBJ_MEMDC)), eraseTargets.end());
+
+    // A repaint of part of the window draws the controls at their places
+    // and nothing outside that part.
+    image->Picture().Canvas().Brush().color = RGB(0, 0, 90);
+    image->Picture().Canvas().FillRect(RECT{0, 0, 10, 10});
+    ValidateRect(form.Handle(), nullptr);  // the change's own repaint would cover the whole image
+    const RECT part{12, 13, 18, 17};
+    RedrawWindow(form.Handle(), &part, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC screen = GetDC(form.Handle());
+    EXPECT_EQ(GetPixel(screen, 12, 13), RGB(0, 0, 90));
+    EXPECT_EQ(GetPixel(screen, 17, 16), RGB(0, 0, 90));
+    EXPECT_EQ(GetPixel(screen, 11, 11), RGB(0, 200, 0)) << "outside the part";
+    EXPECT_EQ(GetPixel(screen, 2, 2), RGB(200, 0, 0));
+    ReleaseDC(form.Handle(), screen);
 }
 
 }  // namespace

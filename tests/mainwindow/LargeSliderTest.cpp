@@ -9,6 +9,7 @@
 #include "tests/support/Pictures.h"
 
 #include <fstream>
+#include <optional>
 
 namespace mainwindowtest {
 namespace {
@@ -146,7 +147,10 @@ TEST_F(LargeSlider, AnItemWithOneStepKeepsTheKnobAtTheStart) {
 }
 
 TEST_F(LargeSlider, ChosenValueIsInTheUnitColourUntilItDiffersAndRedAboveTheLimit) {
+    std::optional<JournalScope> journal(std::in_place);
     auto bar = Make(kCoreVoltage);  // current 80 (1.200 V), limit 100
+    EXPECT_EQ(journal->Calls(12).size(), 1u);  // the limit, once, for the value shown
+    journal.reset();
     frame::Label& chosen = Find<frame::Label>(Part(kCoreVoltage, "Chosen"));
     frame::Label& current = Find<frame::Label>(Part(kCoreVoltage, "Current"));
     EXPECT_EQ(chosen.Caption(), "1.200");

@@ -95,10 +95,18 @@ TEST_F(RatioBars, PerCoreBarsShowTheirCoresRatioAndFrequencyAndMoveAlone) {
     EXPECT_EQ(third.Position(), 27);
 }
 
+// Each selection of a core is a firmware round trip: building the page and
+// each refresh select every core once.
 TEST_F(RatioBars, PerCoreValuesAppliedThroughTheItemSetReadBackPerCore) {
-    MakeBars();
+    {
+        JournalScope journal;
+        MakeBars();
+        EXPECT_EQ(journal.Calls(2).size(), 4u);
+    }
     Board().Primary().Apply({{kRatio, 20}, {kRatio, 21}, {kRatio, 22}, {kRatio, 23}});
+    JournalScope journal;
     for (auto& bar : bars) bar->RefreshFromItem();
+    EXPECT_EQ(journal.Calls(2).size(), 4u);
     EXPECT_EQ(Positions(), (std::vector<int>{20, 21, 22, 23}));
     EXPECT_EQ(Shown(bars[3]->RatioDisplay()), (Indexes{3, 1}));
     EXPECT_EQ(Shown(bars[0]->RatioDisplay()), (Indexes{2, 8}));
