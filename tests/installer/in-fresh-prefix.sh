@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # in-fresh-prefix.sh BUILD_DIR TEST_PROGRAM: packages BUILD_DIR/bin into
-# Veltrune-Setup.exe, then runs TEST_PROGRAM in a Wine prefix of its own,
-# made afresh for the run and removed after it passes (kept for a look after
-# a failure, and replaced by the next run). Runs inside scripts/with-wine.sh,
+# Veltrune-Setup.exe, and a copy of bin/ with one file more into the earlier
+# version an upgrade starts from, then runs TEST_PROGRAM in a Wine prefix of
+# its own, made afresh for the run and removed after it passes (kept for a
+# look after a failure, and replaced by the next run). Runs inside scripts/with-wine.sh,
 # which provides the display and the "wine" that fits the build.
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -13,7 +14,11 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 
 scratch="$build/installer-test"
 rm -rf "$scratch"
-mkdir -p "$scratch/prefix"
+mkdir -p "$scratch/prefix" "$scratch/earlier"
+cp -a "$build/bin" "$build/veltrune-arch" "$scratch/earlier/"
+mkdir -p "$scratch/earlier/bin/Resource/Retired"
+echo retired > "$scratch/earlier/bin/Resource/Retired/Retired.png"
+"$root/scripts/package.sh" "$scratch/earlier" >/dev/null
 export WINEPREFIX="$scratch/prefix"
 stop_wine() {
   wineserver -k >/dev/null 2>&1 || true
@@ -27,8 +32,9 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev
 
 VELTRUNE_SETUP=$(winepath -w "$build/Veltrune-Setup.exe")
 VELTRUNE_BIN=$(winepath -w "$build/bin")
-VELTRUNE_MANIFEST=$(winepath -w "$build/package/files.txt")
-export VELTRUNE_SETUP VELTRUNE_BIN VELTRUNE_MANIFEST
+VELTRUNE_PACKAGE=$(winepath -w "$build/package")
+VELTRUNE_EARLIER_SETUP=$(winepath -w "$scratch/earlier/Veltrune-Setup.exe")
+export VELTRUNE_SETUP VELTRUNE_BIN VELTRUNE_PACKAGE VELTRUNE_EARLIER_SETUP
 wine "$program" </dev/null
 stop_wine
 rm -rf "$scratch"
