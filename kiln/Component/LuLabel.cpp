@@ -10,6 +10,18 @@ namespace kiln {
 namespace {
 
 constexpr char kDots[] = "...";
+// Under Wine a line drawn on the main window's 32-bit surface can start up
+// to two pixels left of where DrawText measured it would: a caption that
+// fills its box exactly loses its first letter's stroke to the box's edge.
+constexpr int kEdgeSlack = 2;
+
+// Measured as DrawText lays the line out, which under Wine can come out a
+// few pixels wider than the text's extent.
+int DrawnWidth(frame::Canvas& canvas, const std::string& text) {
+    RECT needed{0, 0, 0, 0};
+    canvas.DrawText(text, needed, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+    return needed.right - needed.left;
+}
 
 // The longest beginning of `text` that fits `width` with the dots after it.
 // Cuts fall between characters (CharNextA), never inside a double-byte one,
@@ -26,7 +38,7 @@ std::string ShortenToWidth(frame::Canvas& canvas, const std::string& text, int w
     size_t low = 0, high = cuts.size() - 1;
     while (low < high) {
         const size_t middle = (low + high + 1) / 2;
-        if (canvas.TextExtent(shortened(cuts[middle])).cx <= width)
+        if (DrawnWidth(canvas, shortened(cuts[middle])) <= width)
             low = middle;
         else
             high = middle - 1;
@@ -77,8 +89,9 @@ void LuLabel::Fit() {
 
 void LuLabel::FitTo(frame::Canvas& canvas) {
     const std::string& caption = Caption();
-    const bool fits = caption.empty() || canvas.TextExtent(caption).cx <= Width();
-    m_shown = fits ? caption : ShortenToWidth(canvas, caption, Width());
+    const int room = Width() - kEdgeSlack;
+    const bool fits = caption.empty() || DrawnWidth(canvas, caption) <= room;
+    m_shown = fits ? caption : ShortenToWidth(canvas, caption, room);
     // The tooltip is told only of a change: this runs in every paint.
     const std::string hint = fits ? std::string() : caption;
     if (Hint() != hint) SetHint(hint);
