@@ -15,8 +15,8 @@ constexpr char kDots[] = "...";
 // fills its box exactly loses its first letter's stroke to the box's edge.
 constexpr int kEdgeSlack = 2;
 
-// Measured as DrawText lays the line out, which under Wine can come out a
-// few pixels wider than the text's extent.
+// Measured by the call that draws the line (tabs and '&' as it treats
+// them), so that what fits is what shows.
 int DrawnWidth(frame::Canvas& canvas, const std::string& text) {
     RECT needed{0, 0, 0, 0};
     canvas.DrawText(text, needed, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
