@@ -43,6 +43,9 @@ HWND ShownWindow(const std::string& className, const std::string& title) {
 int Picture(const std::string& file, const std::string& className, const std::string& title) {
     HWND window = ShownWindow(className, title);
     if (!window) return 1;
+    // The pointer leaves the window first: a control left lit under it
+    // would show in one picture and not in the next.
+    SetCursorPos(0, GetSystemMetrics(SM_CYSCREEN) / 2);
     Sleep(kSettleMilliseconds);
     RECT area{};
     GetWindowRect(window, &area);
