@@ -85,8 +85,10 @@ shot click "${main[@]}" ProfileSelector.DropButton
 picture profile-list.png "${main[@]}"
 shot click "${main[@]}" ProfileSelector.DropButton
 
-step "the save-profile dialog"
+step "the save-profile dialog, with the focus moved on from the name field"
 shot click "${main[@]}" SaveProfileButton
+# The name field's caret blinks, so that no two pictures of it would agree.
+shot key TProfileDialog "" tab
 picture save-profile.png TProfileDialog
 shot key TProfileDialog "" escape
 shot wait-gone TProfileDialog
