@@ -18,9 +18,7 @@ const ScrollBarLook kLargeLook{
     false,
     "CPU Frequency :",
     LabelStyle{-12, true, RGB(104, 221, 255), frame::Alignment::Right},
-    // Two pixels in from the panel's edge: text drawn in those two columns
-    // did not show, and a long name lost its first letter's stroke there.
-    LabelBox{-275, -4, 128, 22},
+    LabelBox{-277, -4, 130, 22},
     LabelBox{-133, -1, 35, 22},
     // Chosen value and unit are packed against the bar once their texts are known.
     LabelBox{0, 0, 35, 22},

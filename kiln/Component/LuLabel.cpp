@@ -11,9 +11,10 @@ namespace {
 
 constexpr char kDots[] = "...";
 // Under Wine a line drawn on the main window's 32-bit surface can start up
-// to two pixels left of where DrawText measured it would: a caption that
-// fills its box exactly loses its first letter's stroke to the box's edge.
-constexpr int kEdgeSlack = 2;
+// to two pixels left of where DrawText measured it would, and the large
+// sliders' caption box begins two pixels under the panel's edge: a caption
+// that fills its box to within four pixels loses its first letter's stroke.
+constexpr int kEdgeSlack = 4;
 
 // Measured by the call that draws the line (tabs and '&' as it treats
 // them), so that what fits is what shows.
