@@ -61,7 +61,7 @@ void Label::DoDrawText(Canvas& canvas, RECT& rect, UINT flags) {
     if (!Enabled()) canvas.Font().SetColor(colors::GrayText);
     // DrawText measures an empty string as zero lines; keep one line's height.
     const bool measureEmpty = (flags & DT_CALCRECT) && m_caption.empty();
-    canvas.DrawText(measureEmpty ? std::string(1, ' ') : m_caption, rect, flags);
+    canvas.DrawText(measureEmpty ? std::string(1, ' ') : DrawnCaption(), rect, flags);
 }
 
 void Label::Paint(Canvas& canvas) {

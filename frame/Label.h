@@ -34,6 +34,8 @@ protected:
     // Draws the caption into `rect` with `flags`; derived labels change the
     // look of the text here. With DT_CALCRECT only measures.
     virtual void DoDrawText(Canvas& canvas, RECT& rect, UINT flags);
+    // The text drawn for the caption; a derived label may show less of it.
+    virtual const std::string& DrawnCaption() const { return m_caption; }
     // Alignment, word wrap and accelerator flags for the current settings.
     UINT TextFlags() const;
     void PropertiesChanged() override;

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-apps fonts-liberation
   libstb-dev nlohmann-json3-dev googletest
   nsis
+  pngquant
   clang libclang-rt-14-dev
 )
 

@@ -18,7 +18,6 @@ const ScrollBarLook kLargeLook{
     false,
     "CPU Frequency :",
     LabelStyle{-12, true, RGB(104, 221, 255), frame::Alignment::Right},
-    0,
     LabelBox{-277, -4, 130, 22},
     LabelBox{-133, -1, 35, 22},
     // Chosen value and unit are packed against the bar once their texts are known.

@@ -92,8 +92,8 @@ void AdvScrollBar::MakeKnob(WidgetHost& parent, int left, int top) {
 void AdvScrollBar::MakeLabels(WidgetHost& parent) {
     const ScrollBarLook& look = Look();
     m_caption = MakeNamedChild<kiln::LuLabel>(parent, m_name + ".Caption");
-    m_caption->SetAutoSize(false);
-    m_caption->SetTextFormat(look.captionFormat);
+    // Item names come from the firmware and may be longer than any box.
+    m_caption->SetFitted(true);
     PlaceLabel(*m_caption, look.captionStyle, look.caption, look.captionPlaceholder);
     m_chosen = MakeNamedChild<frame::Label>(parent, m_name + ".Chosen");
     PlaceLabel(*m_chosen, LabelStyle{-12, false, kValueColor, frame::Alignment::Right}, look.chosen, "200");

@@ -41,7 +41,6 @@ struct ScrollBarLook {
     bool increaseFromRight;
     const char* captionPlaceholder;
     LabelStyle captionStyle;
-    UINT captionFormat;
     LabelBox caption;
     LabelBox current;
     LabelBox chosen;

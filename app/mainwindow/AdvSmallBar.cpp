@@ -17,7 +17,6 @@ const ScrollBarLook kSmallLook{
     true,
     "vCore Volt :",
     LabelStyle{-12, false, RGB(40, 255, 217), frame::Alignment::Right},
-    DT_END_ELLIPSIS,
     LabelBox{-187, 0, 77, 20},
     LabelBox{-106, 2, 30, 22},
     LabelBox{-70, 2, 30, 22},

@@ -133,6 +133,8 @@ TEST_F(DefaultBoardAccessible, TheCompactWindowTellsEveryControl) {
     EXPECT_EQ(clock.value, "100.0 MHz");
     EXPECT_EQ(clock.description, "in hardware: 100.0 MHz");
     EXPECT_EQ(Control("CPU Core Voltage").value, "1.200 V");
+    // Its caption is cut to fit; a reader still hears the whole name.
+    EXPECT_EQ(Control("Chipset Core Voltage").role, ROLE_SYSTEM_SLIDER);
 
     const Heard apply = Control("Apply");
     EXPECT_EQ(apply.role, ROLE_SYSTEM_PUSHBUTTON);

@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include "app/mainwindow/AdvLargeBar.h"
+#include "frame/Application.h"
 #include "kiln/Graphics/PngReader.h"
 #include "tests/support/Pictures.h"
 
@@ -17,6 +18,7 @@ namespace {
 constexpr uint32_t kBaseClock = 0x03010011;
 constexpr uint32_t kCoreVoltage = 0x03020012;
 constexpr uint32_t kVttVoltage = 0x03020032;
+constexpr uint32_t kChipsetVoltage = 0x03020015;
 constexpr int kBarLeft = 296, kBarTop = 94;
 
 class LargeSlider : public WindowTest {
@@ -208,6 +210,29 @@ TEST_F(LargeSlider, CaptionCarriesTheItemNameAndTheUnitFollowsTheKind) {
         EXPECT_EQ(unit.Left() + unit.Width(), kBarLeft - 26);
         EXPECT_EQ(chosen.Left() + chosen.Width(), unit.Left() - 4);
     }
+}
+
+// The right-aligned box would cut a long name at its left: the name keeps
+// its first letters and ends in dots, and the whole of it is the hint and
+// what a reader hears.
+TEST_F(LargeSlider, ACaptionTooLongForItsBoxEndsInDotsAndTellsTheWholeName) {
+    auto bar = Make(kChipsetVoltage);
+    kiln::LuLabel& caption = Find<kiln::LuLabel>(Part(kChipsetVoltage, "Caption"));
+    const frame::HintWindow& hints = frame::Application::Instance().Hints();
+    const RECT box = caption.BoundsRect();
+    caption.SetBounds(box.left + 40, box.top, 90, box.bottom - box.top);
+    EXPECT_TRUE(caption.ShownCaption().starts_with("Chipset")) << caption.ShownCaption();
+    EXPECT_TRUE(caption.ShownCaption().ends_with("...")) << caption.ShownCaption();
+    EXPECT_EQ(caption.Hint(), "Chipset Core Voltage :");
+    EXPECT_TRUE(hints.IsRegistered(&caption));
+    EXPECT_EQ(bar->AccessibleName(), "Chipset Core Voltage");
+
+    caption.SetBounds(box.left - 100, box.top, 230, box.bottom - box.top);
+    EXPECT_EQ(caption.ShownCaption(), "Chipset Core Voltage :");
+    EXPECT_FALSE(hints.IsRegistered(&caption)) << "a caption shown whole needs no hint";
+    caption.Font().SetHeight(-40);
+    EXPECT_TRUE(caption.ShownCaption().ends_with("...")) << "a larger font cuts it again";
+    EXPECT_TRUE(hints.IsRegistered(&caption));
 }
 
 TEST_F(LargeSlider, TheLightPictureCoversExactlyTheKnobOffsetAndTwoColumns) {

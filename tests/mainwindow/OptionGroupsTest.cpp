@@ -118,6 +118,11 @@ TEST_F(OptionGroupsTest, ALongValueTextWidensTheRowsUnlessItCannotBeRead) {
         EXPECT_EQ(pch.CaptionLabel().Left(), 509 - 200);
         EXPECT_EQ(pch.CaptionLabel().Width(), 77);
         EXPECT_EQ(pch.CaptionLabel().Font().Height(), -11);
+        // The narrow box cuts the longer names as the large sliders do.
+        const kiln::LuLabel& agent = groups.cpuChip->Rows()[3]->CaptionLabel();
+        EXPECT_TRUE(agent.ShownCaption().starts_with("CPU") && agent.ShownCaption().ends_with("..."))
+            << agent.ShownCaption();
+        EXPECT_EQ(agent.Hint(), "CPU System Agent Voltage");
         EXPECT_EQ(pch.CurrentLabel().Alignment(), frame::Alignment::Left);
         EXPECT_EQ(pch.CurrentLabel().Font().Height(), -11);
         EXPECT_EQ(pch.UnitLabel().Left(), 509 - 35);
