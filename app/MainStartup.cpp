@@ -16,6 +16,8 @@
 
 #include <objbase.h>
 
+#include <optional>
+
 namespace {
 
 constexpr const char* kInstanceMutex = "1C845AE4-7D13-49d5-A913-415C41157F21";
@@ -65,7 +67,7 @@ private:
 };
 
 int RunFirstCopy() {
-    const ComApartment apartment;
+    std::optional<ComApartment> apartment;
     frame::Application& application = frame::Application::Instance();
     try {
         application.Initialize();
@@ -82,6 +84,9 @@ int RunFirstCopy() {
             // as it can, and a double click is held until the window behind
             // it is built. It goes again when the program ends.
             AdvTrayIcon::Instance().Create(MainForm->Handle(), veltrune::msg::kTrayNotification);
+            // Entering COM takes a while and no reader can ask before the
+            // message loop runs, so it waits until the icon is there.
+            apartment.emplace();
             if (!LibrariesUsable()) return 1;
             // The shadow names the main window as its owner, so it comes second.
             ShadowForm = application.CreateForm<TShadowForm>(MainForm->Handle());
