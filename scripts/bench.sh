@@ -12,8 +12,9 @@ steps=${2:-301}
 if [ "${1:-}" = "--inside-wine" ]; then
   build=$2 runs=$3 steps=$4
   cd "$build"
-  start=$(wine tools/startbench.exe "$runs")
-  drag=$(wine tools/dragbench/dragbench.exe "$steps")
+  # Windows programs end their lines in CR LF.
+  start=$(wine tools/startbench.exe "$runs" | tr -d '\r')
+  drag=$(wine tools/dragbench/dragbench.exe "$steps" | tr -d '\r')
 
   # Firmware calls from the start until the window shows, from the simulated
   # firmware's journal. Ordinals 6, 7, 9 and 10 only walk a buffer the
