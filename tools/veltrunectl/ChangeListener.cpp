@@ -35,19 +35,7 @@ ChangeListener::~ChangeListener() {
 }
 
 std::optional<LPARAM> ChangeListener::Wait(DWORD milliseconds) {
-    const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    while (!m_heard) {
-        MSG message;
-        while (!m_heard && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        if (m_heard) break;
-        DWORD slice = INFINITE;
-        if (milliseconds != INFINITE) {
-            const ULONGLONG now = GetTickCount64();
-            if (now >= deadline) break;
-            slice = static_cast<DWORD>(deadline - now);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, slice, QS_ALLINPUT);
-    }
+    PumpUntil([this] { return m_heard.has_value(); }, nullptr, milliseconds);
     return m_heard;
 }
 

@@ -15,4 +15,27 @@ HWND CreateHelperWindow(const char* className, WNDPROC proc, void* object, HWND 
                            instance, object);
 }
 
+bool PumpUntil(const std::function<bool()>& done, HANDLE ended, DWORD milliseconds) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    const auto dispatchWaiting = [&] {
+        MSG message;
+        while (!done() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    };
+    for (;;) {
+        dispatchWaiting();
+        if (done()) return true;
+        DWORD slice = INFINITE;
+        if (milliseconds != INFINITE) {
+            const ULONGLONG now = GetTickCount64();
+            if (now >= deadline) return false;
+            slice = static_cast<DWORD>(deadline - now);
+        }
+        const DWORD woke = MsgWaitForMultipleObjects(ended ? 1 : 0, ended ? &ended : nullptr, FALSE, slice, QS_ALLINPUT);
+        if (ended && woke == WAIT_OBJECT_0) {
+            dispatchWaiting();
+            return done();
+        }
+    }
+}
+
 }  // namespace veltrunectl

@@ -52,20 +52,10 @@ std::optional<LRESULT> ProfileExchange::Send(HWND copy, ULONG_PTR request, const
 }
 
 std::optional<WPARAM> ProfileExchange::WaitForOutcome(DWORD copyProcessId) {
+    // The outcome is posted before the copy could end: what came before its
+    // end is still taken.
     base::KernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, copyProcessId));
-    HANDLE ended = process.Get();
-    while (!m_outcome) {
-        MSG message;
-        while (!m_outcome && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        if (m_outcome) break;
-        const DWORD woke = MsgWaitForMultipleObjects(ended ? 1 : 0, ended ? &ended : nullptr, FALSE,
-                                                     ended ? INFINITE : 100, QS_ALLINPUT);
-        // The outcome is posted before the copy could end: take what came.
-        if (ended && woke == WAIT_OBJECT_0) {
-            while (!m_outcome && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-            break;
-        }
-    }
+    PumpUntil([this] { return m_outcome.has_value(); }, process.Get(), INFINITE);
     return m_outcome;
 }
 
