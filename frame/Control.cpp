@@ -99,7 +99,9 @@ void Control::UpdateHintRegistration() {
 }
 
 void Control::Invalidate() {
-    if (!m_parent || !m_parent->HandleAllocated()) return;
+    // A hidden window is painted whole when it shows, so marking parts of it
+    // now only costs a round trip to the window server.
+    if (!m_parent || !m_parent->HandleAllocated() || !IsWindowVisible(m_parent->Handle())) return;
     RECT bounds = BoundsRect();
     InvalidateRect(m_parent->Handle(), &bounds, m_opaque ? FALSE : TRUE);
 }
@@ -144,7 +146,10 @@ void Control::WndProc(Message& message) {
 void Control::Dispatch(Message& message) {
     const int x = GET_X_LPARAM(message.lParam);
     const int y = GET_Y_LPARAM(message.lParam);
-    const ShiftState state = ShiftFromMouseKeys(message.wParam);
+    // Only mouse messages carry key flags; reading Alt is a round trip to the
+    // window server, too dear for every message a control sees.
+    const bool mouse = message.msg >= WM_MOUSEFIRST && message.msg <= WM_MOUSELAST;
+    const ShiftState state = mouse ? ShiftFromMouseKeys(message.wParam) : 0;
     switch (message.msg) {
     case WM_MOUSEMOVE: MouseMove(state, x, y); break;
     case WM_CAPTURECHANGED: MouseCaptureLost(); break;

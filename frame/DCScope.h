@@ -27,6 +27,12 @@ private:
     HDC m_dc;
 };
 
+// A memory DC like the screen's, for measuring text and reading bitmaps.
+// Asking for the screen's own DC is a round trip to the window server each
+// time; this one is made once per module and kept. Callers leave it as they
+// found it (the scopes below), and use it from the window thread only.
+HDC ScreenMeasureDC();
+
 // One WM_PAINT cycle: BeginPaint on construction, EndPaint on every way out,
 // so a paint handler that throws still validates the window and releases
 // its DC.

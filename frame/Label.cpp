@@ -87,8 +87,7 @@ void Label::Paint(Canvas& canvas) {
 
 void Label::AdjustSize() {
     if (!m_autoSize) return;
-    WindowDC screen(nullptr);
-    Canvas canvas(screen.Get());
+    Canvas canvas(ScreenMeasureDC());
     canvas.Font().Assign(Font());
     RECT rect{0, 0, m_wordWrap ? Width() : 0, 0};
     DoDrawText(canvas, rect, TextFlags() | DT_CALCRECT);

@@ -124,11 +124,19 @@ void WinControl::NameChanged() {
     if (!m_handle) return;
     ForgetWindowName();
     if (Name().empty()) return;
-    if (const ATOM atom = GlobalAddAtomA(Name().c_str()))
-        SetPropA(m_handle, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(atom)));
+    if (const ATOM atom = GlobalAddAtomA(Name().c_str())) {
+        if (SetPropA(m_handle, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(atom))))
+            m_nameGiven = true;
+        else
+            GlobalDeleteAtom(atom);
+    }
 }
 
+// Each property call is a round trip to the window server, so a window
+// never given a name is not asked to drop one.
 void WinControl::ForgetWindowName() {
+    if (!m_nameGiven) return;
+    m_nameGiven = false;
     if (const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(RemovePropA(m_handle, kNameProperty))))
         GlobalDeleteAtom(atom);
 }
@@ -434,7 +442,8 @@ void WinControl::SetEnabled(bool enabled) {
 }
 
 void WinControl::Invalidate() {
-    if (m_handle) InvalidateRect(m_handle, nullptr, Opaque() ? FALSE : TRUE);
+    // Showing a window paints it whole; a hidden one needs no marking.
+    if (m_handle && IsWindowVisible(m_handle)) InvalidateRect(m_handle, nullptr, Opaque() ? FALSE : TRUE);
 }
 
 const std::string& WinControl::Text() const {

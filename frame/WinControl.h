@@ -132,6 +132,7 @@ private:
     bool m_doubleBuffered = false;
     bool m_tabStop = false;
     bool m_captureMouse = false;
+    bool m_nameGiven = false;  // the window holds its name as a property
     HDC m_bufferDC = nullptr;
     Control* m_captureControl = nullptr;
     int m_nextChildId = 0;

@@ -81,8 +81,7 @@ const std::string& LuLabel::DrawnCaption() const {
 // paint draws on, whose text can come out wider than the screen's.
 void LuLabel::Fit() {
     if (!m_fitted) return;
-    frame::WindowDC screen(nullptr);
-    frame::Canvas canvas(screen.Get());
+    frame::Canvas canvas(frame::ScreenMeasureDC());
     canvas.Font().Assign(Font());
     FitTo(canvas);
     Invalidate();

@@ -87,8 +87,7 @@ void WinRegion::BuildFromBitmap(HBITMAP bitmap, COLORREF key) {
     request.bmiHeader.biPlanes = 1;
     request.bmiHeader.biBitCount = 24;
     request.bmiHeader.biCompression = BI_RGB;
-    frame::WindowDC screen(nullptr);
-    const int copied = GetDIBits(screen.Get(), bitmap, 0, height, rows.data(), &request, DIB_RGB_COLORS);
+    const int copied = GetDIBits(frame::ScreenMeasureDC(), bitmap, 0, height, rows.data(), &request, DIB_RGB_COLORS);
     if (copied != height) {
         // Unreadable pixels cannot be keyed out; the control stays rectangular.
         SetRect(0, 0, width, height);
