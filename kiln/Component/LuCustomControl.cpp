@@ -1,5 +1,7 @@
 #include "kiln/Component/LuCustomControl.h"
 
+#include "kiln/Graphics/BitmapView.h"
+
 namespace kiln {
 
 LuCustomControl::LuCustomControl(bool clicksDisabled, int faceCount)
@@ -46,16 +48,34 @@ void LuCustomControl::RebuildRegion() {
         m_region.SetRect(0, 0, Width(), Height());
     } else if (face0.Empty()) {
         m_region.Clear();
+    } else if (const PixelView pixels = ViewOf(face0); !pixels.Empty()) {
+        // Read in place: a copy of the face for every rebuild cost a new
+        // bitmap each time, and building a control rebuilds several times.
+        m_region.BuildFromPixels(pixels, frame::ColorToRGB(TransparentColor()));
     } else {
         frame::Bitmap copy;
         copy.Assign(face0);
         m_region.BuildFromBitmap(copy.Handle(), frame::ColorToRGB(TransparentColor()));
     }
-    if (!HandleAllocated()) return;
-    if (!Transparent() || face0.Empty())
-        SetWindowRgn(Handle(), nullptr, TRUE);
+    if (HandleAllocated()) GiveRegionToWindow(Transparent() && !face0.Empty());
+}
+
+// Building a control sets its face, size and key colour one by one, each
+// rebuilding the outline; the window server hears only of a changed one.
+void LuCustomControl::GiveRegionToWindow(bool shaped) {
+    // A hidden control is drawn whole when it shows.
+    const bool redraw = IsWindowVisible(Handle()) != FALSE;
+    if (!shaped) {
+        if (!m_given) return;
+        m_given.Reset();
+        SetWindowRgn(Handle(), nullptr, redraw);
+        return;
+    }
+    if (m_given && EqualRgn(m_given.Get(), m_region.Handle())) return;
+    if (m_region.ApplyToWindow(Handle(), redraw))
+        m_given = m_region.Copy();
     else
-        m_region.ApplyToWindow(Handle(), true);
+        m_given.Reset();
 }
 
 void LuCustomControl::FaceChanged(frame::Bitmap& face) {
@@ -95,6 +115,7 @@ void LuCustomControl::Paint(frame::Canvas& canvas) {
 
 void LuCustomControl::HandleCreated() {
     LuControl::HandleCreated();
+    m_given.Reset();  // a new window starts without an outline
     RebuildRegion();
 }
 

@@ -51,8 +51,11 @@ protected:
     TBmpLEDCtrl& Faces() { return m_faces; }
 
 private:
+    void GiveRegionToWindow(bool shaped);
+
     TBmpLEDCtrl m_faces;
     WinRegion m_region;
+    base::GdiRegion m_given;  // what the window holds; none while unshaped
     int m_faceIndex = 0;
     std::function<void(frame::Bitmap&)> m_face0Previous;
 };
