@@ -8,6 +8,7 @@
 #include <utility>
 
 namespace frame {
+
 namespace {
 
 // The 16 colours of the standard VGA palette, used for 4-bit bitmaps.
@@ -171,6 +172,15 @@ void Bitmap::SetSize(int width, int height) {
     Changed();
 }
 
+void Bitmap::Reshape(int width, int height, PixelFormat format) {
+    if (m_dib && width == m_width && height == m_height && format == m_format) {
+        GdiFlush();
+        std::memset(m_bits, 0, static_cast<size_t>(m_stride) * static_cast<size_t>(m_height));
+        return;
+    }
+    Recreate(width, height, format, false);
+}
+
 std::uint8_t* Bitmap::ScanLine(int row) {
     if (!m_bits || row < 0 || row >= m_height) throw Exception("Scan line index out of range", ErrorKind::InvalidOperation);
     GdiFlush();
@@ -195,11 +205,41 @@ Canvas& Bitmap::Canvas() {
 
 void Bitmap::Assign(const Bitmap& source) {
     if (&source == this) return;
-    Recreate(source.m_width, source.m_height, source.m_format, false);
+    // A picture of the same shape is overwritten in place: skins assign
+    // faces over and over while a control is built, and every new DIB
+    // section is a fresh mapping of memory.
+    if (!SameShapeAs(source, source.m_format)) Recreate(source.m_width, source.m_height, source.m_format, false);
     GdiFlush();
     for (int y = 0; y < m_height; ++y)
         std::memcpy(m_bits + static_cast<size_t>(y) * m_stride, source.m_bits + static_cast<size_t>(y) * source.m_stride,
                     static_cast<size_t>(m_stride));
+    m_transparent = source.m_transparent;
+    m_transparentMode = source.m_transparentMode;
+    m_transparentColor = source.m_transparentColor;
+    Changed();
+}
+
+bool Bitmap::SameShapeAs(const Bitmap& source, PixelFormat format) const {
+    return m_dib && m_width == source.m_width && m_height == source.m_height && m_format == format;
+}
+
+void Bitmap::AssignAs(const Bitmap& source, PixelFormat format) {
+    const bool dropAlpha = source.m_format == PixelFormat::Bits32 && format == PixelFormat::Bits24;
+    if (&source == this || !dropAlpha || source.Empty()) {
+        Assign(source);
+        SetPixelFormat(format);
+        return;
+    }
+    if (SameShapeAs(source, format))
+        ReleaseCanvasSelection();
+    else
+        Recreate(source.m_width, source.m_height, format, false);
+    GdiFlush();
+    for (int y = 0; y < m_height; ++y) {
+        const std::uint8_t* from = source.m_bits + static_cast<size_t>(y) * source.m_stride;
+        std::uint8_t* to = m_bits + static_cast<size_t>(y) * m_stride;
+        for (int x = 0; x < m_width; ++x, from += 4, to += 3) std::memcpy(to, from, 3);
+    }
     m_transparent = source.m_transparent;
     m_transparentMode = source.m_transparentMode;
     m_transparentColor = source.m_transparentColor;

@@ -42,6 +42,11 @@ public:
     // carried over (converted), new area is black with alpha 0.
     void SetPixelFormat(PixelFormat format);
     void SetSize(int width, int height);
+    // A blank picture of this size and format (black, alpha 0), told to no
+    // one: for filling row by row and then calling Changed() once, instead
+    // of a change for the format, another for the size and a third for the
+    // pixels.
+    void Reshape(int width, int height, PixelFormat format);
 
     // Row `row` (0 = top). Call Changed() after writing pixels directly.
     std::uint8_t* ScanLine(int row);
@@ -55,6 +60,9 @@ public:
 
     // Copies format, size, pixels and transparency settings.
     void Assign(const Bitmap& source);
+    // Assign, then SetPixelFormat(format), in one step where the format
+    // only loses the alpha byte.
+    void AssignAs(const Bitmap& source, PixelFormat format);
     // Reads a .bmp file; throws FileOpenError or, for a file that is not a
     // bitmap, Exception with ErrorKind::InvalidGraphic. On failure the
     // picture is unchanged.
@@ -81,6 +89,8 @@ private:
     class BitmapCanvas;
 
     void Recreate(int width, int height, PixelFormat format, bool keepPicture);
+    // Has a DIB of the source's size in this format, to overwrite in place.
+    bool SameShapeAs(const Bitmap& source, PixelFormat format) const;
     void AdoptHandle(HBITMAP source);
     void ReleaseCanvasSelection();
 

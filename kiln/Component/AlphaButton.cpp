@@ -28,7 +28,8 @@ void AlphaButton::Recompose() {
     for (size_t i = 0; i < m_sources.size(); ++i) {
         frame::Bitmap& source = m_sources[i];
         if (source.Empty()) continue;
-        Appearance().SetFace(static_cast<int>(i), ComposeOverBackground(source, m_background, Left(), Top()));
+        ComposeOverBackground(source, m_background, Left(), Top(), m_composed);
+        Appearance().SetFace(static_cast<int>(i), m_composed);
     }
     Invalidate();
 }

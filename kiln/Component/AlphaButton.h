@@ -32,6 +32,7 @@ public:
 private:
     frame::Bitmap& m_background;
     std::array<frame::Bitmap, 4> m_sources;
+    frame::Bitmap m_composed;  // scratch for Recompose, kept for its memory
     // A new face 0 resizes the button, which must not compose again.
     bool m_composing = false;
 };

@@ -8,7 +8,13 @@
 namespace kiln {
 
 frame::Bitmap ComposeOverBackground(frame::Bitmap& face, frame::Bitmap& background, int x, int y) {
-    frame::Bitmap composed(face.Width(), face.Height(), frame::PixelFormat::Bits32);
+    frame::Bitmap composed;
+    ComposeOverBackground(face, background, x, y, composed);
+    return composed;
+}
+
+void ComposeOverBackground(frame::Bitmap& face, frame::Bitmap& background, int x, int y, frame::Bitmap& composed) {
+    composed.Reshape(face.Width(), face.Height(), frame::PixelFormat::Bits32);
     const PixelView target = ViewOf(composed);
     const PixelView under = ViewOf(background);
     for (int row = 0; row < target.height && !under.Empty(); ++row) {
@@ -22,7 +28,6 @@ frame::Bitmap ComposeOverBackground(frame::Bitmap& face, frame::Bitmap& backgrou
     for (int row = 0; row < target.height; ++row)
         for (int column = 0; column < target.width; ++column) target.Pixel(column, row)[3] = 0;
     composed.Changed();
-    return composed;
 }
 
 }  // namespace kiln

@@ -11,5 +11,7 @@ namespace kiln {
 // when placed at (x, y), every alpha byte 0. Channels are truncated; where
 // the face reaches beyond the background it is blended over black.
 frame::Bitmap ComposeOverBackground(frame::Bitmap& face, frame::Bitmap& background, int x, int y);
+// The same into `composed`, whose memory is reused when it has the shape.
+void ComposeOverBackground(frame::Bitmap& face, frame::Bitmap& background, int x, int y, frame::Bitmap& composed);
 
 }  // namespace kiln

@@ -67,8 +67,7 @@ bool PngManager::Read(frame::FileStream& stream, frame::Bitmap& bitmap) {
     const int height = static_cast<int>(record.height);
     const bool alpha = record.colorType == 6;
     const int sourceStep = alpha ? 4 : 3;
-    bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
-    bitmap.SetSize(width, height);
+    bitmap.Reshape(width, height, frame::PixelFormat::Bits32);
     for (int row = 0; row < height; ++row) {
         const std::uint8_t* source = record.rows[row];
         std::uint8_t* target = bitmap.ScanLine(row);
@@ -137,8 +136,7 @@ std::map<std::string, PngDecodeScope::Decoded>* g_decoded = nullptr;
 // As PngManager::Read fills a bitmap: 32 bits, the size, the rows, the
 // change told.
 void CopyDecoded(const PngDecodeScope::Decoded& decoded, frame::Bitmap& bitmap) {
-    bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
-    bitmap.SetSize(decoded.width, decoded.height);
+    bitmap.Reshape(decoded.width, decoded.height, frame::PixelFormat::Bits32);
     const size_t rowBytes = static_cast<size_t>(decoded.width) * 4;
     for (int row = 0; row < decoded.height; ++row)
         std::memcpy(bitmap.ScanLine(row), decoded.pixels.data() + rowBytes * static_cast<size_t>(row), rowBytes);

@@ -90,6 +90,36 @@ TEST(BitmapTest, AssignCopiesEverythingAndNotifies) {
     EXPECT_EQ(source.ScanLine(1)[4 + 3], 77);
 }
 
+// Skins assign and convert faces many times while controls are built: a
+// picture of the same shape is overwritten in place, and still drawn right.
+TEST(BitmapTest, ReassigningAndReshapingKeepTheSameMemoryAndConvertingDropsOnlyAlpha) {
+    frame::Bitmap source(3, 2, frame::PixelFormat::Bits32);
+    source.Canvas().SetPixel(2, 1, RGB(10, 20, 30));
+    frame::Bitmap copy(3, 2, frame::PixelFormat::Bits32);
+    copy.Canvas().SetPixel(0, 0, RGB(1, 1, 1));  // its canvas holds the DIB now
+    const HBITMAP before = copy.Handle();
+    copy.Assign(source);
+    EXPECT_EQ(copy.Handle(), before);
+    EXPECT_EQ(copy.PixelColor(2, 1), RGB(10, 20, 30));
+    EXPECT_EQ(copy.PixelColor(0, 0), RGB(0, 0, 0));
+    copy.Canvas().SetPixel(1, 1, RGB(4, 5, 6));
+    EXPECT_EQ(copy.PixelColor(1, 1), RGB(4, 5, 6)) << "the canvas still draws on it";
+
+    int changes = 0;
+    copy.OnChange = [&](frame::Bitmap&) { ++changes; };
+    copy.Reshape(3, 2, frame::PixelFormat::Bits32);
+    EXPECT_EQ(copy.Handle(), before);
+    EXPECT_EQ(copy.PixelColor(2, 1), RGB(0, 0, 0)) << "blank again";
+    EXPECT_EQ(changes, 0) << "the filler tells of the change";
+
+    frame::Bitmap opaque;
+    source.SetTransparentColor(RGB(10, 20, 30));
+    opaque.AssignAs(source, frame::PixelFormat::Bits24);
+    EXPECT_EQ(opaque.Format(), frame::PixelFormat::Bits24);
+    EXPECT_EQ(opaque.PixelColor(2, 1), RGB(10, 20, 30));
+    EXPECT_EQ(opaque.TransparentColor(), RGB(10, 20, 30));
+}
+
 TEST(BitmapTest, TheHandleCanBeSelectedElsewhereAfterCanvasUse) {
     frame::Bitmap bitmap(4, 4, frame::PixelFormat::Bits32);
     bitmap.Canvas().FillRect(RECT{0, 0, 4, 4});

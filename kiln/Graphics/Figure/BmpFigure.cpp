@@ -37,9 +37,7 @@ frame::Bitmap& BitmapFigure::EnsureBitmap() {
 
 void TBitmapFigure::SetPicture(const frame::Bitmap& picture) {
     frame::Bitmap& own = EnsureBitmap();
-    const frame::PixelFormat format = own.Format();
-    own.Assign(picture);
-    own.SetPixelFormat(format);
+    own.AssignAs(picture, own.Format());
 }
 
 }  // namespace kiln
