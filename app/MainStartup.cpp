@@ -14,10 +14,6 @@
 #include "kiln/Graphics/PngReader.h"
 #include "vendor/VeltruneMessages.h"
 
-#include <objbase.h>
-
-#include <optional>
-
 namespace {
 
 constexpr const char* kInstanceMutex = "1C845AE4-7D13-49d5-A913-415C41157F21";
@@ -51,23 +47,7 @@ bool LibrariesUsable() {
     return false;
 }
 
-// Screen readers receive the main window's accessible objects through COM,
-// which the thread that owns the window must have entered.
-class ComApartment {
-public:
-    ComApartment() : m_entered(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment() {
-        if (m_entered) CoUninitialize();
-    }
-
-private:
-    bool m_entered;
-};
-
 int RunFirstCopy() {
-    std::optional<ComApartment> apartment;
     frame::Application& application = frame::Application::Instance();
     try {
         application.Initialize();
@@ -84,9 +64,6 @@ int RunFirstCopy() {
             // as it can, and a double click is held until the window behind
             // it is built. It goes again when the program ends.
             AdvTrayIcon::Instance().Create(MainForm->Handle(), veltrune::msg::kTrayNotification);
-            // Entering COM takes a while and no reader can ask before the
-            // message loop runs, so it waits until the icon is there.
-            apartment.emplace();
             if (!LibrariesUsable()) return 1;
             // The shadow names the main window as its owner, so it comes second.
             ShadowForm = application.CreateForm<TShadowForm>(MainForm->Handle());

@@ -1,5 +1,7 @@
 #include "kiln/widget/AccessibleWindow.h"
 
+#include "kiln/widget/OleLibraries.h"
+
 #include <oleacc.h>
 
 #include <string>
@@ -17,7 +19,7 @@ BSTR ToBstr(const std::string& text) {
     const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
     MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    return ole::AllocString(wide.data(), static_cast<UINT>(wide.size()));
 }
 
 // S_FALSE with no string where there is nothing to say, as the interface asks.
@@ -30,7 +32,7 @@ HRESULT GiveText(const std::string& text, BSTR* out) {
 }
 
 void GiveLong(long value, VARIANT* out) {
-    VariantInit(out);
+    out->vt = VT_EMPTY;
     out->vt = VT_I4;
     out->lVal = value;
 }
@@ -86,7 +88,7 @@ public:
         if (!parent) return E_POINTER;
         *parent = nullptr;
         if (!m_content) return CO_E_OBJNOTCONNECTED;
-        return AccessibleObjectFromWindow(m_window, static_cast<DWORD>(OBJID_WINDOW), kIidDispatch,
+        return ole::AccessibleObjectFromWindow(m_window, static_cast<DWORD>(OBJID_WINDOW), kIidDispatch,
                                           reinterpret_cast<void**>(parent));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
@@ -113,7 +115,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
         if (!out) return E_POINTER;
-        VariantInit(out);
+        out->vt = VT_EMPTY;
         const HRESULT valid = Check(child);
         if (FAILED(valid)) return valid;
         GiveLong(Facts(child.lVal).role, out);
@@ -121,7 +123,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
         if (!out) return E_POINTER;
-        VariantInit(out);
+        out->vt = VT_EMPTY;
         const HRESULT valid = Check(child);
         if (FAILED(valid)) return valid;
         GiveLong(child.lVal == CHILDID_SELF ? WindowState() : ChildState(child.lVal), out);
@@ -140,7 +142,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
         if (!out) return E_POINTER;
-        VariantInit(out);
+        out->vt = VT_EMPTY;
         if (!m_content) return CO_E_OBJNOTCONNECTED;
         if (!HasFocus()) return S_FALSE;
         GiveLong(m_content->FocusedChild(), out);
@@ -148,7 +150,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
         if (!out) return E_POINTER;
-        VariantInit(out);
+        out->vt = VT_EMPTY;
         return m_content ? S_FALSE : CO_E_OBJNOTCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
@@ -171,7 +173,7 @@ public:
     // Siblings in child-id order; the window's own first and last child.
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* out) override {
         if (!out) return E_POINTER;
-        VariantInit(out);
+        out->vt = VT_EMPTY;
         const HRESULT valid = Check(start);
         if (FAILED(valid)) return valid;
         const int count = m_content->ChildCount();
@@ -191,7 +193,7 @@ public:
     // The topmost visible child at the point, or the window itself.
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* out) override {
         if (!out) return E_POINTER;
-        VariantInit(out);
+        out->vt = VT_EMPTY;
         if (!m_content) return CO_E_OBJNOTCONNECTED;
         POINT point{x, y};
         ScreenToClient(m_window, &point);
@@ -293,7 +295,7 @@ AccessibleWindow::~AccessibleWindow() {
 }
 
 LRESULT AccessibleWindow::Answer(WPARAM wParam) {
-    return LresultFromObject(kIidAccessible, wParam, m_object);
+    return ole::LresultFromObject(kIidAccessible, wParam, m_object);
 }
 
 void AccessibleWindow::FocusChanged(int child) const {
