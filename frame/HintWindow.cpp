@@ -50,6 +50,8 @@ HintWindow::~HintWindow() {
 
 bool HintWindow::EnsureWindow() {
     if (m_tooltip) return true;
+    if (m_unavailable) return false;
+    m_unavailable = true;
     if (!m_commonControls) {
         m_commonControls.Reset(LoadLibraryA("comctl32.dll"));
         using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
@@ -63,7 +65,24 @@ bool HintWindow::EnsureWindow() {
     m_tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                 Application::Instance().Handle(), nullptr, ThisModule(), nullptr);
-    return m_tooltip != nullptr;
+    m_unavailable = m_tooltip == nullptr;
+    return !m_unavailable;
+}
+
+void HintWindow::Realize() {
+    if (m_tooltip || m_registered.empty()) return;
+    if (!EnsureWindow()) {
+        m_registered.clear();
+        return;
+    }
+    std::erase_if(m_registered, [this](const Tool& tool) { return !AddTool(tool); });
+}
+
+bool HintWindow::AddTool(const Tool& tool) {
+    TOOLINFOA info = ToolInfo(ToolAddress{tool.host, tool.id, tool.windowed});
+    if (!tool.windowed) info.rect = tool.control->BoundsRect();
+    info.lpszText = const_cast<char*>(tool.control->Hint().c_str());
+    return SendMessageA(m_tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
 }
 
 bool HintWindow::IsRegistered(const Control* control) const {
@@ -84,16 +103,15 @@ void HintWindow::DeleteTool(Control* control) {
 }
 
 void HintWindow::Update(Control* control) {
-    if (!m_tooltip && (control->Hint().empty() || !control->ShowHint())) return;
+    const bool wanted = control->ShowHint() && !control->Hint().empty() && control->Visible();
+    if (!wanted && !IsRegistered(control)) return;
     DeleteTool(control);
-    if (!control->ShowHint() || control->Hint().empty() || !control->Visible()) return;
-    ToolAddress address = AddressOf(control);
-    if (!address.host || !EnsureWindow()) return;
-    TOOLINFOA info = ToolInfo(address);
-    if (!address.windowed) info.rect = control->BoundsRect();
-    info.lpszText = const_cast<char*>(control->Hint().c_str());
-    if (SendMessageA(m_tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)))
-        m_registered.push_back(Tool{control, address.host, address.id, address.windowed});
+    if (!wanted || m_unavailable) return;
+    const ToolAddress address = AddressOf(control);
+    if (!address.host) return;
+    const Tool tool{control, address.host, address.id, address.windowed};
+    if (m_tooltip && !AddTool(tool)) return;
+    m_registered.push_back(tool);
 }
 
 void HintWindow::Remove(Control* control) {

@@ -1,6 +1,9 @@
 #pragma once
-// Hints as tooltips: one tooltip window for the application, made when the
-// first control with a hint needs it, with one tool per control.
+// Hints as tooltips: one tooltip window for the application with one tool
+// per control. The tools are collected from the start; the tooltip, and with
+// it the common controls library, is made when the mouse first moves over
+// one of the program's windows (or someone asks for its handle), so that a
+// program starting hidden in the notification area does not pay for it.
 
 #include "base/Handles.h"
 
@@ -24,7 +27,12 @@ public:
     void Update(Control* control);
     void Remove(Control* control);
     bool IsRegistered(const Control* control) const;
-    HWND Handle() const { return m_tooltip; }
+    // Makes the tooltip with every tool collected so far.
+    void Realize();
+    HWND Handle() {
+        Realize();
+        return m_tooltip;
+    }
 
 private:
     struct Tool {
@@ -35,11 +43,13 @@ private:
     };
 
     bool EnsureWindow();
+    bool AddTool(const Tool& tool);
     void DeleteTool(Control* control);
 
     // The common controls are loaded with the first hint, not at start-up.
     base::ModuleHandle m_commonControls;
     HWND m_tooltip = nullptr;
+    bool m_unavailable = false;  // the tooltip could not be made: no hints
     // The address each tool was added under: the control may be half
     // destroyed when its tool is removed.
     std::vector<Tool> m_registered;
