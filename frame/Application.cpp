@@ -127,6 +127,7 @@ void Application::ProcessMessages() {
 void Application::ProcessMessage(MSG& message) {
     // A hook request carries a pointer: one that was posted is not ours.
     if (message.message == HookRequestMessage()) return;
+    m_hints.Relay(message);
     // The hosting program's hooks come first, as they would in its own loop.
     if (m_hosted && SendMessageA(m_handle, HookRequestMessage(), 0, reinterpret_cast<LPARAM>(&message))) return;
     if (RunHooks(message) || MoveFocusOnTab(message)) return;

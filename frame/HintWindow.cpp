@@ -36,7 +36,10 @@ ToolAddress AddressOf(Control* control) {
 TOOLINFOA ToolInfo(const ToolAddress& address) {
     TOOLINFOA info = {};
     info.cbSize = TTTOOLINFOA_V2_SIZE;
-    info.uFlags = TTF_SUBCLASS | (address.windowed ? TTF_IDISHWND : 0);
+    // Relayed from the message loop rather than subclassed: a subclassed
+    // window looks up its subclass property, a round trip to the window
+    // server, for every message it gets.
+    info.uFlags = address.windowed ? TTF_IDISHWND : 0;
     info.hwnd = address.host;
     info.uId = address.id;
     return info;
@@ -67,6 +70,12 @@ bool HintWindow::EnsureWindow() {
                                 Application::Instance().Handle(), nullptr, ThisModule(), nullptr);
     m_unavailable = m_tooltip == nullptr;
     return !m_unavailable;
+}
+
+void HintWindow::Relay(MSG& message) {
+    if (message.message < WM_MOUSEFIRST || message.message > WM_MOUSELAST) return;
+    Realize();
+    if (m_tooltip) SendMessageA(m_tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
 void HintWindow::Realize() {

@@ -29,6 +29,8 @@ public:
     bool IsRegistered(const Control* control) const;
     // Makes the tooltip with every tool collected so far.
     void Realize();
+    // Shows the tooltip a mouse message from the message loop.
+    void Relay(MSG& message);
     HWND Handle() {
         Realize();
         return m_tooltip;

@@ -153,8 +153,6 @@ void WinControl::HandleCreated() {
 
 LRESULT WinControl::WindowMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) m_handle = window;
-    // Hints are wanted from the moment the mouse is over the program.
-    if (msg == WM_MOUSEMOVE) Application::Instance().Hints().Realize();
     Message message{msg, wParam, lParam, 0};
     // Exceptions cannot travel through the system's frames: show them here
     // and let the message loop carry on.

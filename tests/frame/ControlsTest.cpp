@@ -168,6 +168,30 @@ TEST_F(ControlsTest, HintsBecomeToolsOfTheTooltipOnlyWhenShown) {
     EXPECT_EQ(SendMessageA(hints.Handle(), TTM_GETTOOLCOUNT, 0, 0), 0);
 }
 
+// The loop hands mouse messages to the tooltip: resting over a control
+// with a hint brings the hint up.
+TEST_F(ControlsTest, AHintShowsWhenTheMouseRestsOverItsControl) {
+    auto* panel = form.MakeChild<frame::Panel>();
+    panel->SetBounds(0, 0, 60, 30);
+    panel->SetHint("A panel");
+    panel->SetShowHint(true);
+    form.Show();
+    const HWND tooltip = frame::Application::Instance().Hints().Handle();
+    ASSERT_NE(tooltip, nullptr);
+    SendMessageA(tooltip, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(1, 0));
+    POINT over{10, 10};
+    ClientToScreen(panel->Handle(), &over);
+    SetCursorPos(over.x, over.y);  // the tooltip checks where the mouse is
+    PostMessageA(panel->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    // The tooltip's own timer brings it up: wait for it, briefly.
+    for (int i = 0; i < 200 && !IsWindowVisible(tooltip); ++i) {
+        frametest::PumpUntil([&] { return IsWindowVisible(tooltip) != FALSE; }, 1);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    EXPECT_TRUE(IsWindowVisible(tooltip));
+    SendMessageA(tooltip, TTM_POP, 0, 0);
+}
+
 TEST_F(ControlsTest, ACapturingControlKeepsTheMouseFromPressToRelease) {
     auto* panel = form.MakeChild<frame::Panel>();
     panel->SetCaptureMouse(true);
