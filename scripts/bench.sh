@@ -26,6 +26,15 @@ if [ "${1:-}" = "--inside-wine" ]; then
   journal=$(mktemp)
   FIRMLINK_JOURNAL="Z:${journal//\//\\}" wine bin/Veltrune.exe >/dev/null 2>&1 &
   for _ in $(seq 100); do wine bin/veltrunectl.exe show >/dev/null 2>&1 && break; sleep 0.2; done
+  # The show request can be taken as soon as the window exists, before the
+  # rest is built: count once the journal holds still.
+  lines=-1
+  for _ in $(seq 40); do
+    now=$(wc -l < "$journal")
+    [ "$now" = "$lines" ] && break
+    lines=$now
+    sleep 0.5
+  done
   calls=$(awk '$1 !~ /^(6|7|9|10)$/' "$journal" | wc -l)
   distinct=$(awk '$1 == 11' "$journal" | sort -u | wc -l)
   described=$(awk '$1 == 11' "$journal" | wc -l)
