@@ -8,7 +8,6 @@
 #include <utility>
 
 namespace frame {
-
 namespace {
 
 // The 16 colours of the standard VGA palette, used for 4-bit bitmaps.
@@ -173,7 +172,7 @@ void Bitmap::SetSize(int width, int height) {
 }
 
 void Bitmap::Reshape(int width, int height, PixelFormat format) {
-    if (m_dib && width == m_width && height == m_height && format == m_format) {
+    if (HasShape(width, height, format)) {
         GdiFlush();
         std::memset(m_bits, 0, static_cast<size_t>(m_stride) * static_cast<size_t>(m_height));
         return;
@@ -208,19 +207,24 @@ void Bitmap::Assign(const Bitmap& source) {
     // A picture of the same shape is overwritten in place: skins assign
     // faces over and over while a control is built, and every new DIB
     // section is a fresh mapping of memory.
-    if (!SameShapeAs(source, source.m_format)) Recreate(source.m_width, source.m_height, source.m_format, false);
+    if (!HasShape(source.m_width, source.m_height, source.m_format))
+        Recreate(source.m_width, source.m_height, source.m_format, false);
     GdiFlush();
     for (int y = 0; y < m_height; ++y)
         std::memcpy(m_bits + static_cast<size_t>(y) * m_stride, source.m_bits + static_cast<size_t>(y) * source.m_stride,
                     static_cast<size_t>(m_stride));
-    m_transparent = source.m_transparent;
-    m_transparentMode = source.m_transparentMode;
-    m_transparentColor = source.m_transparentColor;
+    TakeSettings(source);
     Changed();
 }
 
-bool Bitmap::SameShapeAs(const Bitmap& source, PixelFormat format) const {
-    return m_dib && m_width == source.m_width && m_height == source.m_height && m_format == format;
+bool Bitmap::HasShape(int width, int height, PixelFormat format) const {
+    return m_dib && m_width == width && m_height == height && m_format == format;
+}
+
+void Bitmap::TakeSettings(const Bitmap& source) {
+    m_transparent = source.m_transparent;
+    m_transparentMode = source.m_transparentMode;
+    m_transparentColor = source.m_transparentColor;
 }
 
 void Bitmap::AssignAs(const Bitmap& source, PixelFormat format) {
@@ -230,7 +234,7 @@ void Bitmap::AssignAs(const Bitmap& source, PixelFormat format) {
         SetPixelFormat(format);
         return;
     }
-    if (SameShapeAs(source, format))
+    if (HasShape(source.m_width, source.m_height, format))
         ReleaseCanvasSelection();
     else
         Recreate(source.m_width, source.m_height, format, false);
@@ -240,9 +244,7 @@ void Bitmap::AssignAs(const Bitmap& source, PixelFormat format) {
         std::uint8_t* to = m_bits + static_cast<size_t>(y) * m_stride;
         for (int x = 0; x < m_width; ++x, from += 4, to += 3) std::memcpy(to, from, 3);
     }
-    m_transparent = source.m_transparent;
-    m_transparentMode = source.m_transparentMode;
-    m_transparentColor = source.m_transparentColor;
+    TakeSettings(source);
     Changed();
 }
 

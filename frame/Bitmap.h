@@ -89,8 +89,10 @@ private:
     class BitmapCanvas;
 
     void Recreate(int width, int height, PixelFormat format, bool keepPicture);
-    // Has a DIB of the source's size in this format, to overwrite in place.
-    bool SameShapeAs(const Bitmap& source, PixelFormat format) const;
+    // Has a DIB of this size and format, to overwrite in place.
+    bool HasShape(int width, int height, PixelFormat format) const;
+    // The transparency settings of `source`.
+    void TakeSettings(const Bitmap& source);
     void AdoptHandle(HBITMAP source);
     void ReleaseCanvasSelection();
 

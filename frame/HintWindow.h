@@ -1,8 +1,8 @@
 #pragma once
 // Hints as tooltips: one tooltip window for the application with one tool
 // per control. The tools are collected from the start; the tooltip, and with
-// it the common controls library, is made when the mouse first moves over
-// one of the program's windows (or someone asks for its handle), so that a
+// it the common controls library, is made when the first mouse message comes
+// through the message loop (or someone asks for its handle), so that a
 // program starting hidden in the notification area does not pay for it.
 
 #include "base/Handles.h"
@@ -48,8 +48,7 @@ private:
     bool AddTool(const Tool& tool);
     void DeleteTool(Control* control);
 
-    // The common controls are loaded with the first hint, not at start-up.
-    base::ModuleHandle m_commonControls;
+    base::ModuleHandle m_commonControls;  // loaded with the tooltip
     HWND m_tooltip = nullptr;
     bool m_unavailable = false;  // the tooltip could not be made: no hints
     // The address each tool was added under: the control may be half

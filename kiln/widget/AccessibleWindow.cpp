@@ -32,7 +32,6 @@ HRESULT GiveText(const std::string& text, BSTR* out) {
 }
 
 void GiveLong(long value, VARIANT* out) {
-    out->vt = VT_EMPTY;
     out->vt = VT_I4;
     out->lVal = value;
 }
@@ -89,7 +88,7 @@ public:
         *parent = nullptr;
         if (!m_content) return CO_E_OBJNOTCONNECTED;
         return ole::AccessibleObjectFromWindow(m_window, static_cast<DWORD>(OBJID_WINDOW), kIidDispatch,
-                                          reinterpret_cast<void**>(parent));
+                                               reinterpret_cast<void**>(parent));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
         if (!count) return E_POINTER;
