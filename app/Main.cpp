@@ -64,8 +64,8 @@ TMainForm::TMainForm() {
     m_background->SetBounds(0, 0, 0, 0);
     m_background->SetAutoSize(true);
     m_smallBk = MakeHolder("SmallBk");
-    m_middleBk = MakeHolder("MiddleBk");
-    m_largeBk = MakeHolder("LargeBk");
+    m_middleBk = MakeHolder("MiddleBk", false);
+    m_largeBk = MakeHolder("LargeBk", false);
     m_coreBk = MakeHolder("CoreBk");
     m_comboBoxBody = MakeHolder("ComboBoxBody");
     m_comboBoxBottom = MakeHolder("ComboBoxBottom");
@@ -106,14 +106,19 @@ TMainForm::~TMainForm() {
 
 // The window definition's pictures are bitmap resources of the program; a
 // program built without one shows an empty picture rather than failing.
-frame::Image* TMainForm::MakeHolder(const char* name) {
+frame::Image* TMainForm::MakeHolder(const char* name, bool fill) {
     frame::Image* image = MakeChild<frame::Image>();
     image->SetName(name);
     image->SetVisible(false);
     image->SetAutoSize(true);
-    if (FindResourceA(frame::ThisModule(), name, MAKEINTRESOURCEA(2)))
-        image->Picture().LoadFromResourceName(frame::ThisModule(), name);
-    return image;
+    return fill ? Filled(image) : image;
+}
+
+frame::Image* TMainForm::Filled(frame::Image* holder) {
+    const std::string& name = holder->Name();
+    if (holder->Picture().Empty() && FindResourceA(frame::ThisModule(), name.c_str(), MAKEINTRESOURCEA(2)))
+        holder->Picture().LoadFromResourceName(frame::ThisModule(), name.c_str());
+    return holder;
 }
 
 void TMainForm::CreateParams(frame::WindowParams& params) {

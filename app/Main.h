@@ -64,8 +64,10 @@ public:
     frame::Control* HoverTarget() const override { return m_hover.Target(); }
     frame::Image* Background() const override { return m_background; }
     frame::Image* SmallBk() const override { return m_smallBk; }
-    frame::Image* MiddleBk() const override { return m_middleBk; }
-    frame::Image* LargeBk() const override { return m_largeBk; }
+    // The middle and large backgrounds are read on first use: a window that
+    // is never expanded never holds them.
+    frame::Image* MiddleBk() const override { return Filled(m_middleBk); }
+    frame::Image* LargeBk() const override { return Filled(m_largeBk); }
     frame::Image* CoreBk() const override { return m_coreBk; }
     frame::Image* ComboBoxBody() const override { return m_comboBoxBody; }
     frame::Image* ComboBoxBottom() const override { return m_comboBoxBottom; }
@@ -85,7 +87,9 @@ private:
     static bool ReachesTheModel(UINT message);
     void Hold(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void PostHeld();
-    frame::Image* MakeHolder(const char* name);
+    frame::Image* MakeHolder(const char* name, bool fill = true);
+    // The holder, its picture read from the resource of its name if empty.
+    static frame::Image* Filled(frame::Image* holder);
 
     UINT m_broadcastMessage = 0;
     UINT m_taskbarCreatedMessage = 0;

@@ -34,6 +34,12 @@ struct DibInfo {
 
 }  // namespace
 
+struct Bitmap::Pixels {
+    base::GdiBitmap dib;
+    std::uint8_t* bits = nullptr;
+    int stride = 0;
+};
+
 // The bitmap's own DC. The bitmap stays selected into it only while someone
 // draws; Bitmap::Handle() takes it back out so the bitmap can be selected
 // elsewhere (a bitmap can live in one DC at a time).
@@ -52,9 +58,12 @@ public:
 
 protected:
     void CreateHandle() override {
+        // Drawing writes: a copy sharing the pixels keeps the old picture.
+        // (Made first: a new picture releases this canvas.)
+        m_owner.MakeOwn();
         m_dc.Reset(CreateCompatibleDC(nullptr));
         if (!m_dc) throw Exception("Out of system resources", ErrorKind::OutOfResources);
-        m_selection.emplace(m_dc.Get(), m_owner.m_dib.Get());
+        m_selection.emplace(m_dc.Get(), m_owner.m_pixels ? m_owner.m_pixels->dib.Get() : nullptr);
         SetHandle(m_dc.Get());
     }
 
@@ -79,12 +88,10 @@ Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
     // Each canvas draws on its own owner's handle: let both go first.
     m_canvas.reset();
     other.m_canvas.reset();
-    m_dib = std::move(other.m_dib);
+    m_pixels = std::move(other.m_pixels);
     m_width = std::exchange(other.m_width, 0);
     m_height = std::exchange(other.m_height, 0);
     m_format = std::exchange(other.m_format, PixelFormat::Bits24);
-    m_bits = std::exchange(other.m_bits, nullptr);
-    m_stride = std::exchange(other.m_stride, 0);
     m_transparent = std::exchange(other.m_transparent, false);
     m_transparentMode = std::exchange(other.m_transparentMode, frame::TransparentMode::Auto);
     m_transparentColor = std::exchange(other.m_transparentColor, 0);
@@ -101,7 +108,11 @@ int Bitmap::BitsPerPixel() const {
     return BitsOf(m_format);
 }
 
-void Bitmap::ReleaseCanvasSelection() {
+int Bitmap::Stride() const {
+    return m_pixels ? m_pixels->stride : 0;
+}
+
+void Bitmap::ReleaseCanvasSelection() const {
     if (m_canvas) m_canvas->Release();
     GdiFlush();
 }
@@ -111,9 +122,7 @@ void Bitmap::Recreate(int width, int height, PixelFormat format, bool keepPictur
     height = std::max(height, 0);
     ReleaseCanvasSelection();
 
-    base::GdiBitmap dib;
-    std::uint8_t* bits = nullptr;
-    int stride = 0;
+    std::shared_ptr<Pixels> pixels;
     if (width > 0 && height > 0) {
         DibInfo info = {};
         info.header.biSize = sizeof(BITMAPINFOHEADER);
@@ -127,33 +136,35 @@ void Bitmap::Recreate(int width, int height, PixelFormat format, bool keepPictur
             std::memcpy(info.palette, kVgaPalette, sizeof kVgaPalette);
         }
         void* raw = nullptr;
-        dib.Reset(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &raw, nullptr, 0));
-        if (!dib) throw Exception("Out of system resources", ErrorKind::OutOfResources);
-        bits = static_cast<std::uint8_t*>(raw);
-        stride = ((width * BitsOf(format) + 31) / 32) * 4;
+        pixels = std::make_shared<Pixels>();
+        pixels->dib.Reset(
+            CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &raw, nullptr, 0));
+        if (!pixels->dib) throw Exception("Out of system resources", ErrorKind::OutOfResources);
+        pixels->bits = static_cast<std::uint8_t*>(raw);
+        pixels->stride = ((width * BitsOf(format) + 31) / 32) * 4;
+        std::uint8_t* const bits = pixels->bits;
+        const int stride = pixels->stride;
         std::memset(bits, 0, static_cast<size_t>(stride) * height);
 
-        if (keepPicture && m_dib && !Empty()) {
+        if (keepPicture && m_pixels && !Empty()) {
             int copyWidth = std::min(width, m_width);
             int copyHeight = std::min(height, m_height);
             if (format == m_format && format != PixelFormat::Bits4) {
                 size_t rowBytes = static_cast<size_t>(copyWidth) * BitsOf(format) / 8;
                 for (int y = 0; y < copyHeight; ++y)
-                    std::memcpy(bits + static_cast<size_t>(y) * stride, m_bits + static_cast<size_t>(y) * m_stride,
-                                rowBytes);
+                    std::memcpy(bits + static_cast<size_t>(y) * stride,
+                                m_pixels->bits + static_cast<size_t>(y) * m_pixels->stride, rowBytes);
             } else {
                 base::MemoryDC source(CreateCompatibleDC(nullptr));
                 base::MemoryDC target(CreateCompatibleDC(nullptr));
-                SelectObjectScope selectSource(source.Get(), m_dib.Get());
-                SelectObjectScope selectTarget(target.Get(), dib.Get());
+                SelectObjectScope selectSource(source.Get(), m_pixels->dib.Get());
+                SelectObjectScope selectTarget(target.Get(), pixels->dib.Get());
                 BitBlt(target.Get(), 0, 0, copyWidth, copyHeight, source.Get(), 0, 0, SRCCOPY);
                 GdiFlush();
             }
         }
     }
-    m_dib = std::move(dib);
-    m_bits = bits;
-    m_stride = stride;
+    m_pixels = std::move(pixels);
     m_width = width;
     m_height = height;
     m_format = format;
@@ -174,27 +185,67 @@ void Bitmap::SetSize(int width, int height) {
 void Bitmap::Reshape(int width, int height, PixelFormat format) {
     if (HasShape(width, height, format)) {
         GdiFlush();
-        std::memset(m_bits, 0, static_cast<size_t>(m_stride) * static_cast<size_t>(m_height));
+        std::memset(m_pixels->bits, 0, static_cast<size_t>(m_pixels->stride) * static_cast<size_t>(m_height));
         return;
     }
     Recreate(width, height, format, false);
 }
 
 std::uint8_t* Bitmap::ScanLine(int row) {
-    if (!m_bits || row < 0 || row >= m_height) throw Exception("Scan line index out of range", ErrorKind::InvalidOperation);
+    if (!m_pixels || row < 0 || row >= m_height)
+        throw Exception("Scan line index out of range", ErrorKind::InvalidOperation);
+    MakeOwn();
     GdiFlush();
-    return m_bits + static_cast<size_t>(row) * m_stride;
+    return m_pixels->bits + static_cast<size_t>(row) * m_pixels->stride;
 }
 
 const std::uint8_t* Bitmap::ScanLine(int row) const {
-    if (!m_bits || row < 0 || row >= m_height) throw Exception("Scan line index out of range", ErrorKind::InvalidOperation);
+    if (!m_pixels || row < 0 || row >= m_height)
+        throw Exception("Scan line index out of range", ErrorKind::InvalidOperation);
     GdiFlush();
-    return m_bits + static_cast<size_t>(row) * m_stride;
+    return m_pixels->bits + static_cast<size_t>(row) * m_pixels->stride;
 }
 
 HBITMAP Bitmap::Handle() {
+    MakeOwn();
     ReleaseCanvasSelection();
-    return m_dib.Get();
+    return m_pixels ? m_pixels->dib.Get() : nullptr;
+}
+
+HBITMAP Bitmap::SharedHandle() const {
+    ReleaseCanvasSelection();
+    return m_pixels ? m_pixels->dib.Get() : nullptr;
+}
+
+Bitmap::ReadDC::ReadDC(const Bitmap& bitmap) {
+    if (!bitmap.Shared()) {
+        // Only this bitmap holds the pixels: its kept canvas serves.
+        m_dc = const_cast<Bitmap&>(bitmap).Canvas().Handle();
+        return;
+    }
+    m_memory.Reset(CreateCompatibleDC(nullptr));
+    if (!m_memory) throw Exception("Out of system resources", ErrorKind::OutOfResources);
+    m_selection.emplace(m_memory.Get(), bitmap.m_pixels->dib.Get());
+    m_dc = m_memory.Get();
+}
+
+bool Bitmap::Shared() const {
+    return m_pixels && m_pixels.use_count() > 1;
+}
+
+void Bitmap::MakeOwn() {
+    if (!Shared()) return;
+    Recreate(m_width, m_height, m_format, true);
+}
+
+void Bitmap::SharePixelsOf(const Bitmap& source) {
+    // A bitmap lives in one DC at a time: neither canvas may keep it.
+    source.ReleaseCanvasSelection();
+    ReleaseCanvasSelection();
+    m_pixels = source.m_pixels;
+    m_width = source.m_width;
+    m_height = source.m_height;
+    m_format = source.m_format;
 }
 
 Canvas& Bitmap::Canvas() {
@@ -204,21 +255,19 @@ Canvas& Bitmap::Canvas() {
 
 void Bitmap::Assign(const Bitmap& source) {
     if (&source == this) return;
-    // A picture of the same shape is overwritten in place: skins assign
-    // faces over and over while a control is built, and every new DIB
-    // section is a fresh mapping of memory.
-    if (!HasShape(source.m_width, source.m_height, source.m_format))
-        Recreate(source.m_width, source.m_height, source.m_format, false);
-    GdiFlush();
-    for (int y = 0; y < m_height; ++y)
-        std::memcpy(m_bits + static_cast<size_t>(y) * m_stride, source.m_bits + static_cast<size_t>(y) * source.m_stride,
-                    static_cast<size_t>(m_stride));
+    SharePixelsOf(source);
     TakeSettings(source);
     Changed();
 }
 
+void Bitmap::AssignPixels(const Bitmap& source) {
+    if (&source == this) return;
+    SharePixelsOf(source);
+    Changed();
+}
+
 bool Bitmap::HasShape(int width, int height, PixelFormat format) const {
-    return m_dib && m_width == width && m_height == height && m_format == format;
+    return m_pixels && !Shared() && m_width == width && m_height == height && m_format == format;
 }
 
 void Bitmap::TakeSettings(const Bitmap& source) {
@@ -240,8 +289,8 @@ void Bitmap::AssignAs(const Bitmap& source, PixelFormat format) {
         Recreate(source.m_width, source.m_height, format, false);
     GdiFlush();
     for (int y = 0; y < m_height; ++y) {
-        const std::uint8_t* from = source.m_bits + static_cast<size_t>(y) * source.m_stride;
-        std::uint8_t* to = m_bits + static_cast<size_t>(y) * m_stride;
+        const std::uint8_t* from = source.ScanLine(y);
+        std::uint8_t* to = m_pixels->bits + static_cast<size_t>(y) * m_pixels->stride;
         for (int x = 0; x < m_width; ++x, from += 4, to += 3) std::memcpy(to, from, 3);
     }
     TakeSettings(source);
@@ -260,7 +309,7 @@ void Bitmap::AdoptHandle(HBITMAP source) {
         base::MemoryDC sourceDC(CreateCompatibleDC(nullptr));
         base::MemoryDC targetDC(CreateCompatibleDC(nullptr));
         SelectObjectScope selectSource(sourceDC.Get(), source);
-        SelectObjectScope selectTarget(targetDC.Get(), m_dib.Get());
+        SelectObjectScope selectTarget(targetDC.Get(), m_pixels->dib.Get());
         BitBlt(targetDC.Get(), 0, 0, m_width, m_height, sourceDC.Get(), 0, 0, SRCCOPY);
         GdiFlush();
     }

@@ -1,8 +1,15 @@
 #pragma once
 // A device-independent bitmap (DIB section) with rows stored top-down, so
 // ScanLine(0) is the top row, and a canvas that draws on it.
+//
+// Copies share their pixels until one of them writes: dozens of controls
+// show the same skin pictures, and each DIB section is memory of its own.
+// Writing is anything that hands out the pixels or the native bitmap for
+// drawing (ScanLine, Canvas, Handle); reading goes through the const
+// ScanLine, SharedHandle and ReadDC.
 
 #include "frame/Canvas.h"
+#include "frame/DCScope.h"
 #include "base/Handles.h"
 
 #include <cstdint>
@@ -48,18 +55,44 @@ public:
     // pixels.
     void Reshape(int width, int height, PixelFormat format);
 
-    // Row `row` (0 = top). Call Changed() after writing pixels directly.
+    // Row `row` (0 = top), to write: the pixels become this bitmap's own.
+    // Call Changed() after writing pixels directly.
     std::uint8_t* ScanLine(int row);
+    // Row `row`, to read only: it may be shared with copies.
     const std::uint8_t* ScanLine(int row) const;
-    int Stride() const { return m_stride; }
+    int Stride() const;
 
-    // The native bitmap, free to be selected into another DC: the bitmap's
-    // own canvas lets go of it until it is drawn on again. nullptr while empty.
+    // The native bitmap, free to be selected into another DC and drawn on:
+    // the pixels become this bitmap's own, and its canvas lets go of it
+    // until it is drawn on again. nullptr while empty.
     HBITMAP Handle();
+    // The native bitmap to read from; it may be shared with copies, so it
+    // must never be drawn on. nullptr while empty.
+    HBITMAP SharedHandle() const;
     frame::Canvas& Canvas();
 
-    // Copies format, size, pixels and transparency settings.
+    // A DC to copy the picture from, for the life of the scope: the
+    // bitmap's own canvas while no copy shares its pixels, otherwise a
+    // memory DC holding the shared bitmap.
+    class ReadDC {
+    public:
+        explicit ReadDC(const Bitmap& bitmap);
+        ReadDC(const ReadDC&) = delete;
+        ReadDC& operator=(const ReadDC&) = delete;
+        HDC Get() const { return m_dc; }
+
+    private:
+        base::MemoryDC m_memory;
+        std::optional<SelectObjectScope> m_selection;
+        HDC m_dc = nullptr;
+    };
+
+    // Takes format, size, pixels (shared until either writes) and
+    // transparency settings.
     void Assign(const Bitmap& source);
+    // Takes format, size and pixels (shared until either writes); keeps
+    // this bitmap's transparency settings.
+    void AssignPixels(const Bitmap& source);
     // Assign, then SetPixelFormat(format), in one step where the format
     // only loses the alpha byte.
     void AssignAs(const Bitmap& source, PixelFormat format);
@@ -87,21 +120,24 @@ public:
 
 private:
     class BitmapCanvas;
+    struct Pixels;
 
     void Recreate(int width, int height, PixelFormat format, bool keepPicture);
-    // Has a DIB of this size and format, to overwrite in place.
+    // Has a DIB of this size and format, to overwrite in place: its own.
     bool HasShape(int width, int height, PixelFormat format) const;
+    bool Shared() const;
+    // Gives this bitmap pixels of its own before they are written.
+    void MakeOwn();
+    void SharePixelsOf(const Bitmap& source);
     // The transparency settings of `source`.
     void TakeSettings(const Bitmap& source);
     void AdoptHandle(HBITMAP source);
-    void ReleaseCanvasSelection();
+    void ReleaseCanvasSelection() const;
 
     int m_width = 0;
     int m_height = 0;
     PixelFormat m_format = PixelFormat::Bits24;
-    base::GdiBitmap m_dib;
-    std::uint8_t* m_bits = nullptr;
-    int m_stride = 0;
+    std::shared_ptr<Pixels> m_pixels;  // null while empty
     bool m_transparent = false;
     frame::TransparentMode m_transparentMode = frame::TransparentMode::Auto;
     Color m_transparentColor = 0;

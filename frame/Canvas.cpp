@@ -33,10 +33,11 @@ void Canvas::Rectangle(const RECT& rect) {
     Changed();
 }
 
-void Canvas::Draw(int x, int y, Bitmap& bitmap) {
+void Canvas::Draw(int x, int y, const Bitmap& bitmap) {
     if (bitmap.Empty()) return;
     HDC dc = Handle();
-    HDC source = bitmap.Canvas().Handle();
+    const Bitmap::ReadDC reader(bitmap);
+    HDC source = reader.Get();
     if (bitmap.Transparent()) {
         GdiTransparentBlt(dc, x, y, bitmap.Width(), bitmap.Height(), source, 0, 0, bitmap.Width(), bitmap.Height(),
                        ColorToRGB(bitmap.TransparentColor()));
@@ -46,10 +47,11 @@ void Canvas::Draw(int x, int y, Bitmap& bitmap) {
     Changed();
 }
 
-void Canvas::StretchDraw(const RECT& dest, Bitmap& bitmap) {
+void Canvas::StretchDraw(const RECT& dest, const Bitmap& bitmap) {
     if (bitmap.Empty()) return;
     HDC dc = Handle();
-    HDC source = bitmap.Canvas().Handle();
+    const Bitmap::ReadDC reader(bitmap);
+    HDC source = reader.Get();
     int width = dest.right - dest.left;
     int height = dest.bottom - dest.top;
     if (bitmap.Transparent()) {

@@ -48,8 +48,8 @@ public:
     void Rectangle(const RECT& rect);
     // Draws the bitmap at (x, y); a bitmap marked transparent leaves its
     // transparent colour out.
-    void Draw(int x, int y, Bitmap& bitmap);
-    void StretchDraw(const RECT& dest, Bitmap& bitmap);
+    void Draw(int x, int y, const Bitmap& bitmap);
+    void StretchDraw(const RECT& dest, const Bitmap& bitmap);
     void CopyRect(const RECT& dest, Canvas& source, const RECT& sourceRect);
     void TextOut(int x, int y, const std::string& text);
     // DrawTextA with this canvas' font and colour; a clear brush draws

@@ -6,7 +6,7 @@
 namespace tunevault {
 
 void TRegionFormMaker::ApplyToForm(frame::Form* form, frame::Image* image) {
-    m_region.BuildFromBitmap(image->Picture().Handle(), frame::ColorToRGB(m_transparentColor));
+    m_region.BuildFromBitmap(image->Picture().SharedHandle(), frame::ColorToRGB(m_transparentColor));
     base::GdiRegion placed = m_region.Copy();
     OffsetRgn(placed.Get(), image->Left(), image->Top());
     // The window owns the region from here on.

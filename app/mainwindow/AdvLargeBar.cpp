@@ -44,7 +44,7 @@ void AdvLargeBar::PaintFill() {
     const int lit = std::min({KnobLeftInBar() + 5, bar.Width(), m_light.Width()});
     if (lit > 0) {
         const kiln::PixelView dark = kiln::ViewOf(bar);
-        const kiln::PixelView light = kiln::ViewOf(m_light);
+        const kiln::PixelView light = kiln::ReadViewOf(m_light);
         const int rows = std::min(dark.height, light.height);
         for (int y = 0; y < rows; ++y) std::memcpy(dark.Row(y), light.Row(y), static_cast<size_t>(lit) * 4);
         bar.Changed();

@@ -8,8 +8,8 @@
 
 namespace {
 
-void BlendWhole(frame::Bitmap& piece, const kiln::PixelView& target, int x, int y) {
-    kiln::Blend(kiln::ViewOf(piece), RECT{0, 0, piece.Width(), piece.Height()}, target, x, y, 255);
+void BlendWhole(const frame::Bitmap& piece, const kiln::PixelView& target, int x, int y) {
+    kiln::Blend(kiln::ReadViewOf(piece), RECT{0, 0, piece.Width(), piece.Height()}, target, x, y, 255);
 }
 
 }  // namespace
@@ -21,9 +21,10 @@ RatioMeter::RatioMeter()
       m_yellow{LoadSkinPicture(skin::ratioHoverFillBottom), LoadSkinPicture(skin::ratioHoverFillMiddle),
                LoadSkinPicture(skin::ratioHoverFillTop)} {}
 
-void RatioMeter::PlaceOver(frame::Bitmap& underlay, int x, int y) {
+void RatioMeter::PlaceOver(const frame::Bitmap& underlay, int x, int y) {
+    const frame::Bitmap::ReadDC reader(underlay);
     frame::Bitmap opaque =
-        kiln::CaptureRect(underlay.Canvas().Handle(), RECT{x, y, x + m_background.Width(), y + m_background.Height()});
+        kiln::CaptureRect(reader.Get(), RECT{x, y, x + m_background.Width(), y + m_background.Height()});
     BlendWhole(m_background, kiln::ViewOf(opaque), 0, 0);
     opaque.Changed();
     m_background = std::move(opaque);
@@ -36,9 +37,9 @@ void RatioMeter::Fill(frame::Bitmap& meter, int level, bool yellow) {
     BlendWhole(pieces[Bottom], target, kLeft, kBottom);
     // The middle piece is stretched over the level, one source row per
     // target row, nearest first.
-    frame::Bitmap& middle = pieces[Middle];
+    const frame::Bitmap& middle = pieces[Middle];
     if (level > 0 && !middle.Empty()) {
-        const kiln::PixelView source = kiln::ViewOf(middle);
+        const kiln::PixelView source = kiln::ReadViewOf(middle);
         for (int row = 0; row < level; ++row) {
             const int sourceRow = row * source.height / level;
             kiln::Blend(source, RECT{0, sourceRow, source.width, sourceRow + 1}, target, kLeft,

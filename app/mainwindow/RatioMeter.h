@@ -21,7 +21,7 @@ public:
 
     // Blends the background over `underlay` at (x, y), where the bar lies on
     // it, so that the meter paints opaquely.
-    void PlaceOver(frame::Bitmap& underlay, int x, int y);
+    void PlaceOver(const frame::Bitmap& underlay, int x, int y);
     // Paints into `meter` the meter filled `level` pixels up from its bottom
     // line, in the yellow pieces while the pointer is over the bar.
     void Fill(frame::Bitmap& meter, int level, bool yellow);

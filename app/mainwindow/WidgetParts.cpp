@@ -41,13 +41,13 @@ frame::Bitmap& WatchedSkinPicture::Current() {
     return m_picture;
 }
 
-void CopyPicture(frame::Bitmap& source, frame::Bitmap& target) {
+void CopyPicture(const frame::Bitmap& source, frame::Bitmap& target) {
     if (source.Empty() || source.Width() != target.Width() || source.Height() != target.Height() ||
         source.Format() != target.Format()) {
         target.Assign(source);
         return;
     }
-    const kiln::PixelView from = kiln::ViewOf(source);
+    const kiln::PixelView from = kiln::ReadViewOf(source);
     const kiln::PixelView to = kiln::ViewOf(target);
     for (int y = 0; y < from.height; ++y)
         std::memcpy(to.Row(y), from.Row(y), static_cast<size_t>(std::min(from.stride, to.stride)));

@@ -67,7 +67,7 @@ private:
 // Copies the pixels into `target` and tells its owner. A target of the same
 // size and format keeps its bitmap: widgets redraw their pictures on every
 // pointer move, and a new system bitmap each time is most of that cost.
-void CopyPicture(frame::Bitmap& source, frame::Bitmap& target);
+void CopyPicture(const frame::Bitmap& source, frame::Bitmap& target);
 
 // Registers `control` with the main window's hover tracking: the pointer is
 // over it while inside its rectangle, the right and bottom edges included.

@@ -48,14 +48,12 @@ void LuCustomControl::RebuildRegion() {
         m_region.SetRect(0, 0, Width(), Height());
     } else if (face0.Empty()) {
         m_region.Clear();
-    } else if (const PixelView pixels = ViewOf(face0); !pixels.Empty()) {
+    } else if (const PixelView pixels = ReadViewOf(face0); !pixels.Empty()) {
         // Read in place: a copy of the face for every rebuild cost a new
         // bitmap each time, and building a control rebuilds several times.
         m_region.BuildFromPixels(pixels, frame::ColorToRGB(TransparentColor()));
     } else {
-        frame::Bitmap copy;
-        copy.Assign(face0);
-        m_region.BuildFromBitmap(copy.Handle(), frame::ColorToRGB(TransparentColor()));
+        m_region.BuildFromBitmap(face0.SharedHandle(), frame::ColorToRGB(TransparentColor()));
     }
     if (HandleAllocated()) GiveRegionToWindow(Transparent() && !face0.Empty());
 }

@@ -32,7 +32,7 @@ void LuImage::Paint(frame::Canvas& canvas) {
     }
     frame::Bitmap below = CaptureRect(canvas.Handle(), RECT{0, 0, Width(), Height()});
     const RECT whole{0, 0, picture.Width(), picture.Height()};
-    Blend(ViewOf(picture), whole, ViewOf(below), 0, 0, m_alphaBlend ? m_alphaValue : 255);
+    Blend(ReadViewOf(picture), whole, ViewOf(below), 0, 0, m_alphaBlend ? m_alphaValue : 255);
     PutBitmap(canvas.Handle(), 0, 0, below);
 }
 

@@ -17,11 +17,11 @@ frame::Bitmap CaptureRect(HDC dc, const RECT& rect) {
     return capture;
 }
 
-void PutBitmap(HDC dc, int x, int y, frame::Bitmap& bitmap) {
+void PutBitmap(HDC dc, int x, int y, const frame::Bitmap& bitmap) {
     if (bitmap.Empty()) return;
     GdiFlush();
     base::MemoryDC memory(CreateCompatibleDC(dc));
-    frame::SelectObjectScope select(memory.Get(), bitmap.Handle());
+    frame::SelectObjectScope select(memory.Get(), bitmap.SharedHandle());
     BitBlt(dc, x, y, bitmap.Width(), bitmap.Height(), memory.Get(), 0, 0, SRCCOPY);
 }
 

@@ -7,16 +7,17 @@
 
 namespace kiln {
 
-frame::Bitmap ComposeOverBackground(frame::Bitmap& face, frame::Bitmap& background, int x, int y) {
+frame::Bitmap ComposeOverBackground(const frame::Bitmap& face, const frame::Bitmap& background, int x, int y) {
     frame::Bitmap composed;
     ComposeOverBackground(face, background, x, y, composed);
     return composed;
 }
 
-void ComposeOverBackground(frame::Bitmap& face, frame::Bitmap& background, int x, int y, frame::Bitmap& composed) {
+void ComposeOverBackground(const frame::Bitmap& face, const frame::Bitmap& background, int x, int y,
+                           frame::Bitmap& composed) {
     composed.Reshape(face.Width(), face.Height(), frame::PixelFormat::Bits32);
     const PixelView target = ViewOf(composed);
-    const PixelView under = ViewOf(background);
+    const PixelView under = ReadViewOf(background);
     for (int row = 0; row < target.height && !under.Empty(); ++row) {
         const int by = y + row;
         if (by < 0 || by >= under.height) continue;
@@ -24,7 +25,7 @@ void ComposeOverBackground(frame::Bitmap& face, frame::Bitmap& background, int x
         for (int column = first; column < end; ++column)
             std::copy_n(under.Pixel(x + column, by), 3, target.Pixel(column, row));
     }
-    Blend(ViewOf(face), RECT{0, 0, face.Width(), face.Height()}, target, 0, 0, 255);
+    Blend(ReadViewOf(face), RECT{0, 0, face.Width(), face.Height()}, target, 0, 0, 255);
     for (int row = 0; row < target.height; ++row)
         for (int column = 0; column < target.width; ++column) target.Pixel(column, row)[3] = 0;
     composed.Changed();

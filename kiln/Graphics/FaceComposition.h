@@ -10,8 +10,9 @@ namespace kiln {
 // blended over the part of `background` (24 or 32 bits) that lies under it
 // when placed at (x, y), every alpha byte 0. Channels are truncated; where
 // the face reaches beyond the background it is blended over black.
-frame::Bitmap ComposeOverBackground(frame::Bitmap& face, frame::Bitmap& background, int x, int y);
+frame::Bitmap ComposeOverBackground(const frame::Bitmap& face, const frame::Bitmap& background, int x, int y);
 // The same into `composed`, whose memory is reused when it has the shape.
-void ComposeOverBackground(frame::Bitmap& face, frame::Bitmap& background, int x, int y, frame::Bitmap& composed);
+void ComposeOverBackground(const frame::Bitmap& face, const frame::Bitmap& background, int x, int y,
+                           frame::Bitmap& composed);
 
 }  // namespace kiln

@@ -3,8 +3,6 @@
 #include "frame/Application.h"
 #include "frame/Exception.h"
 
-#include <cstring>
-#include <vector>
 
 namespace kiln {
 namespace {
@@ -123,34 +121,13 @@ std::optional<FileStamp> FileStamp::Of(const std::string& path) {
 
 struct PngDecodeScope::Decoded {
     FileStamp stamp;
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> pixels;  // rows of width * 4 bytes, top first
+    frame::Bitmap picture;  // shares its pixels with the bitmaps it filled
 };
 
 namespace {
 
 // The scope alive now, if any; start-up runs on one thread.
 std::map<std::string, PngDecodeScope::Decoded>* g_decoded = nullptr;
-
-// As PngManager::Read fills a bitmap: 32 bits, the size, the rows, the
-// change told.
-void CopyDecoded(const PngDecodeScope::Decoded& decoded, frame::Bitmap& bitmap) {
-    bitmap.Reshape(decoded.width, decoded.height, frame::PixelFormat::Bits32);
-    const size_t rowBytes = static_cast<size_t>(decoded.width) * 4;
-    for (int row = 0; row < decoded.height; ++row)
-        std::memcpy(bitmap.ScanLine(row), decoded.pixels.data() + rowBytes * static_cast<size_t>(row), rowBytes);
-    bitmap.Changed();
-}
-
-PngDecodeScope::Decoded Keep(const FileStamp& stamp, const frame::Bitmap& bitmap) {
-    PngDecodeScope::Decoded decoded{stamp, bitmap.Width(), bitmap.Height(), {}};
-    const size_t rowBytes = static_cast<size_t>(decoded.width) * 4;
-    decoded.pixels.resize(rowBytes * static_cast<size_t>(decoded.height));
-    for (int row = 0; row < decoded.height; ++row)
-        std::memcpy(decoded.pixels.data() + rowBytes * static_cast<size_t>(row), bitmap.ScanLine(row), rowBytes);
-    return decoded;
-}
 
 }  // namespace
 
@@ -167,13 +144,17 @@ void LoadPng(const std::string& path, frame::Bitmap& bitmap) {
     if (stamp) {
         const auto kept = g_decoded->find(path);
         if (kept != g_decoded->end() && kept->second.stamp == *stamp) {
-            CopyDecoded(kept->second, bitmap);
+            bitmap.AssignPixels(kept->second.picture);
             return;
         }
     }
     bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
     frame::FileStream stream(path);
-    if (PngManager::Instance().Read(stream, bitmap) && stamp) (*g_decoded)[path] = Keep(*stamp, bitmap);
+    if (PngManager::Instance().Read(stream, bitmap) && stamp) {
+        PngDecodeScope::Decoded& kept = (*g_decoded)[path];
+        kept.stamp = *stamp;
+        kept.picture.AssignPixels(bitmap);
+    }
 }
 
 }  // namespace kiln

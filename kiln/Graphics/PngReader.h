@@ -66,9 +66,8 @@ struct FileStamp {
 
 // While one lives (the program's start-up, when dozens of controls load the
 // same skin pictures), LoadPng decodes each file once: a later load of a
-// file whose size and time of last write are unchanged copies the pixels
-// decoded first. What it kept goes with it, so the running program holds
-// no second copy of its pictures.
+// file whose size and time of last write are unchanged shares the pixels
+// decoded first, until a control writes on its copy.
 class PngDecodeScope {
 public:
     PngDecodeScope();

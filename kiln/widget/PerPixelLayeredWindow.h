@@ -38,7 +38,7 @@ private:
 
 class TPerPixelLayeredWindowMaker : public PerPixelLayeredWindowBase {
 protected:
-    HBITMAP BitmapHandle(frame::Bitmap& bitmap) override { return bitmap.Handle(); }
+    HBITMAP BitmapHandle(frame::Bitmap& bitmap) override { return bitmap.SharedHandle(); }
 };
 
 }  // namespace kiln

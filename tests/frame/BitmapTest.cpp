@@ -90,27 +90,35 @@ TEST(BitmapTest, AssignCopiesEverythingAndNotifies) {
     EXPECT_EQ(source.ScanLine(1)[4 + 3], 77);
 }
 
-// Skins assign and convert faces many times while controls are built: a
-// picture of the same shape is overwritten in place, and still drawn right.
-TEST(BitmapTest, ReassigningAndReshapingKeepTheSameMemoryAndConvertingDropsOnlyAlpha) {
+// Dozens of controls hold the same skin pictures: a copy shares the pixels
+// until one side writes, and reading (drawing from it) does not write.
+TEST(BitmapTest, CopiesSharePixelsUntilOneWritesAndConvertingDropsOnlyAlpha) {
     frame::Bitmap source(3, 2, frame::PixelFormat::Bits32);
     source.Canvas().SetPixel(2, 1, RGB(10, 20, 30));
     frame::Bitmap copy(3, 2, frame::PixelFormat::Bits32);
-    copy.Canvas().SetPixel(0, 0, RGB(1, 1, 1));  // its canvas holds the DIB now
-    const HBITMAP before = copy.Handle();
     copy.Assign(source);
-    EXPECT_EQ(copy.Handle(), before);
-    EXPECT_EQ(copy.PixelColor(2, 1), RGB(10, 20, 30));
-    EXPECT_EQ(copy.PixelColor(0, 0), RGB(0, 0, 0));
-    copy.Canvas().SetPixel(1, 1, RGB(4, 5, 6));
-    EXPECT_EQ(copy.PixelColor(1, 1), RGB(4, 5, 6)) << "the canvas still draws on it";
+    EXPECT_EQ(copy.SharedHandle(), source.SharedHandle());
 
-    int changes = 0;
-    copy.OnChange = [&](frame::Bitmap&) { ++changes; };
+    frame::Bitmap target(3, 2, frame::PixelFormat::Bits24);
+    target.Canvas().Draw(0, 0, copy);
+    EXPECT_EQ(target.PixelColor(2, 1), RGB(10, 20, 30));
+    EXPECT_EQ(copy.SharedHandle(), source.SharedHandle()) << "drawing from a copy is no write";
+
+    copy.Canvas().SetPixel(1, 1, RGB(4, 5, 6));
+    EXPECT_NE(copy.SharedHandle(), source.SharedHandle());
+    EXPECT_EQ(copy.PixelColor(1, 1), RGB(4, 5, 6));
+    EXPECT_EQ(copy.PixelColor(2, 1), RGB(10, 20, 30)) << "the copy keeps the picture it shared";
+    EXPECT_EQ(source.PixelColor(1, 1), RGB(0, 0, 0)) << "the source keeps its own";
+
+    frame::Bitmap rows;
+    rows.AssignPixels(source);
+    rows.ScanLine(0)[0] = 99;
+    rows.Reshape(3, 2, frame::PixelFormat::Bits32);
+    EXPECT_EQ(source.PixelColor(2, 1), RGB(10, 20, 30)) << "neither writing rows nor blanking reaches a sharer";
+    const HBITMAP own = copy.Handle();
     copy.Reshape(3, 2, frame::PixelFormat::Bits32);
-    EXPECT_EQ(copy.Handle(), before);
-    EXPECT_EQ(copy.PixelColor(2, 1), RGB(0, 0, 0)) << "blank again";
-    EXPECT_EQ(changes, 0) << "the filler tells of the change";
+    EXPECT_EQ(copy.Handle(), own) << "a picture of its own is blanked in place";
+    EXPECT_EQ(copy.PixelColor(2, 1), RGB(0, 0, 0));
 
     frame::Bitmap opaque;
     source.SetTransparentColor(RGB(10, 20, 30));

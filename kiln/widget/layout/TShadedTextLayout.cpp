@@ -95,7 +95,7 @@ void TShadedTextLayout::PutShadow(frame::Canvas& canvas, const RECT& rect, frame
     if (shadow.Empty()) return;
     frame::Bitmap background = CaptureRect(canvas.Handle(), rect);
     const RECT whole{0, 0, shadow.Width(), shadow.Height()};
-    Blend(ViewOf(shadow), whole, ViewOf(background), m_offset.x, m_offset.y, 255);
+    Blend(ReadViewOf(shadow), whole, ViewOf(background), m_offset.x, m_offset.y, 255);
     PutBitmap(canvas.Handle(), rect.left, rect.top, background);
 }
 
