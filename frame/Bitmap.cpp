@@ -2,6 +2,7 @@
 
 #include "frame/DCScope.h"
 #include "frame/Exception.h"
+#include "frame/Module.h"
 
 #include <algorithm>
 #include <cstring>
@@ -327,9 +328,37 @@ void Bitmap::LoadFromFile(const std::string& path) {
 }
 
 void Bitmap::LoadFromResourceName(HINSTANCE module, const char* name) {
-    HANDLE loaded = LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-    if (!loaded) throw Exception(std::string("Resource ") + name + " not found", ErrorKind::InvalidGraphic);
-    AdoptHandle(static_cast<HBITMAP>(loaded));
+    const ResourceBytes resource(module, name, RT_BITMAP);
+    if (resource.Empty()) throw Exception(std::string("Resource ") + name + " not found", ErrorKind::InvalidGraphic);
+    const auto invalid = [name] {
+        return Exception(std::string("Resource ") + name + " is not a bitmap", ErrorKind::InvalidGraphic);
+    };
+    if (resource.Size() < sizeof(BITMAPINFOHEADER)) throw invalid();
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, resource.Data(), sizeof header);
+    const int width = header.biWidth, height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+    if (header.biSize < sizeof header || header.biSize > resource.Size() || width <= 0 || height <= 0 ||
+        width > 0x7FFF || height > 0x7FFF || header.biPlanes != 1)
+        throw invalid();
+    size_t colours = header.biClrUsed;
+    if (colours == 0 && header.biBitCount <= 8) colours = size_t{1} << header.biBitCount;
+    if (header.biCompression == BI_BITFIELDS && header.biSize == sizeof header) colours = 3;
+    const size_t bitsOffset = header.biSize + colours * sizeof(RGBQUAD);
+    const size_t rows = static_cast<size_t>(((width * header.biBitCount + 31) / 32) * 4) * height;
+    const bool packed = header.biCompression == BI_RGB || header.biCompression == BI_BITFIELDS;
+    if (bitsOffset > resource.Size() || (packed && resource.Size() - bitsOffset < rows)) throw invalid();
+
+    const PixelFormat format = header.biBitCount == 32 ? PixelFormat::Bits32
+                               : header.biBitCount <= 4 ? PixelFormat::Bits4
+                                                        : PixelFormat::Bits24;
+    Bitmap loaded(width, height, format);
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(resource.Data());
+    if (!SetDIBits(ScreenMeasureDC(), loaded.m_pixels->dib.Get(), 0, static_cast<UINT>(height),
+                   resource.Data() + bitsOffset, info, DIB_RGB_COLORS))
+        throw invalid();
+    GdiFlush();
+    SharePixelsOf(loaded);
+    Changed();
 }
 
 void Bitmap::SetTransparent(bool transparent) {

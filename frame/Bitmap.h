@@ -100,7 +100,9 @@ public:
     // bitmap, Exception with ErrorKind::InvalidGraphic. On failure the
     // picture is unchanged.
     void LoadFromFile(const std::string& path);
-    // Reads a bitmap resource of `module`; throws on failure.
+    // Reads a bitmap resource of `module`; throws Exception with
+    // ErrorKind::InvalidGraphic when it is missing or not a bitmap, and the
+    // picture is then unchanged.
     void LoadFromResourceName(HINSTANCE module, const char* name);
 
     bool Transparent() const { return m_transparent; }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "frame/Exception.h"
 #include "resources/EmbeddedBitmaps.h"
 #include "resources/SkinNames.h"
 #include "tests/artwork/ArtworkSupport.h"
@@ -30,6 +31,22 @@ TEST(EmbeddedBitmaps, EveryBitmapIsBuiltInWith24BitsAtItsSize) {
             EXPECT_EQ(b.height, pic.height) << b.name;
             EXPECT_EQ(24, pic.bitsPerPixel) << b.name;
         }
+}
+
+// The program reads its built-in bitmaps from its file, not through the
+// system's loader: the pixels must be the same, top row first.
+TEST(EmbeddedBitmaps, TheFrameworkReadsThemAsTheSystemLoaderDoes) {
+    for (const embedded::Bitmap& b : embedded::veltruneBitmaps) {
+        frame::Bitmap read;
+        read.LoadFromResourceName(GetModuleHandleA(nullptr), b.name);
+        EXPECT_EQ(frame::PixelFormat::Bits24, read.Format()) << b.name;
+        EXPECT_TRUE(testsupport::RegionMatches(artwork::BitmapOf(LoadEmbedded(b.name)), 0, 0, read, 0, 0, b.width,
+                                               b.height))
+            << b.name;
+    }
+    frame::Bitmap kept(2, 2);
+    EXPECT_THROW(kept.LoadFromResourceName(GetModuleHandleA(nullptr), "NoSuchBitmap"), frame::Exception);
+    EXPECT_EQ(2, kept.Width()) << "a failed read leaves the picture as it was";
 }
 
 TEST(EmbeddedBitmaps, MainBackgroundsKeyEverythingOutsideTheirShape) {
