@@ -1,14 +1,13 @@
 #include "app/SafetyNet.h"
 
 #include "app/ocitems/LuOcRatio.h"
+#include "base/Handles.h"
 #include "kiln/fileutl/ProfileFolder.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 namespace {
 
@@ -20,6 +19,8 @@ constexpr const char* kPending = "pending";
 constexpr const char* kSettled = "settled";
 constexpr const char* kEnd = "end";
 constexpr DWORD kDefaultSeconds = 120;
+// Far more than a record of every item of a board takes.
+constexpr size_t kLargestRecord = 1 << 20;
 
 enum class ReadResult { Missing, Damaged, Read };
 
@@ -33,20 +34,45 @@ bool ValidTime(const std::string& text) {
 // Every line must be where it belongs and the closing line present: a file
 // cut short by a crash while it was written, or changed by hand, must never
 // reach the firmware.
+bool ReadWhole(HANDLE file, std::string& text) {
+    char chunk[4096];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file, chunk, sizeof chunk, &got, nullptr)) return false;
+        if (got == 0) return true;
+        if (text.size() + got > kLargestRecord) return false;
+        text.append(chunk, got);
+    }
+}
+
+// The line that starts at `position`, without its line feed; false past the
+// last one.
+bool NextLine(const std::string& text, size_t& position, std::string& line) {
+    if (position >= text.size()) return false;
+    const size_t end = std::min(text.find('\n', position), text.size());
+    line.assign(text, position, end - position);
+    position = end + 1;
+    return true;
+}
+
 ReadResult ReadRecord(const std::string& path, Record& record) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES ? ReadResult::Missing
-                                                                                : ReadResult::Damaged;
+    base::FileHandle file(
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES ? ReadResult::Missing
+                                                                                  : ReadResult::Damaged;
+    std::string text;
+    if (!ReadWhole(file.Get(), text)) return ReadResult::Damaged;
+    size_t position = 0;
     std::string line;
-    if (!std::getline(in, line) || line != kHeader) return ReadResult::Damaged;
-    if (!std::getline(in, line) || (line != kPending && line != kSettled)) return ReadResult::Damaged;
+    if (!NextLine(text, position, line) || line != kHeader) return ReadResult::Damaged;
+    if (!NextLine(text, position, line) || (line != kPending && line != kSettled)) return ReadResult::Damaged;
     record.pending = line == kPending;
-    if (!std::getline(in, line) || line.rfind("applied ", 0) != 0) return ReadResult::Damaged;
+    if (!NextLine(text, position, line) || line.rfind("applied ", 0) != 0) return ReadResult::Damaged;
     record.appliedAt = line.substr(8);
     if (!ValidTime(record.appliedAt)) return ReadResult::Damaged;
-    while (std::getline(in, line)) {
+    while (NextLine(text, position, line)) {
         if (line == kEnd) {
-            if (in.peek() != std::char_traits<char>::eof()) return ReadResult::Damaged;
+            if (position < text.size()) return ReadResult::Damaged;
             return record.entries.empty() ? ReadResult::Damaged : ReadResult::Read;
         }
         unsigned number = 0, core = 0, value = 0;
@@ -62,16 +88,16 @@ ReadResult ReadRecord(const std::string& path, Record& record) {
 // Whole or not at all: the new text goes to a file of its own first and
 // then takes the record's place in one step.
 bool WriteRecord(const std::string& path, const Record& record) {
-    std::ostringstream text;
-    text << kHeader << '\n' << (record.pending ? kPending : kSettled) << '\n' << "applied " << record.appliedAt << '\n';
+    std::string content = std::string(kHeader) + '\n' + (record.pending ? kPending : kSettled) + '\n' + "applied " +
+                          record.appliedAt + '\n';
     for (const Entry& entry : record.entries) {
         char line[48];
         std::snprintf(line, sizeof line, "item %08X %u %u\n", static_cast<unsigned>(entry.item),
                       static_cast<unsigned>(entry.core), static_cast<unsigned>(entry.value));
-        text << line;
+        content += line;
     }
-    text << kEnd << '\n';
-    const std::string content = text.str();
+    content += kEnd;
+    content += '\n';
     const std::string temporary = path + ".new";
     HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
