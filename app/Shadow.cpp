@@ -18,9 +18,8 @@ TShadowForm::TShadowForm(HWND owner) : m_owner(owner) {
     m_maker->SetClickThrough(true);
     m_maker->SetUseConstantAlpha(true);
     m_small.SetPixelFormat(frame::PixelFormat::Bits32);
-    m_big.SetPixelFormat(frame::PixelFormat::Bits32);
     BlackenShadowImage(m_small, "small_shadow002.png");
-    BlackenShadowImage(m_big, "big_shadow002.png");
+    m_big.Load("big_shadow002.png");
 }
 
 TShadowForm::~TShadowForm() {
@@ -36,17 +35,24 @@ void TShadowForm::CreateParams(frame::WindowParams& params) {
     if (IsWindow(m_owner)) params.wndParent = m_owner;
 }
 
-void TShadowForm::ShowSmallShadow() { TakeAndApply(m_small); }
+void TShadowForm::ShowSmallShadow() {
+    m_background->Picture().Assign(m_small);
+    ApplyBackground();
+}
 
-void TShadowForm::ShowBigShadow() { TakeAndApply(m_big); }
+void TShadowForm::ShowBigShadow() {
+    m_big.Fill(m_background->Picture());
+    ApplyBackground();
+}
 
 void TShadowForm::ShowMiddleShadow() {
     if (!m_middle) {
-        m_middle = std::make_unique<frame::Bitmap>();
-        m_middle->SetPixelFormat(frame::PixelFormat::Bits32);
-        BlackenShadowImage(*m_middle, "big_shadow003.png");
+        kiln::ShadowMask middle;
+        middle.Load("big_shadow003.png");
+        m_middle = std::move(middle);
     }
-    TakeAndApply(*m_middle);
+    m_middle->Fill(m_background->Picture());
+    ApplyBackground();
 }
 
 void TShadowForm::PlaceAtStart(const frame::Form& mainWindow) {
@@ -58,9 +64,9 @@ void TShadowForm::Follow(const frame::Form& mainWindow) {
     SetBounds(mainWindow.Left(), mainWindow.Top(), Width(), Height());
 }
 
-void TShadowForm::TakeAndApply(const frame::Bitmap& picture) {
-    m_background->Picture().Assign(picture);
+void TShadowForm::ApplyBackground() {
+    frame::Bitmap& picture = m_background->Picture();
     m_background->SetAutoSize(true);
     SetClientSize(picture.Width(), picture.Height());
-    m_maker->Apply(Handle(), m_background->Picture());
+    m_maker->Apply(Handle(), picture);
 }

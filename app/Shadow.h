@@ -10,6 +10,7 @@
 #include "kiln/widget/PerPixelLayeredWindow.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace frame {
@@ -39,14 +40,17 @@ protected:
     void CreateParams(frame::WindowParams& params) override;
 
 private:
-    void TakeAndApply(const frame::Bitmap& picture);
+    // Sizes the window to its background picture and pushes the picture.
+    void ApplyBackground();
 
     HWND m_owner;
     std::unique_ptr<kiln::TPerPixelLayeredWindowMaker> m_maker;
     frame::Image* m_background = nullptr;
+    // The small picture is the one shown from the start, and the background
+    // shares it; the others wait as masks.
     frame::Bitmap m_small;
-    frame::Bitmap m_big;
-    std::unique_ptr<frame::Bitmap> m_middle;
+    kiln::ShadowMask m_big;
+    std::optional<kiln::ShadowMask> m_middle;
 };
 
 // The one shadow window of the process; nullptr until it is made.

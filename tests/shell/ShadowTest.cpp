@@ -20,7 +20,19 @@ TEST(BlackenShadowImage, KeepsAlphaAndTurnsEveryColourBlack) {
     ASSERT_EQ(frame::PixelFormat::Bits32, bitmap.Format());
     ASSERT_EQ(3, bitmap.Width());
     const uint8_t* row = bitmap.ScanLine(0);
-    EXPECT_EQ((std::vector<uint8_t>{0, 0, 0, 128, 0, 0, 0, 0, 0, 0, 0, 255}), std::vector<uint8_t>(row, row + 12));
+    const std::vector<uint8_t> blackened{0, 0, 0, 128, 0, 0, 0, 0, 0, 0, 0, 255};
+    EXPECT_EQ(blackened, std::vector<uint8_t>(row, row + 12));
+
+    // Kept as a mask, the picture comes back the same, over whatever the
+    // bitmap held.
+    kiln::ShadowMask mask;
+    mask.Load(name);
+    frame::Bitmap shown(5, 5, frame::PixelFormat::Bits24);
+    shown.Canvas().FillRect(RECT{0, 0, 5, 5});
+    mask.Fill(shown);
+    ASSERT_EQ(frame::PixelFormat::Bits32, shown.Format());
+    ASSERT_EQ(3, shown.Width());
+    EXPECT_EQ(blackened, std::vector<uint8_t>(shown.ScanLine(0), shown.ScanLine(0) + 12));
 }
 
 class ShadowFormTest : public ::testing::Test {
