@@ -46,8 +46,9 @@ void NumberLed::Show(int index) {
     if (index == m_index) return;
     m_index = index;
     std::vector<frame::Bitmap>& table = ImageTable();
+    // The display shares the table's picture rather than holding a copy.
     if (index >= 0 && index < static_cast<int>(table.size()))
-        CopyPicture(table[static_cast<size_t>(index)], m_image->Picture());
+        m_image->Picture().Assign(table[static_cast<size_t>(index)]);
     else
         m_image->SetPicture(frame::Bitmap());
 }
