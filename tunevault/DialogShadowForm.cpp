@@ -30,6 +30,10 @@ void DialogShadowForm::Initialize() {
     m_background->SetAutoSize(true);
     SetClientSize(picture.Width(), picture.Height());
     m_maker.Apply(Handle(), picture);
+    // The layered window keeps what was pushed to it and nothing paints
+    // this window: the picture would only be a second copy.
+    picture.Reshape(0, 0, frame::PixelFormat::Bits32);
+    picture.Changed();
     Follow();
 }
 

@@ -46,7 +46,6 @@ TAskDialog::TAskDialog(HWND owner) : TSkinnedDialog(kArtwork, 485, 310), m_owner
     m_warnDialogBk->SetName("WarnDialogBk");
     m_warnDialogBk->SetVisible(false);
     m_warnDialogBk->SetBounds(304, 40, 41, 25);
-    LoadBuiltInPicture("AskDialogDangerBk", m_warnDialogBk->Picture());
 }
 
 // The program's main window owns the questions, so they stay above it.
@@ -67,7 +66,10 @@ int TAskDialog::Ask(const std::string& message, int x, int y) {
 
 int TAskDialog::AskWithDangerArtwork(const std::string& message, int x, int y) {
     if (Visible()) return frame::modal::Cancel;
-    PictureSwap danger(*Background(), m_warnDialogBk->Picture());
+    // The danger artwork is read at its first use: most runs never need it.
+    frame::Bitmap& artwork = m_warnDialogBk->Picture();
+    if (artwork.Empty()) LoadBuiltInPicture("AskDialogDangerBk", artwork);
+    PictureSwap danger(*Background(), artwork);
     return Ask(message, x, y);
 }
 
