@@ -1,7 +1,7 @@
 #include "standins/firmlink/BoardParser.h"
 
-#include <fstream>
-#include <sstream>
+#include <cstdio>
+#include <memory>
 
 #include "standins/firmlink/BoardChecker.h"
 #include "standins/firmlink/BoardFields.h"
@@ -179,14 +179,19 @@ bool ParseBoard(const std::string& text, const std::string& source, Board& out, 
 }
 
 bool LoadBoardFile(const std::string& path, Board& out, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) {
         error = "Board file \"" + path + "\" cannot be opened";
         return false;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return ParseBoard(text.str(), "Board file \"" + path + "\"", out, error);
+    std::string text;
+    char chunk[4096];
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;) text.append(chunk, got);
+    if (std::ferror(file.get())) {
+        error = "Board file \"" + path + "\" cannot be read";
+        return false;
+    }
+    return ParseBoard(text, "Board file \"" + path + "\"", out, error);
 }
 
 }  // namespace firmsim

@@ -1,7 +1,7 @@
 #include "standins/firmlink/BoardState.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <sstream>
 
 #include "standins/firmlink/InstanceName.h"
 #include "standins/firmlink/SharedBlock.h"
@@ -47,12 +47,26 @@ bool ParseWord(const std::string& text, uint32_t& value) {
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        std::string line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
+        lines.push_back(std::move(line));
+        start = end + 1;
     }
     return lines;
+}
+
+// The words of a line, as blanks (spaces, tabs and the like) part them.
+std::vector<std::string> Words(const std::string& line) {
+    constexpr const char* kBlanks = " \t\n\v\f\r";
+    std::vector<std::string> words;
+    for (size_t start = line.find_first_not_of(kBlanks); start != std::string::npos;) {
+        const size_t end = std::min(line.find_first_of(kBlanks, start), line.size());
+        words.push_back(line.substr(start, end - start));
+        start = line.find_first_not_of(kBlanks, end);
+    }
+    return words;
 }
 
 std::string LineNote(size_t index, const std::string& what) {
@@ -141,14 +155,11 @@ bool ParseBoardState(const std::string& text, const std::string& instance, uint3
         return false;
     }
     for (size_t i = 3; i < lines.size(); ++i) {
-        std::istringstream words(lines[i]);
-        std::string first;
-        words >> first;
+        const std::vector<std::string> words = Words(lines[i]);
+        const std::string first = words.empty() ? std::string() : words[0];
         if (first == "end") {
-            std::string count, rest;
             uint32_t expected = 0;
-            words >> count;
-            if (!ParseWord(count, expected) || (words >> rest) || i + 1 != lines.size()) {
+            if (words.size() != 2 || !ParseWord(words[1], expected) || i + 1 != lines.size()) {
                 why = LineNote(i, "is not the closing \"end\" line");
                 return false;
             }
@@ -163,7 +174,8 @@ bool ParseBoardState(const std::string& text, const std::string& instance, uint3
             why = LineNote(i, "does not start with an item number");
             return false;
         }
-        for (std::string word; words >> word;) {
+        for (size_t w = 1; w < words.size(); ++w) {
+            const std::string& word = words[w];
             uint32_t value = 0;
             if (!ParseWord(word, value) || item.values.size() == kMaxCores) {
                 why = LineNote(i, "has a value that cannot be one (\"" + word + "\")");
