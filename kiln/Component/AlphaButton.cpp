@@ -5,7 +5,7 @@
 
 namespace kiln {
 
-AlphaButton::AlphaButton(frame::Bitmap& background) : m_background(background) {
+AlphaButton::AlphaButton(const frame::Bitmap& background) : m_background(background) {
     for (frame::Bitmap& source : m_sources) source.SetPixelFormat(frame::PixelFormat::Bits32);
 }
 
@@ -24,7 +24,9 @@ void AlphaButton::Recompose() {
         bool& flag;
         ~Reset() { flag = false; }
     } reset{m_composing};
-    m_background.SetPixelFormat(frame::PixelFormat::Bits32);
+    // The window's background is read as it is, 24 or 32 bits: made 32-bit
+    // here, it became a 1.8 MB picture of its own instead of the one it
+    // shares with the background holder.
     for (size_t i = 0; i < m_sources.size(); ++i) {
         frame::Bitmap& source = m_sources[i];
         if (source.Empty()) continue;

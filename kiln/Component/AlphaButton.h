@@ -15,7 +15,7 @@ class AlphaButton : public LuButtonTx {
 public:
     // background: the picture of the window the button sits on, which
     // outlives the button.
-    explicit AlphaButton(frame::Bitmap& background);
+    explicit AlphaButton(const frame::Bitmap& background);
 
     const char* ClassName() const override { return "AlphaButton"; }
 
@@ -30,7 +30,7 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
 
 private:
-    frame::Bitmap& m_background;
+    const frame::Bitmap& m_background;
     std::array<frame::Bitmap, 4> m_sources;
     frame::Bitmap m_composed;  // scratch for Recompose, kept for its memory
     // A new face 0 resizes the button, which must not compose again.
