@@ -17,8 +17,7 @@ TShadowForm::TShadowForm(HWND owner) : m_owner(owner) {
     m_background->Picture().SetPixelFormat(frame::PixelFormat::Bits32);
     m_maker->SetClickThrough(true);
     m_maker->SetUseConstantAlpha(true);
-    m_small.SetPixelFormat(frame::PixelFormat::Bits32);
-    BlackenShadowImage(m_small, "small_shadow002.png");
+    m_small.Load("small_shadow002.png");
     m_big.Load("big_shadow002.png");
 }
 
@@ -35,15 +34,9 @@ void TShadowForm::CreateParams(frame::WindowParams& params) {
     if (IsWindow(m_owner)) params.wndParent = m_owner;
 }
 
-void TShadowForm::ShowSmallShadow() {
-    m_background->Picture().Assign(m_small);
-    ApplyBackground();
-}
+void TShadowForm::ShowSmallShadow() { Push(m_small); }
 
-void TShadowForm::ShowBigShadow() {
-    m_big.Fill(m_background->Picture());
-    ApplyBackground();
-}
+void TShadowForm::ShowBigShadow() { Push(m_big); }
 
 void TShadowForm::ShowMiddleShadow() {
     if (!m_middle) {
@@ -51,8 +44,7 @@ void TShadowForm::ShowMiddleShadow() {
         middle.Load("big_shadow003.png");
         m_middle = std::move(middle);
     }
-    m_middle->Fill(m_background->Picture());
-    ApplyBackground();
+    Push(*m_middle);
 }
 
 void TShadowForm::PlaceAtStart(const frame::Form& mainWindow) {
@@ -64,9 +56,14 @@ void TShadowForm::Follow(const frame::Form& mainWindow) {
     SetBounds(mainWindow.Left(), mainWindow.Top(), Width(), Height());
 }
 
-void TShadowForm::ApplyBackground() {
+void TShadowForm::Push(const kiln::ShadowMask& shadow) {
     frame::Bitmap& picture = m_background->Picture();
+    shadow.Fill(picture);
     m_background->SetAutoSize(true);
     SetClientSize(picture.Width(), picture.Height());
     m_maker->Apply(Handle(), picture);
+    // The layered window keeps what was pushed to it and nothing paints
+    // this window: the picture would only be a second copy.
+    picture.Reshape(0, 0, frame::PixelFormat::Bits32);
+    picture.Changed();
 }

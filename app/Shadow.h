@@ -40,15 +40,14 @@ protected:
     void CreateParams(frame::WindowParams& params) override;
 
 private:
-    // Sizes the window to its background picture and pushes the picture.
-    void ApplyBackground();
+    // Sizes the window to the shadow and pushes its picture to the window.
+    void Push(const kiln::ShadowMask& shadow);
 
     HWND m_owner;
     std::unique_ptr<kiln::TPerPixelLayeredWindowMaker> m_maker;
     frame::Image* m_background = nullptr;
-    // The small picture is the one shown from the start, and the background
-    // shares it; the others wait as masks.
-    frame::Bitmap m_small;
+    // Kept as masks: the layered window holds the picture shown.
+    kiln::ShadowMask m_small;
     kiln::ShadowMask m_big;
     std::optional<kiln::ShadowMask> m_middle;
 };
