@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <utility>
 
 namespace frame {
@@ -407,7 +408,21 @@ COLORREF Bitmap::PixelColor(int x, int y) const {
 }
 
 void Bitmap::Changed() {
+    if (m_changeHolds > 0) {
+        m_changedWhileHeld = true;
+        return;
+    }
     if (OnChange) OnChange(*this);
+}
+
+Bitmap::ChangeBatch::ChangeBatch(Bitmap& bitmap) : m_bitmap(bitmap), m_exceptions(std::uncaught_exceptions()) {
+    ++m_bitmap.m_changeHolds;
+}
+
+Bitmap::ChangeBatch::~ChangeBatch() {
+    if (--m_bitmap.m_changeHolds > 0 || !m_bitmap.m_changedWhileHeld) return;
+    m_bitmap.m_changedWhileHeld = false;
+    if (std::uncaught_exceptions() == m_exceptions) m_bitmap.Changed();
 }
 
 }  // namespace frame

@@ -120,6 +120,21 @@ public:
     void Changed();
     std::function<void(Bitmap&)> OnChange;
 
+    // Holds the bitmap's change notices while it lives and gives one at the
+    // end if any came: a picture drawn in several steps is repainted once.
+    class ChangeBatch {
+    public:
+        explicit ChangeBatch(Bitmap& bitmap);
+        // Left by an exception, it gives no notice: the handlers may throw.
+        ~ChangeBatch();
+        ChangeBatch(const ChangeBatch&) = delete;
+        ChangeBatch& operator=(const ChangeBatch&) = delete;
+
+    private:
+        Bitmap& m_bitmap;
+        int m_exceptions;
+    };
+
 private:
     class BitmapCanvas;
     struct Pixels;
@@ -140,6 +155,8 @@ private:
     int m_height = 0;
     PixelFormat m_format = PixelFormat::Bits24;
     std::shared_ptr<Pixels> m_pixels;  // null while empty
+    int m_changeHolds = 0;             // open ChangeBatch scopes
+    bool m_changedWhileHeld = false;
     bool m_transparent = false;
     frame::TransparentMode m_transparentMode = frame::TransparentMode::Auto;
     Color m_transparentColor = 0;

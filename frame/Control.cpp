@@ -108,6 +108,10 @@ void Control::Invalidate() {
 
 void Control::Repaint() {
     Invalidate();
+    Update();
+}
+
+void Control::Update() {
     if (IsWindowed()) {
         auto* self = static_cast<WinControl*>(this);
         if (self->HandleAllocated()) UpdateWindow(self->Handle());

@@ -75,7 +75,9 @@ public:
 
     // Marks the control for repainting.
     virtual void Invalidate();
-    // Repaints now.
+    // Paints now whatever is marked.
+    void Update();
+    // Marks the control and paints it now.
     void Repaint();
 
     // Sends a message straight to the window procedure and returns its result.

@@ -38,18 +38,22 @@ void AdvLargeBar::LoadBarPictures(frame::Bitmap& bar) {
 
 void AdvLargeBar::PaintFill() {
     // The fill is painted over a fresh copy of the dark picture rather than
-    // undone; a changed file shows at the next update.
+    // undone; a changed file shows at the next update. The copy and the fill
+    // are one change, marked for repainting once.
     frame::Bitmap& bar = BarImage().Picture();
-    CopyPicture(m_dark.Current(), bar);
-    const int lit = std::min({KnobLeftInBar() + 5, bar.Width(), m_light.Width()});
-    if (lit > 0) {
-        const kiln::PixelView dark = kiln::ViewOf(bar);
-        const kiln::PixelView light = kiln::ReadViewOf(m_light);
-        const int rows = std::min(dark.height, light.height);
-        for (int y = 0; y < rows; ++y) std::memcpy(dark.Row(y), light.Row(y), static_cast<size_t>(lit) * 4);
-        bar.Changed();
+    {
+        const frame::Bitmap::ChangeBatch batch(bar);
+        CopyPicture(m_dark.Current(), bar);
+        const int lit = std::min({KnobLeftInBar() + 5, bar.Width(), m_light.Width()});
+        if (lit > 0) {
+            const kiln::PixelView dark = kiln::ViewOf(bar);
+            const kiln::PixelView light = kiln::ReadViewOf(m_light);
+            const int rows = std::min(dark.height, light.height);
+            for (int y = 0; y < rows; ++y) std::memcpy(dark.Row(y), light.Row(y), static_cast<size_t>(lit) * 4);
+            bar.Changed();
+        }
     }
-    BarImage().Repaint();
+    BarImage().Update();
 }
 
 void AdvLargeBar::Bound() {

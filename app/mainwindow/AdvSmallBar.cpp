@@ -37,21 +37,25 @@ void AdvSmallBar::LoadBarPictures(frame::Bitmap& bar) {
     bar.Assign(m_slider);
 }
 
+// The copy and the fill are one change, marked for repainting once.
 void AdvSmallBar::PaintFill() {
     frame::Bitmap& bar = BarImage().Picture();
-    CopyPicture(m_slider, bar);
-    const int filled = KnobLeftInBar();
-    if (filled > 0 && skin::smallSliderFillRow < bar.Height()) {
-        const kiln::PixelView view = kiln::ViewOf(bar);
-        const int last = std::min(filled + 2, bar.Width() - 1);
-        for (int x = kFillStart; x <= last; ++x) {
-            BYTE* pixel = view.Pixel(x, skin::smallSliderFillRow);
-            pixel[0] = kFillBlue;
-            pixel[1] = kFillGreen;
-            pixel[2] = kFillRed;
-            pixel[3] = 255;
+    {
+        const frame::Bitmap::ChangeBatch batch(bar);
+        CopyPicture(m_slider, bar);
+        const int filled = KnobLeftInBar();
+        if (filled > 0 && skin::smallSliderFillRow < bar.Height()) {
+            const kiln::PixelView view = kiln::ViewOf(bar);
+            const int last = std::min(filled + 2, bar.Width() - 1);
+            for (int x = kFillStart; x <= last; ++x) {
+                BYTE* pixel = view.Pixel(x, skin::smallSliderFillRow);
+                pixel[0] = kFillBlue;
+                pixel[1] = kFillGreen;
+                pixel[2] = kFillRed;
+                pixel[3] = 255;
+            }
+            bar.Changed();
         }
-        bar.Changed();
     }
-    BarImage().Repaint();
+    BarImage().Update();
 }

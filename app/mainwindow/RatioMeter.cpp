@@ -31,6 +31,8 @@ void RatioMeter::PlaceOver(const frame::Bitmap& underlay, int x, int y) {
 }
 
 void RatioMeter::Fill(frame::Bitmap& meter, int level, bool yellow) {
+    // The copy and the blends are one change, marked for repainting once.
+    const frame::Bitmap::ChangeBatch batch(meter);
     std::array<frame::Bitmap, 3>& pieces = yellow ? m_yellow : m_light;
     CopyPicture(m_background, meter);
     const kiln::PixelView target = kiln::ViewOf(meter);

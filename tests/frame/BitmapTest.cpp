@@ -128,6 +128,25 @@ TEST(BitmapTest, CopiesSharePixelsUntilOneWritesAndConvertingDropsOnlyAlpha) {
     EXPECT_EQ(opaque.TransparentColor(), RGB(10, 20, 30));
 }
 
+// A picture drawn in several steps (a slider's fill) is repainted once.
+TEST(BitmapTest, ABatchOfChangesIsToldOnceAtItsEnd) {
+    frame::Bitmap bitmap(2, 2, frame::PixelFormat::Bits32);
+    int changes = 0;
+    bitmap.OnChange = [&](frame::Bitmap&) { ++changes; };
+    {
+        const frame::Bitmap::ChangeBatch outer(bitmap);
+        {
+            const frame::Bitmap::ChangeBatch inner(bitmap);
+            bitmap.Canvas().FillRect(RECT{0, 0, 2, 2});
+            bitmap.Changed();
+        }
+        EXPECT_EQ(changes, 0) << "held until the outermost batch ends";
+    }
+    EXPECT_EQ(changes, 1);
+    { const frame::Bitmap::ChangeBatch idle(bitmap); }
+    EXPECT_EQ(changes, 1) << "a batch without changes tells nothing";
+}
+
 TEST(BitmapTest, TheHandleCanBeSelectedElsewhereAfterCanvasUse) {
     frame::Bitmap bitmap(4, 4, frame::PixelFormat::Bits32);
     bitmap.Canvas().FillRect(RECT{0, 0, 4, 4});
