@@ -34,12 +34,23 @@ RECT Control::BoundsRect() const {
 
 void Control::SetBounds(int left, int top, int width, int height) {
     if (left == m_left && top == m_top && width == m_width && height == m_height) return;
-    Invalidate();
+    const RECT before = BoundsRect();
     m_left = left;
     m_top = top;
     m_width = width;
     m_height = height;
-    Invalidate();
+    // A control dragged a pixel at a time overlaps its old place: one mark
+    // covers both, one round trip to the window server instead of two.
+    const RECT after = BoundsRect();
+    RECT overlap;
+    if (IntersectRect(&overlap, &before, &after)) {
+        RECT both;
+        UnionRect(&both, &before, &after);
+        InvalidateArea(both);
+    } else {
+        InvalidateArea(before);
+        InvalidateArea(after);
+    }
     UpdateHintRegistration();
 }
 
@@ -99,11 +110,14 @@ void Control::UpdateHintRegistration() {
 }
 
 void Control::Invalidate() {
+    InvalidateArea(BoundsRect());
+}
+
+void Control::InvalidateArea(const RECT& area) {
     // A hidden window is painted whole when it shows, so marking parts of it
     // now only costs a round trip to the window server.
     if (!m_parent || !m_parent->HandleAllocated() || !IsWindowVisible(m_parent->Handle())) return;
-    RECT bounds = BoundsRect();
-    InvalidateRect(m_parent->Handle(), &bounds, m_opaque ? FALSE : TRUE);
+    InvalidateRect(m_parent->Handle(), &area, m_opaque ? FALSE : TRUE);
 }
 
 void Control::Repaint() {

@@ -75,6 +75,8 @@ public:
 
     // Marks the control for repainting.
     virtual void Invalidate();
+    // Marks part of the parent, in its coordinates, for repainting.
+    void InvalidateArea(const RECT& area);
     // Paints now whatever is marked.
     void Update();
     // Marks the control and paints it now.

@@ -1,5 +1,6 @@
 #include "tests/frame/FrameTestSupport.h"
 
+#include "base/Handles.h"
 #include "frame/Bitmap.h"
 #include "frame/Image.h"
 
@@ -89,3 +90,22 @@ TEST_F(PaintTest, DoubleBufferedPaintingErasesIntoTheBuffer) {
 }
 
 }  // namespace
+
+// A moved control leaves no trail: its old place and its new one are marked,
+// and only the space between them when the two overlap.
+TEST_F(PaintTest, AMovedControlMarksWhereItWasAndWhereItIs) {
+    form.Show();
+    const auto marked = [&](int x, int y) {
+        base::GdiRegion update(CreateRectRgn(0, 0, 0, 0));
+        GetUpdateRgn(form.Handle(), update.Get(), FALSE);
+        return PtInRegion(update.Get(), x, y) != FALSE;
+    };
+    ValidateRect(form.Handle(), nullptr);
+    image->SetBounds(11, 10, 10, 10);
+    EXPECT_TRUE(marked(10, 15) && marked(20, 15));
+
+    ValidateRect(form.Handle(), nullptr);
+    image->SetBounds(11, 28, 10, 10);
+    EXPECT_TRUE(marked(15, 15) && marked(15, 30));
+    EXPECT_FALSE(marked(15, 24)) << "apart, the two places are marked each on its own";
+}
