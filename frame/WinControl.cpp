@@ -1,6 +1,7 @@
 #include "frame/WinControl.h"
 
 #include "frame/Application.h"
+#include "frame/Bitmap.h"
 #include "frame/Canvas.h"
 #include "frame/Exception.h"
 #include "base/Handles.h"
@@ -251,24 +252,6 @@ void WinControl::PaintControls(Canvas& canvas) {
     }
 }
 
-namespace {
-
-// A 32-bit DIB section: a bitmap made compatible with the window's DC would
-// ask the window server about the display, three round trips at every paint.
-HBITMAP MakePaintBuffer(LONG width, LONG height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-}
-
-}  // namespace
-
 void WinControl::WmPaint(Message& message) {
     PaintScope paint(m_handle);
     const HDC dc = paint.Get();
@@ -279,9 +262,12 @@ void WinControl::WmPaint(Message& message) {
         // slider's step) then costs a small buffer, not the whole window's.
         const LONG width = std::max<LONG>(area.right - area.left, 1);
         const LONG height = std::max<LONG>(area.bottom - area.top, 1);
+        // A 32-bit DIB section: a bitmap made compatible with the window's DC
+        // would ask the window server about the display, three round trips
+        // at every paint.
+        Bitmap pixels(width, height, PixelFormat::Bits32);
         base::MemoryDC buffer(CreateCompatibleDC(nullptr));
-        base::GdiBitmap pixels(MakePaintBuffer(width, height));
-        SelectObjectScope select(buffer.Get(), pixels.Get());
+        SelectObjectScope select(buffer.Get(), pixels.Handle());
         SetViewportOrgEx(buffer.Get(), -area.left, -area.top, nullptr);
         IntersectClipRect(buffer.Get(), area.left, area.top, area.right, area.bottom);
         m_bufferDC = buffer.Get();
