@@ -3,6 +3,7 @@
 #include "frame/Application.h"
 #include "frame/Canvas.h"
 #include "frame/Form.h"
+#include "frame/RepaintMarks.h"
 #include "frame/WinControl.h"
 
 #include <windowsx.h>
@@ -117,7 +118,7 @@ void Control::InvalidateArea(const RECT& area) {
     // A hidden window is painted whole when it shows, so marking parts of it
     // now only costs a round trip to the window server.
     if (!m_parent || !m_parent->HandleAllocated() || !IsWindowVisible(m_parent->Handle())) return;
-    InvalidateRect(m_parent->Handle(), &area, m_opaque ? FALSE : TRUE);
+    MarkForRepaint(m_parent->Handle(), area, !m_opaque);
 }
 
 void Control::Repaint() {
@@ -126,6 +127,7 @@ void Control::Repaint() {
 }
 
 void Control::Update() {
+    FlushRepaintMarks();
     if (IsWindowed()) {
         auto* self = static_cast<WinControl*>(this);
         if (self->HandleAllocated()) UpdateWindow(self->Handle());
@@ -164,8 +166,7 @@ void Control::WndProc(Message& message) {
 void Control::Dispatch(Message& message) {
     const int x = GET_X_LPARAM(message.lParam);
     const int y = GET_Y_LPARAM(message.lParam);
-    // Only mouse messages carry key flags; reading Alt is a round trip to the
-    // window server, too dear for every message a control sees.
+    // Only mouse messages carry key flags.
     const bool mouse = message.msg >= WM_MOUSEFIRST && message.msg <= WM_MOUSELAST;
     const ShiftState state = mouse ? ShiftFromMouseKeys(message.wParam) : 0;
     switch (message.msg) {

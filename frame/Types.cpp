@@ -14,7 +14,6 @@ ShiftState ShiftFromMouseKeys(WPARAM keys) {
     if (keys & MK_LBUTTON) state |= shift::Left;
     if (keys & MK_RBUTTON) state |= shift::Right;
     if (keys & MK_MBUTTON) state |= shift::Middle;
-    if (GetKeyState(VK_MENU) < 0) state |= shift::Alt;
     return state;
 }
 

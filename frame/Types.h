@@ -44,8 +44,11 @@ enum class MouseButton { Left, Right, Middle };
 // Keys and buttons held during a mouse or key event.
 using ShiftState = unsigned;
 namespace shift {
-constexpr ShiftState Shift = 1, Alt = 2, Ctrl = 4, Left = 8, Right = 16, Middle = 32, Double = 64;
+constexpr ShiftState Shift = 1, Ctrl = 4, Left = 8, Right = 16, Middle = 32, Double = 64;
 }
+// From the flags a mouse message carries. Alt is not among them, and reading
+// it would be a round trip to the window server at every mouse move for a
+// key no control of ours looks at.
 ShiftState ShiftFromMouseKeys(WPARAM keys);
 
 enum class Cursor { Default, HandPoint };

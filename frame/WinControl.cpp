@@ -7,6 +7,7 @@
 #include "base/Handles.h"
 #include "frame/DCScope.h"
 #include "frame/Module.h"
+#include "frame/RepaintMarks.h"
 
 #include <windowsx.h>
 
@@ -155,6 +156,7 @@ void WinControl::HandleCreated() {
 LRESULT WinControl::WindowMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) m_handle = window;
     Message message{msg, wParam, lParam, 0};
+    const MessageMarkScope marks;
     // Exceptions cannot travel through the system's frames: show them here
     // and let the message loop carry on.
     try {

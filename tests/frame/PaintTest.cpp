@@ -109,3 +109,27 @@ TEST_F(PaintTest, AMovedControlMarksWhereItWasAndWhereItIs) {
     EXPECT_TRUE(marked(15, 15) && marked(15, 30));
     EXPECT_FALSE(marked(15, 24)) << "apart, the two places are marked each on its own";
 }
+
+// Controls changed while a message is handled are marked together when the
+// message ends: none of the marks is lost on the way.
+TEST_F(PaintTest, MarksMadeDuringAMessageReachTheWindowWhenItEnds) {
+    form.Show();
+    const auto marked = [&](int x, int y) {
+        base::GdiRegion update(CreateRectRgn(0, 0, 0, 0));
+        GetUpdateRgn(form.Handle(), update.Get(), FALSE);
+        return PtInRegion(update.Get(), x, y) != FALSE;
+    };
+    auto* other = form.MakeChild<frame::Image>();
+    other->SetBounds(25, 25, 5, 5);
+    bool markedWhileHandling = true;
+    image->OnMouseMove = [&](frame::Control*, frame::ShiftState, int, int) {
+        image->SetBounds(0, 0, 10, 10);
+        other->SetBounds(30, 30, 5, 5);
+        markedWhileHandling = marked(5, 5);
+    };
+    ValidateRect(form.Handle(), nullptr);
+    SendMessageA(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(15, 15));
+    EXPECT_FALSE(markedWhileHandling);
+    EXPECT_TRUE(marked(5, 5) && marked(15, 15) && marked(27, 27) && marked(32, 32));
+    EXPECT_FALSE(marked(22, 5));
+}
