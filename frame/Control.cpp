@@ -118,7 +118,7 @@ void Control::InvalidateArea(const RECT& area) {
     // A hidden window is painted whole when it shows, so marking parts of it
     // now only costs a round trip to the window server.
     if (!m_parent || !m_parent->HandleAllocated() || !IsWindowVisible(m_parent->Handle())) return;
-    MarkForRepaint(m_parent->Handle(), area, !m_opaque);
+    MarkForRepaint(m_parent->Handle(), area, !m_opaque && m_parent->ErasesBeforePaint());
 }
 
 void Control::Repaint() {

@@ -449,7 +449,7 @@ void WinControl::SetEnabled(bool enabled) {
 
 void WinControl::Invalidate() {
     // Showing a window paints it whole; a hidden one needs no marking.
-    if (m_handle && IsWindowVisible(m_handle)) InvalidateRect(m_handle, nullptr, Opaque() ? FALSE : TRUE);
+    if (m_handle && IsWindowVisible(m_handle)) InvalidateRect(m_handle, nullptr, ErasesBeforePaint() ? TRUE : FALSE);
 }
 
 const std::string& WinControl::Text() const {

@@ -68,6 +68,11 @@ public:
     void SetText(const std::string& text);
 
     void SetDoubleBuffered(bool buffered) { m_doubleBuffered = buffered; }
+    // Whether a mark for repaint asks for the background to be erased first.
+    // An opaque window paints every pixel itself and a double-buffered one
+    // erases into its buffer: for them the erase is a wasted device context
+    // and message at every paint.
+    bool ErasesBeforePaint() const { return !Opaque() && !m_doubleBuffered; }
     // Keeps the mouse from a button press until its release, also outside
     // the window (for drags).
     void SetCaptureMouse(bool capture) { m_captureMouse = capture; }
