@@ -12,6 +12,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace frame {
@@ -47,6 +48,73 @@ bool IsButtonDown(UINT msg) {
 bool IsButtonUp(UINT msg) {
     return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
 }
+
+// Where a double-buffered window paints before the result goes to the
+// screen. Small paints (a slider's step, many a second during a drag) share
+// one kept buffer instead of making and freeing a DIB section and a DC each
+// time; a large one gets a buffer of its own, so that a whole window's
+// pixels are not kept once it has been painted. A paint may start inside
+// another (a handler updating a second window): a buffer in use is never
+// handed out twice.
+class PaintBuffer {
+public:
+    PaintBuffer(LONG width, LONG height) {
+        Kept& kept = TheKept();
+        HBITMAP pixels;
+        if (static_cast<long long>(width) * height <= kKeptPixels && !kept.busy) {
+            if (!kept.dc) kept.dc.Reset(CreateCompatibleDC(nullptr));
+            if (kept.pixels.Width() < width || kept.pixels.Height() < height) {
+                LONG keptWidth = std::max<LONG>(width, kept.pixels.Width());
+                LONG keptHeight = std::max<LONG>(height, kept.pixels.Height());
+                if (static_cast<long long>(keptWidth) * keptHeight > kKeptPixels) {
+                    keptWidth = width;
+                    keptHeight = height;
+                }
+                kept.pixels.Reshape(keptWidth, keptHeight, PixelFormat::Bits32);
+            }
+            kept.busy = true;
+            m_kept = &kept;
+            m_dc = kept.dc.Get();
+            pixels = kept.pixels.Handle();
+        } else {
+            m_own.emplace(width, height, PixelFormat::Bits32);
+            m_ownDC.Reset(CreateCompatibleDC(nullptr));
+            m_dc = m_ownDC.Get();
+            pixels = m_own->Handle();
+        }
+        m_select.emplace(m_dc, pixels);
+        m_saved.emplace(m_dc);
+    }
+    ~PaintBuffer() {
+        m_saved.reset();
+        m_select.reset();
+        if (m_kept) m_kept->busy = false;
+    }
+    PaintBuffer(const PaintBuffer&) = delete;
+    PaintBuffer& operator=(const PaintBuffer&) = delete;
+
+    HDC Get() const { return m_dc; }
+
+private:
+    static constexpr long long kKeptPixels = 256 * 256;
+    struct Kept {
+        Bitmap pixels;
+        base::MemoryDC dc;
+        bool busy = false;
+    };
+    // The user interface paints on one thread.
+    static Kept& TheKept() {
+        static Kept kept;
+        return kept;
+    }
+
+    Kept* m_kept = nullptr;
+    std::optional<Bitmap> m_own;
+    base::MemoryDC m_ownDC;
+    HDC m_dc = nullptr;
+    std::optional<SelectObjectScope> m_select;
+    std::optional<SaveDCScope> m_saved;
+};
 
 }  // namespace
 
@@ -267,9 +335,7 @@ void WinControl::WmPaint(Message& message) {
         // A 32-bit DIB section: a bitmap made compatible with the window's DC
         // would ask the window server about the display, three round trips
         // at every paint.
-        Bitmap pixels(width, height, PixelFormat::Bits32);
-        base::MemoryDC buffer(CreateCompatibleDC(nullptr));
-        SelectObjectScope select(buffer.Get(), pixels.Handle());
+        const PaintBuffer buffer(width, height);
         SetViewportOrgEx(buffer.Get(), -area.left, -area.top, nullptr);
         IntersectClipRect(buffer.Get(), area.left, area.top, area.right, area.bottom);
         m_bufferDC = buffer.Get();

@@ -86,6 +86,13 @@ TEST_F(PaintTest, DoubleBufferedPaintingErasesIntoTheBuffer) {
     EXPECT_EQ(GetPixel(screen, 17, 16), RGB(0, 0, 90));
     EXPECT_EQ(GetPixel(screen, 11, 11), RGB(0, 200, 0)) << "outside the part";
     EXPECT_EQ(GetPixel(screen, 2, 2), RGB(200, 0, 0));
+
+    // Paints one after the other share a buffer: a moved control leaves no
+    // trail of the last paint behind.
+    image->SetBounds(25, 25, 10, 10);
+    UpdateWindow(form.Handle());
+    EXPECT_EQ(GetPixel(screen, 15, 15), RGB(0, 0, 200));
+    EXPECT_EQ(GetPixel(screen, 30, 30), RGB(0, 0, 90));
     ReleaseDC(form.Handle(), screen);
 }
 
