@@ -8,9 +8,15 @@ frame::PixelFormat LayerPixelFormat(int screenBitsPerPixel) {
     return screenBitsPerPixel < 5 ? frame::PixelFormat::Bits4 : frame::PixelFormat::Bits24;
 }
 
+// Asked once per process: the screen's device context costs about ten round
+// trips to the window server, and every LED and button made at start asked
+// for it. The controls that use it are all made at start.
 frame::PixelFormat ScreenLayerPixelFormat() {
-    frame::WindowDC screen(nullptr);
-    return LayerPixelFormat(GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES));
+    static const frame::PixelFormat format = [] {
+        frame::WindowDC screen(nullptr);
+        return LayerPixelFormat(GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES));
+    }();
+    return format;
 }
 
 }  // namespace kiln
