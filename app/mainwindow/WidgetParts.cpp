@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 void StyleLabel(frame::Label& label, const LabelStyle& style) {
     frame::Font& font = label.Font();
@@ -64,10 +65,15 @@ HoverSlot HoverOverRectangle(frame::Control* control, std::function<void(frame::
 
 kiln::AlphaButton* MakeWindowButton(WidgetHost& window, const std::string& name, const skin::StateImages& faces,
                                     int left, int top) {
-    auto* button = MakeNamedChild<kiln::AlphaButton>(window, name, window.Background()->Picture());
+    auto button = std::make_unique<kiln::AlphaButton>(window.Background()->Picture());
+    button->SetName(name);
     button->SetCursor(frame::Cursor::HandPoint);
-    // Placed before the faces load, so that they are blended once, at their place.
+    // Placed before the faces load, so that they are blended once, at their
+    // place; both before the window exists, so that it is made at its place
+    // and size in one call rather than moved and sized after.
     button->SetBounds(left, top, 0, 0);
     button->LoadFaces(faces.normal, faces.pressed, faces.hover, faces.disabled);
-    return button;
+    kiln::AlphaButton* placed = button.get();
+    window.Surface().InsertControl(std::move(button));
+    return placed;
 }
