@@ -6,6 +6,8 @@
 #include "resources/SkinNames.h"
 #include "tunevault/SkinPictures.h"
 
+#include <memory>
+
 namespace tunevault {
 namespace {
 
@@ -23,7 +25,9 @@ void ComposeFaceOverBackground(const std::string& file, frame::Bitmap& bitmap, i
 
 kiln::LuButtonTx* MakeDialogButton(frame::Form& dialog, frame::Bitmap& faceBackground,
                                    const DialogButtonDesign& design) {
-    auto* button = dialog.MakeChild<kiln::LuButtonTx>();
+    // Dressed before its window exists, which is then made at its place, with
+    // its caption, shown and shaped in one go instead of being changed after.
+    auto button = std::make_unique<kiln::LuButtonTx>();
     button->SetName(design.name);
     const skin::SkinFile* size = skin::Find(skin::folder::root, skin::dialogButton.normal);
     button->SetBounds(design.x, design.y, size->width, size->height);
@@ -42,7 +46,9 @@ kiln::LuButtonTx* MakeDialogButton(frame::Form& dialog, frame::Bitmap& faceBackg
     button->FontColors().SetSunken(kLitCaptionColor);
     button->SetModalResult(design.modalResult);
     button->SetText(design.caption);
-    return button;
+    kiln::LuButtonTx* made = button.get();
+    dialog.InsertControl(std::move(button));
+    return made;
 }
 
 }  // namespace tunevault
