@@ -1,6 +1,7 @@
 #include "tunevault/TunevaultDialogs.h"
 
 #include "frame/Application.h"
+#include "kiln/Graphics/PngReader.h"
 #include "tunevault/TAskDialog.h"
 #include "tunevault/TDialogCover.h"
 #include "tunevault/TProfileDialog.h"
@@ -20,6 +21,8 @@ TunevaultDialogs* TunevaultDialogs::Instance() {
 void TunevaultDialogs::Create(HWND programApplication, HWND programMainWindow) {
     if (g_dialogs) return;
     frame::Application::Instance().HostIn(programApplication);
+    // The dialog buttons load the same three faces each.
+    const kiln::PngDecodeScope decodes;
     g_dialogs = new TunevaultDialogs(programMainWindow);  // lives until the process ends
 }
 
