@@ -29,6 +29,13 @@ protected:
         };
     }
 
+    // Whether the point is in the window's region waiting to be painted.
+    bool Marked(int x, int y) {
+        base::GdiRegion update(CreateRectRgn(0, 0, 0, 0));
+        GetUpdateRgn(form.Handle(), update.Get(), FALSE);
+        return PtInRegion(update.Get(), x, y) != FALSE;
+    }
+
     void Print(frame::Bitmap& target) {
         SendMessageA(form.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.Canvas().Handle()),
                      PRF_CLIENT | PRF_ERASEBKGND);
@@ -102,41 +109,31 @@ TEST_F(PaintTest, DoubleBufferedPaintingErasesIntoTheBuffer) {
 // and only the space between them when the two overlap.
 TEST_F(PaintTest, AMovedControlMarksWhereItWasAndWhereItIs) {
     form.Show();
-    const auto marked = [&](int x, int y) {
-        base::GdiRegion update(CreateRectRgn(0, 0, 0, 0));
-        GetUpdateRgn(form.Handle(), update.Get(), FALSE);
-        return PtInRegion(update.Get(), x, y) != FALSE;
-    };
     ValidateRect(form.Handle(), nullptr);
     image->SetBounds(11, 10, 10, 10);
-    EXPECT_TRUE(marked(10, 15) && marked(20, 15));
+    EXPECT_TRUE(Marked(10, 15) && Marked(20, 15));
 
     ValidateRect(form.Handle(), nullptr);
     image->SetBounds(11, 28, 10, 10);
-    EXPECT_TRUE(marked(15, 15) && marked(15, 30));
-    EXPECT_FALSE(marked(15, 24)) << "apart, the two places are marked each on its own";
+    EXPECT_TRUE(Marked(15, 15) && Marked(15, 30));
+    EXPECT_FALSE(Marked(15, 24)) << "apart, the two places are marked each on its own";
 }
 
 // Controls changed while a message is handled are marked together when the
 // message ends: none of the marks is lost on the way.
 TEST_F(PaintTest, MarksMadeDuringAMessageReachTheWindowWhenItEnds) {
     form.Show();
-    const auto marked = [&](int x, int y) {
-        base::GdiRegion update(CreateRectRgn(0, 0, 0, 0));
-        GetUpdateRgn(form.Handle(), update.Get(), FALSE);
-        return PtInRegion(update.Get(), x, y) != FALSE;
-    };
     auto* other = form.MakeChild<frame::Image>();
     other->SetBounds(25, 25, 5, 5);
     bool markedWhileHandling = true;
     image->OnMouseMove = [&](frame::Control*, frame::ShiftState, int, int) {
         image->SetBounds(0, 0, 10, 10);
         other->SetBounds(30, 30, 5, 5);
-        markedWhileHandling = marked(5, 5);
+        markedWhileHandling = Marked(5, 5);
     };
     ValidateRect(form.Handle(), nullptr);
     SendMessageA(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(15, 15));
     EXPECT_FALSE(markedWhileHandling);
-    EXPECT_TRUE(marked(5, 5) && marked(15, 15) && marked(27, 27) && marked(32, 32));
-    EXPECT_FALSE(marked(22, 5));
+    EXPECT_TRUE(Marked(5, 5) && Marked(15, 15) && Marked(27, 27) && Marked(32, 32));
+    EXPECT_FALSE(Marked(22, 5));
 }
