@@ -85,7 +85,13 @@ public:
     // Makes a child control owned by this one and returns it.
     template <class T, class... Args>
     T* MakeChild(Args&&... args) {
-        auto child = std::make_unique<T>(std::forward<Args>(args)...);
+        return Adopt(std::make_unique<T>(std::forward<Args>(args)...));
+    }
+    // Makes `child` owned by this one and returns it. A windowed control set
+    // up before (placed, sized, shown, captioned) gets its window made so in
+    // one call instead of being changed step by step after.
+    template <class T>
+    T* Adopt(std::unique_ptr<T> child) {
         T* raw = child.get();
         InsertControl(std::move(child));
         return raw;

@@ -46,9 +46,7 @@ kiln::LuButtonTx* MakeDialogButton(frame::Form& dialog, frame::Bitmap& faceBackg
     button->FontColors().SetSunken(kLitCaptionColor);
     button->SetModalResult(design.modalResult);
     button->SetText(design.caption);
-    kiln::LuButtonTx* made = button.get();
-    dialog.InsertControl(std::move(button));
-    return made;
+    return dialog.Adopt(std::move(button));
 }
 
 }  // namespace tunevault

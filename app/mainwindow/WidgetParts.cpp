@@ -73,7 +73,5 @@ kiln::AlphaButton* MakeWindowButton(WidgetHost& window, const std::string& name,
     // and size in one call rather than moved and sized after.
     button->SetBounds(left, top, 0, 0);
     button->LoadFaces(faces.normal, faces.pressed, faces.hover, faces.disabled);
-    kiln::AlphaButton* placed = button.get();
-    window.Surface().InsertControl(std::move(button));
-    return placed;
+    return window.Surface().Adopt(std::move(button));
 }
