@@ -84,8 +84,12 @@ uint32_t Firmware::Initialize() {
 }
 
 bool Firmware::Faulty(uint32_t item, uint32_t kind) const {
-    const SharedSlot* slot = m_shared.Find(item);
-    return slot && (slot->faults & kind) != 0;
+    bool faulty = false;
+    m_shared.ReadConsistent([&] {
+        const SharedSlot* slot = m_shared.Find(item);
+        faulty = slot && (slot->faults & kind) != 0;
+    });
+    return faulty;
 }
 
 uint32_t Firmware::SelectedCore() const {
@@ -130,12 +134,17 @@ uint32_t Firmware::ReadItem(uint32_t item, uint32_t* value) {
     if (!Usable() || !value) return kFailed;
     const BoardItem* def = m_board.FindItem(item);
     if (!def) return kFailed;
-    SharedValues::Lock lock(m_shared);
-    SharedSlot* slot = m_shared.Find(item);
-    if (!slot || (slot->faults & kFirmFaultRead)) return kFailed;
-    const uint32_t* source = ValueFor(*slot, *def, def->perCore ? SelectedCore() : 0);
-    if (!source) return kFailed;
-    *value = *source;
+    bool found = false;
+    uint32_t read = 0;
+    m_shared.ReadConsistent([&] {
+        SharedSlot* slot = m_shared.Find(item);
+        const uint32_t* source =
+            slot && !(slot->faults & kFirmFaultRead) ? ValueFor(*slot, *def, def->perCore ? SelectedCore() : 0) : nullptr;
+        found = source != nullptr;
+        if (found) read = *source;
+    });
+    if (!found) return kFailed;
+    *value = read;
     return kOk;
 }
 
@@ -153,8 +162,9 @@ uint32_t Firmware::ListGroup(uint32_t group, void* buffer, uint32_t* size) {
     std::lock_guard guard(m_lock);
     const BoardGroup* def = Usable() && group < 256 ? m_board.FindGroup(group) : nullptr;
     if (def) {
-        SharedValues::Lock lock(m_shared);
-        if (m_shared.GroupFault(group)) def = nullptr;
+        bool faulty = false;
+        m_shared.ReadConsistent([&] { faulty = m_shared.GroupFault(group); });
+        if (faulty) def = nullptr;
     }
     if (def && GroupListPackage(*def).WriteTo(buffer, size)) return kOk;
     WriteEmptyPackage(buffer, size);
@@ -167,10 +177,7 @@ uint32_t Firmware::DescribeItem(const void* listData, void* buffer, uint32_t* si
     if (listData) std::memcpy(&number, listData, sizeof number);
     if (described) *described = number;
     const BoardItem* def = Usable() && listData ? m_board.FindItem(number) : nullptr;
-    if (def) {
-        SharedValues::Lock lock(m_shared);
-        if (Faulty(number, kFirmFaultDescribe)) def = nullptr;
-    }
+    if (def && Faulty(number, kFirmFaultDescribe)) def = nullptr;
     if (def && DescribeItemPackage(*def).WriteTo(buffer, size)) return kOk;
     WriteEmptyPackage(buffer, size);
     return kFailed;
@@ -181,10 +188,7 @@ uint32_t Firmware::ReadItemLimit(uint32_t item, uint32_t argument, uint32_t* val
     if (!Usable() || !value) return kFailed;
     const BoardItem* def = m_board.FindItem(item);
     if (!def || !def->limitTable) return kFailed;
-    {
-        SharedValues::Lock lock(m_shared);
-        if (Faulty(item, kFirmFaultRead)) return kFailed;
-    }
+    if (Faulty(item, kFirmFaultRead)) return kFailed;
     uint32_t limit = 0;
     for (const ItemLimit& entry : def->limits)
         if (entry.argument == argument) limit = entry.limit;
@@ -197,10 +201,7 @@ uint32_t Firmware::ReadStoredProfile(uint32_t item, uint32_t index, void* buffer
     if (!Usable() || !buffer || !size) return kFailed;
     const BoardItem* def = m_board.FindItem(item);
     if (!def || index >= def->profiles.size()) return kFailed;
-    {
-        SharedValues::Lock lock(m_shared);
-        if (Faulty(item, kFirmFaultRead)) return kFailed;
-    }
+    if (Faulty(item, kFirmFaultRead)) return kFailed;
     const std::vector<uint32_t> words = StoredProfileWords(def->profiles[index]);
     const auto bytes = static_cast<uint32_t>(words.size() * sizeof(uint32_t));
     if (*size < bytes) return kFailed;

@@ -45,7 +45,7 @@ private:
     bool Usable() const { return !m_refused && m_initialized; }
     bool Install(Board board, std::string& error);
     uint32_t SelectedCore() const;
-    // The value slot a read of `item` on `core` refers to, under the lock.
+    // The value slot a read of `item` on `core` refers to.
     uint32_t* ValueFor(SharedSlot& slot, const BoardItem& item, uint32_t core) const;
     bool Faulty(uint32_t item, uint32_t kind) const;
 

@@ -28,6 +28,10 @@ struct OrdinalFault {
 
 struct SharedBlock {
     uint32_t magic;
+    // Odd while a process changes the block under the lock; every change
+    // moves it on, so a reader that saw the same even number before and
+    // after copying knows it copied one consistent state.
+    uint32_t changes;
     uint32_t fingerprint;  // of the board that filled the block
     // Hash of the values as last saved (or as the board gives them while
     // nothing is saved), in two halves so 32- and 64-bit processes agree.

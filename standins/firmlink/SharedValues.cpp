@@ -1,6 +1,8 @@
 #include "standins/firmlink/SharedValues.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstddef>
 #include <cstring>
 #include <vector>
 
@@ -10,7 +12,8 @@
 namespace firmsim {
 namespace {
 
-constexpr uint32_t kMagic = 0x464C4E4D;  // layout version of SharedBlock
+constexpr uint32_t kMagic = 0x464C4E4E;  // layout version of SharedBlock
+static_assert(offsetof(SharedBlock, changes) == sizeof(SharedBlock::magic), "cleared apart from the rest");
 
 std::string ObjectName(const char* prefix, const std::string& instance) {
     std::string name = prefix + instance;
@@ -25,11 +28,37 @@ SharedValues::Lock::Lock(const SharedValues& owner) : m_owner(owner) {
     // An abandoned mutex still hands over ownership; the values it guards are
     // plain words and stay usable.
     WaitForSingleObject(m_owner.m_mutex.Get(), INFINITE);
+    m_owner.BeginChange();
 }
 
 SharedValues::Lock::~Lock() {
     m_owner.SaveIfChanged();
+    m_owner.EndChange();
     ReleaseMutex(m_owner.m_mutex.Get());
+}
+
+uint32_t SharedValues::Changes() const {
+    const uint32_t changes = std::atomic_ref<uint32_t>(block().changes).load(std::memory_order_acquire);
+    // Orders the caller's copy before a second look at the counter.
+    std::atomic_thread_fence(std::memory_order_acquire);
+    return changes;
+}
+
+// Both keep the counter's parity right whatever it was: a lock handed on
+// from a process that died while changing leaves it odd.
+void SharedValues::BeginChange() const {
+    if (!IsOpen()) return;
+    std::atomic_ref<uint32_t> changes(block().changes);
+    const uint32_t now = changes.load(std::memory_order_relaxed);
+    if (!(now & 1)) changes.store(now + 1, std::memory_order_relaxed);
+    std::atomic_thread_fence(std::memory_order_release);
+}
+
+void SharedValues::EndChange() const {
+    if (!IsOpen()) return;
+    std::atomic_ref<uint32_t> changes(block().changes);
+    const uint32_t now = changes.load(std::memory_order_relaxed);
+    if (now & 1) changes.store(now + 1, std::memory_order_release);
 }
 
 bool SharedValues::Open(const std::string& instance, const Board& board, std::string& error) {
@@ -56,6 +85,8 @@ bool SharedValues::Open(const std::string& instance, const Board& board, std::st
             m_mapping.Reset();
             return false;
         }
+        // The lock was taken before the memory was mapped.
+        BeginChange();
         // New mappings are zero-filled, so the magic tells whether anyone has
         // filled this one yet.
         if (block().magic != kMagic) {
@@ -88,7 +119,10 @@ void SharedValues::Fill(SharedSlot& slot, const BoardItem& item, uint32_t coreCo
 
 void SharedValues::FillFromBoard(const Board& board) const {
     SharedBlock& b = block();
-    std::memset(&b, 0, sizeof b);
+    // All but the counter, which readers of other processes go by.
+    constexpr size_t kKept = offsetof(SharedBlock, changes) + sizeof b.changes;
+    b.magic = 0;
+    std::memset(reinterpret_cast<char*>(&b) + kKept, 0, sizeof b - kKept);
     board.ForEachItem([&](const BoardItem& item) {
         if (b.slotCount < kMaxSharedSlots) Fill(b.slots[b.slotCount++], item, board.coreCount);
     });

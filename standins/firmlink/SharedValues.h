@@ -22,7 +22,8 @@ public:
     // Opens (creating on first use) the memory of `instance`.
     bool Open(const std::string& instance, const Board& board, std::string& error);
 
-    // Holds the machine-wide lock; every access to block() happens under one.
+    // Holds the machine-wide lock; every change of block() happens under one,
+    // and so does every read outside ReadConsistent.
     class Lock {
     public:
         explicit Lock(const SharedValues& owner);
@@ -35,6 +36,24 @@ public:
         const SharedValues& m_owner;
     };
 
+    // Runs `copy` on a consistent state of the block without taking the
+    // lock when no other process is changing it (under Wine every wait is a
+    // round trip to the server, and reads are most of the calls). `copy`
+    // may run more than once, and on a half-changed block before a retry:
+    // it only copies into its own locals and must stay within the block.
+    template <class Copy>
+    void ReadConsistent(Copy copy) const {
+        for (int attempt = 0; attempt < kOptimisticReads; ++attempt) {
+            const uint32_t before = Changes();
+            if (before & 1) continue;
+            copy();
+            if (Changes() == before) return;
+        }
+        // A writer is busy, or died half-way: its abandoned lock is handed on.
+        Lock lock(*this);
+        copy();
+    }
+
     bool IsOpen() const { return m_view.Get() != nullptr; }
     SharedBlock& block() const { return *static_cast<SharedBlock*>(m_view.Get()); }
     SharedSlot* Find(uint32_t item) const;
@@ -45,6 +64,11 @@ public:
     void SetGroupFault(uint32_t group, bool on) const;
 
 private:
+    static constexpr int kOptimisticReads = 64;
+
+    uint32_t Changes() const;
+    void BeginChange() const;
+    void EndChange() const;
     void FillFromBoard(const Board& board) const;
     void Merge(const Board& board) const;
     void Fill(SharedSlot& slot, const BoardItem& item, uint32_t coreCount) const;

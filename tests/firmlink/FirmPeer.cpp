@@ -5,6 +5,7 @@
 //   FirmPeer write-many <item> <first> <last>
 //                                 writes first, first + 1, ... last in turn;
 //                                 exit code 0 when every write succeeded
+//   FirmPeer reset-many <count>   resets the machine <count> times in a row
 //   FirmPeer groups               prints the result of listing group 3 and the
 //                                 library's last board error
 #include <windows.h>
@@ -38,6 +39,13 @@ int main(int argc, char** argv) {
         for (uint32_t value = Number(argv[3]); value <= Number(argv[4]); ++value)
             if (!(FirmWriteItem(Number(argv[2]), value, 2) & 1)) failed = 1;
         return failed;
+    }
+    if (command == "reset-many" && argc == 3) {
+        auto reset = FirmSimFunction<FirmResetFn>("FirmSimReset");
+        if (!reset) return 1;
+        for (uint32_t left = Number(argv[2]); left > 0; --left)
+            if (!reset()) return 1;
+        return 0;
     }
     if (command == "groups") {
         unsigned char buffer[kFirmPackageCapacity];

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "tests/firmlink/FirmlinkFixture.h"
+#include "tests/support/ChildProcess.h"
 
 namespace {
 
@@ -30,6 +31,24 @@ TEST_F(MachineTest, SecondProcessSeesTheSameValues) {
     // The other process's refused write changes nothing here either.
     EXPECT_EQ(RunPeer("write 0x03020012 161"), 1);
     EXPECT_EQ(Read(kVcore), 90u);
+}
+
+// Reads go without the machine's lock while nobody changes the values; one
+// that overlaps a change must wait for it rather than see it half done (a
+// reset empties the memory before filling it again).
+TEST_F(MachineTest, ReadsDuringAnotherProcessesResetsSeeWholeValues) {
+    const uint32_t board = Read(kClock);
+    testsupport::ChildProcess peer(testsupport::Quote(testsupport::TestFolder() + "FirmPeer.exe") + " reset-many 5000");
+    ASSERT_TRUE(peer.Started());
+    int reads = 0;
+    for (; peer.Running(); ++reads) {
+        uint32_t value = 0;
+        ASSERT_EQ(FirmReadItem(kClock, &value) & 1, 1u) << "read " << reads;
+        ASSERT_EQ(value, board) << "read " << reads;
+    }
+    DWORD exitCode = 1;
+    EXPECT_TRUE(peer.WaitForExit(0, &exitCode) && exitCode == 0);
+    EXPECT_GT(reads, 0);
 }
 
 TEST_F(MachineTest, ProcessMustInitialiseBeforeReading) {
