@@ -1,6 +1,7 @@
 #include "app/TunevaultLibrary.h"
 
 #include "frame/Exception.h"
+#include "frame/RepaintMarks.h"
 #include "kiln/Graphics/PngReader.h"
 
 namespace {
@@ -55,6 +56,9 @@ void TunevaultLibrary::Create(HWND programApplication, HWND programMainWindow) c
 template <class Call>
 int TunevaultLibrary::Show(Call call) const {
     if (!Bound()) return kClosed;
+    // The dialog's loop is the library's own: what the caller changed must
+    // be on its way to the screen before it starts.
+    frame::MarkHeldForPaint();
     ++m_open;
     const int result = call();
     --m_open;

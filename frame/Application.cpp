@@ -1,5 +1,7 @@
 #include "frame/Application.h"
 
+#include "frame/RepaintMarks.h"
+
 #include "frame/Exception.h"
 #include "frame/Form.h"
 #include "frame/Module.h"
@@ -100,6 +102,7 @@ bool Application::HandleMessage() {
 }
 
 bool Application::NextMessage(bool passQuitOn) {
+    MarkHeldForPaint();
     MSG message;
     BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) {
@@ -113,6 +116,7 @@ bool Application::NextMessage(bool passQuitOn) {
 }
 
 void Application::ProcessMessages() {
+    MarkHeldForPaint();
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
@@ -216,6 +220,7 @@ void Application::HandleException(const std::exception& error) {
 void Application::ShowException(const std::exception& error) {
     std::string text = error.what();
     if (!text.empty() && text.back() != '.') text += '.';
+    MarkHeldForPaint();
     base::ShowMessage(text.c_str(), m_title.c_str(), MB_OK | MB_ICONSTOP);
 }
 

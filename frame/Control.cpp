@@ -127,7 +127,9 @@ void Control::Repaint() {
 }
 
 void Control::Update() {
-    FlushRepaintMarks();
+    // What was marked is on screen now; the system may still hold areas of
+    // its own (a window uncovered), which only UpdateWindow paints.
+    if (PaintMarksNow()) return;
     if (IsWindowed()) {
         auto* self = static_cast<WinControl*>(this);
         if (self->HandleAllocated()) UpdateWindow(self->Handle());

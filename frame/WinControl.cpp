@@ -267,6 +267,9 @@ void WinControl::Dispatch(Message& message) {
             return;
         }
         break;
+    case kPaintMarksNow:
+        message.result = PaintNow(reinterpret_cast<HRGN>(message.wParam));
+        return;
     case WM_PRINTCLIENT:
         if (!m_systemProc) {
             WmPrintClient(message);
@@ -324,8 +327,11 @@ void WinControl::PaintControls(Canvas& canvas) {
 
 void WinControl::WmPaint(Message& message) {
     PaintScope paint(m_handle);
-    const HDC dc = paint.Get();
-    const RECT& area = paint.Area();
+    PaintArea(paint.Get(), paint.Area());
+    message.result = 0;
+}
+
+void WinControl::PaintArea(HDC dc, const RECT& area) {
     if (m_doubleBuffered) {
         // The buffer covers only the area to paint, shifted so that the
         // controls draw at their window coordinates: a small change (a
@@ -351,7 +357,23 @@ void WinControl::WmPaint(Message& message) {
         Paint(canvas);
         PaintControls(canvas);
     }
-    message.result = 0;
+}
+
+bool WinControl::PaintNow(HRGN area) {
+    if (!m_handle || !m_doubleBuffered || !Opaque() || !IsWindowVisible(m_handle)) return false;
+    RECT box;
+    if (GetRgnBox(area, &box) == NULLREGION) return true;
+    // The DC owns the clip region it is given.
+    HRGN clip = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(clip, area, nullptr, RGN_COPY);
+    HDC dc = GetDCEx(m_handle, clip, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS | DCX_INTERSECTRGN);
+    if (!dc) {
+        DeleteObject(clip);
+        return false;
+    }
+    PaintArea(dc, box);
+    ReleaseDC(m_handle, dc);
+    return true;
 }
 
 void WinControl::WmPrintClient(Message& message) {

@@ -68,6 +68,9 @@ public:
     void SetText(const std::string& text);
 
     void SetDoubleBuffered(bool buffered) { m_doubleBuffered = buffered; }
+    // Paints `area` (client coordinates) at once, when this window paints
+    // itself whole and is on screen; false when it must wait for WM_PAINT.
+    bool PaintNow(HRGN area);
     // Whether a mark for repaint asks for the background to be erased first.
     // An opaque window paints every pixel itself and a double-buffered one
     // erases into its buffer: for them the erase is a wasted device context
@@ -128,6 +131,7 @@ private:
     LRESULT WindowMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     void WmPaint(Message& message);
+    void PaintArea(HDC dc, const RECT& area);
     void WmEraseBackground(Message& message);
     // Paints into a DC someone else provides (PrintWindow, animations).
     void WmPrintClient(Message& message);

@@ -1,6 +1,7 @@
 #include "kiln/widget/TrayMenu.h"
 
 #include "base/Handles.h"
+#include "frame/RepaintMarks.h"
 
 namespace kiln {
 namespace {
@@ -29,6 +30,9 @@ int ShowTrayMenu(HWND owner, const std::vector<TrayMenuEntry>& entries) {
     // Without the foreground the menu would not close on a click elsewhere;
     // the message after it lets a second right click open it again at once.
     SetForegroundWindow(owner);
+    // The menu's own loop runs until a choice: what was changed before it
+    // must not wait for it to close.
+    frame::MarkHeldForPaint();
     const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
     const int command = static_cast<int>(TrackPopupMenuEx(
         menu.Get(), align | TPM_BOTTOMALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, owner,

@@ -137,3 +137,28 @@ TEST_F(PaintTest, MarksMadeDuringAMessageReachTheWindowWhenItEnds) {
     EXPECT_TRUE(Marked(5, 5) && Marked(15, 15) && Marked(27, 27) && Marked(32, 32));
     EXPECT_FALSE(Marked(22, 5));
 }
+
+// A window that paints itself whole paints what a message changed as soon as
+// the message ends, with no WM_PAINT; a message handled inside it (a query
+// sent meanwhile) leaves the outer marks alone.
+TEST_F(PaintTest, ABufferedOpaqueWindowPaintsTheMarksWhenTheOuterMessageEnds) {
+    form.SetDoubleBuffered(true);
+    form.SetOpaque(true);
+    form.Show();
+    UpdateWindow(form.Handle());
+    bool handledInside = false;
+    image->OnMouseMove = [&](frame::Control*, frame::ShiftState, int, int) {
+        image->SetBounds(25, 25, 10, 10);
+        const int before = paints;
+        SendMessageA(form.Handle(), WM_NULL, 0, 0);
+        handledInside = paints != before || Marked(30, 30);
+    };
+    paints = 0;
+    SendMessageA(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(15, 15));
+    EXPECT_FALSE(handledInside);
+    EXPECT_EQ(paints, 1);
+    EXPECT_FALSE(Marked(15, 15) || Marked(30, 30)) << "nothing left for WM_PAINT";
+    HDC screen = GetDC(form.Handle());
+    EXPECT_EQ(GetPixel(screen, 30, 30), RGB(0, 200, 0));
+    ReleaseDC(form.Handle(), screen);
+}
