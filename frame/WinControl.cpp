@@ -363,14 +363,10 @@ bool WinControl::PaintNow(HRGN area) {
     if (!m_handle || !m_doubleBuffered || !Opaque() || !IsWindowVisible(m_handle)) return false;
     RECT box;
     if (GetRgnBox(area, &box) == NULLREGION) return true;
-    // The DC owns the clip region it is given.
-    HRGN clip = CreateRectRgn(0, 0, 0, 0);
-    CombineRgn(clip, area, nullptr, RGN_COPY);
-    HDC dc = GetDCEx(m_handle, clip, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS | DCX_INTERSECTRGN);
-    if (!dc) {
-        DeleteObject(clip);
-        return false;
-    }
+    HDC dc = GetDCEx(m_handle, nullptr, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS);
+    if (!dc) return false;
+    // In the DC's own coordinates, which are the client area's.
+    SelectClipRgn(dc, area);
     PaintArea(dc, box);
     ReleaseDC(m_handle, dc);
     return true;

@@ -144,6 +144,7 @@ TEST_F(PaintTest, MarksMadeDuringAMessageReachTheWindowWhenItEnds) {
 TEST_F(PaintTest, ABufferedOpaqueWindowPaintsTheMarksWhenTheOuterMessageEnds) {
     form.SetDoubleBuffered(true);
     form.SetOpaque(true);
+    form.SetBounds(200, 150, form.Width(), form.Height());  // client and screen coordinates differ
     form.Show();
     UpdateWindow(form.Handle());
     bool handledInside = false;
