@@ -57,11 +57,16 @@ void TShadowForm::Follow(const frame::Form& mainWindow) {
 }
 
 void TShadowForm::Push(const kiln::ShadowMask& shadow) {
+    // The window keeps what it was given: start-up asks for the small shadow
+    // twice (the compact layout, then the placing), and the pixels are the
+    // same.
+    if (&shadow == m_pushed) return;
     frame::Bitmap& picture = m_background->Picture();
     shadow.Fill(picture);
     m_background->SetAutoSize(true);
     SetClientSize(picture.Width(), picture.Height());
     m_maker->Apply(Handle(), picture);
+    m_pushed = &shadow;
     // The layered window keeps what was pushed to it and nothing paints
     // this window: the picture would only be a second copy.
     picture.Reshape(0, 0, frame::PixelFormat::Bits32);

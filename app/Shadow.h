@@ -50,6 +50,7 @@ private:
     kiln::ShadowMask m_small;
     kiln::ShadowMask m_big;
     std::optional<kiln::ShadowMask> m_middle;
+    const kiln::ShadowMask* m_pushed = nullptr;  // the one the window shows
 };
 
 // The one shadow window of the process; nullptr until it is made.
