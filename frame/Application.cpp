@@ -1,10 +1,9 @@
 #include "frame/Application.h"
 
-#include "frame/RepaintMarks.h"
-
 #include "frame/Exception.h"
 #include "frame/Form.h"
 #include "frame/Module.h"
+#include "frame/RepaintMarks.h"
 #include "base/Diagnostics.h"
 
 namespace frame {

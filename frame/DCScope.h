@@ -8,10 +8,12 @@
 
 namespace frame {
 
-// A window's device context from GetDC, released on destruction.
+// A window's device context from GetDC (or GetDCEx with `flags`), released
+// on destruction.
 class WindowDC {
 public:
     explicit WindowDC(HWND window) : m_window(window), m_dc(GetDC(window)) {}
+    WindowDC(HWND window, DWORD flags) : m_window(window), m_dc(GetDCEx(window, nullptr, flags)) {}
     WindowDC(WindowDC&& other) noexcept
         : m_window(std::exchange(other.m_window, nullptr)), m_dc(std::exchange(other.m_dc, nullptr)) {}
     WindowDC& operator=(WindowDC&&) = delete;

@@ -363,12 +363,12 @@ bool WinControl::PaintNow(HRGN area) {
     if (!m_handle || !m_doubleBuffered || !Opaque() || !IsWindowVisible(m_handle)) return false;
     RECT box;
     if (GetRgnBox(area, &box) == NULLREGION) return true;
-    HDC dc = GetDCEx(m_handle, nullptr, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS);
-    if (!dc) return false;
+    const WindowDC dc(m_handle, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS);
+    if (!dc.Get()) return false;
+    const SaveDCScope saved(dc.Get());
     // In the DC's own coordinates, which are the client area's.
-    SelectClipRgn(dc, area);
-    PaintArea(dc, box);
-    ReleaseDC(m_handle, dc);
+    SelectClipRgn(dc.Get(), area);
+    PaintArea(dc.Get(), box);
     return true;
 }
 
