@@ -38,10 +38,7 @@ SharedValues::Lock::~Lock() {
 }
 
 uint32_t SharedValues::Changes() const {
-    const uint32_t changes = std::atomic_ref<uint32_t>(block().changes).load(std::memory_order_acquire);
-    // Orders the caller's copy before a second look at the counter.
-    std::atomic_thread_fence(std::memory_order_acquire);
-    return changes;
+    return std::atomic_ref<uint32_t>(block().changes).load(std::memory_order_acquire);
 }
 
 // Both keep the counter's parity right whatever it was: a lock handed on

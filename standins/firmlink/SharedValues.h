@@ -7,6 +7,7 @@
 // changes a value saves the instance before letting go of the lock, so the
 // board keeps its settings after the last process ends, as firmware does.
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -47,6 +48,8 @@ public:
             const uint32_t before = Changes();
             if (before & 1) continue;
             copy();
+            // The copy's reads come before the second look at the counter.
+            std::atomic_thread_fence(std::memory_order_acquire);
             if (Changes() == before) return;
         }
         // A writer is busy, or died half-way: its abandoned lock is handed on.
