@@ -127,13 +127,13 @@ void Control::Repaint() {
 }
 
 void Control::Update() {
-    // What was marked is on screen now; the system may still hold areas of
-    // its own (a window uncovered), which only UpdateWindow paints.
-    if (PaintMarksNow()) return;
+    const bool allPainted = PaintMarksNow();
     if (IsWindowed()) {
+        // A window marks itself directly, never through the held marks.
         auto* self = static_cast<WinControl*>(this);
         if (self->HandleAllocated()) UpdateWindow(self->Handle());
-    } else if (m_parent && m_parent->HandleAllocated()) {
+    } else if (!allPainted && m_parent && m_parent->HandleAllocated()) {
+        // The system may also hold areas of its own (a window uncovered).
         UpdateWindow(m_parent->Handle());
     }
 }

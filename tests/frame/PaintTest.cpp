@@ -3,6 +3,7 @@
 #include "base/Handles.h"
 #include "frame/Bitmap.h"
 #include "frame/Image.h"
+#include "frame/Panel.h"
 
 #include <gtest/gtest.h>
 
@@ -139,24 +140,33 @@ TEST_F(PaintTest, MarksMadeDuringAMessageReachTheWindowWhenItEnds) {
 }
 
 // A window that paints itself whole paints what a message changed as soon as
-// the message ends, with no WM_PAINT; a message handled inside it (a query
-// sent meanwhile) leaves the outer marks alone.
+// the message ends, or when a control is updated, with no WM_PAINT; a
+// message handled inside it (a query sent meanwhile) leaves the outer marks
+// alone.
 TEST_F(PaintTest, ABufferedOpaqueWindowPaintsTheMarksWhenTheOuterMessageEnds) {
     form.SetDoubleBuffered(true);
     form.SetOpaque(true);
     form.SetBounds(200, 150, form.Width(), form.Height());  // client and screen coordinates differ
+    auto* panel = form.MakeChild<frame::Panel>();
+    panel->SetBounds(0, 30, 8, 8);
     form.Show();
-    UpdateWindow(form.Handle());
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     bool handledInside = false;
+    bool panelLeftMarked = true;
     image->OnMouseMove = [&](frame::Control*, frame::ShiftState, int, int) {
         image->SetBounds(25, 25, 10, 10);
         const int before = paints;
         SendMessageA(form.Handle(), WM_NULL, 0, 0);
         handledInside = paints != before || Marked(30, 30);
+        // A window's own repaint is not among the held marks, whatever
+        // painting them at once did.
+        panel->Repaint();
+        panelLeftMarked = GetUpdateRect(panel->Handle(), nullptr, FALSE) != FALSE;
     };
     paints = 0;
     SendMessageA(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(15, 15));
     EXPECT_FALSE(handledInside);
+    EXPECT_FALSE(panelLeftMarked);
     EXPECT_EQ(paints, 1);
     EXPECT_FALSE(Marked(15, 15) || Marked(30, 30)) << "nothing left for WM_PAINT";
     HDC screen = GetDC(form.Handle());
