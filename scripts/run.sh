@@ -12,12 +12,13 @@
 # the 64-bit one where 32-bit programs cannot start (see scripts/arch.sh).
 set -euo pipefail
 source "$(dirname "$0")/arch.sh"
+# Set up first: whether the 32-bit loader starts depends on what it installs.
+[ "${1:-}" = "--inside-wine" ] || "$veltrune_root/scripts/setup.sh"
 arch=$(veltrune_runnable_arch)
 veltrune_check_arch "$arch"
 build=$(veltrune_build_dir "$arch")
 
 if [ "${1:-}" != "--inside-wine" ]; then
-  "$veltrune_root/scripts/setup.sh"
   "$veltrune_root/scripts/build.sh" "$arch"
   echo "Running the $arch build in $build"
   VELTRUNE_USE_DISPLAY=${DISPLAY:+1} exec "$veltrune_root/scripts/with-wine.sh" "$build" "$0" --inside-wine

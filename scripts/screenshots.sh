@@ -15,12 +15,13 @@
 # look at what went wrong. Exit code 1 names the step that failed.
 set -euo pipefail
 source "$(dirname "$0")/arch.sh"
+# Set up first: whether the 32-bit loader starts depends on what it installs.
+[ "${1:-}" = "--inside-wine" ] || "$veltrune_root/scripts/setup.sh"
 arch=$(veltrune_runnable_arch)
 veltrune_check_arch "$arch"
 build=$(veltrune_build_dir "$arch")
 
 if [ "${1:-}" != "--inside-wine" ]; then
-  "$veltrune_root/scripts/setup.sh"
   "$veltrune_root/scripts/build.sh" "$arch"
   shots="$build/screenshots"
   rm -rf "$shots"

@@ -7,9 +7,10 @@
 # their own in the run.
 set -euo pipefail
 source "$(dirname "$0")/arch.sh"
+# Set up first: whether the 32-bit loader starts depends on what it installs.
+"$veltrune_root/scripts/setup.sh"
 arch=$(veltrune_runnable_arch)
 veltrune_check_arch "$arch"
-"$veltrune_root/scripts/setup.sh"
 if [ "$arch" != i686 ]; then
   BUILD_DIR= "$veltrune_root/scripts/build.sh" i686
 fi
