@@ -19,8 +19,11 @@ void BlackenShadowImage(frame::Bitmap& bitmap, const std::string& name) {
 }
 
 void ShadowMask::Load(const std::string& name) {
+    // Only the alpha is kept, which blackening leaves alone: the decoded
+    // pixels are read where they are, shared with the start-up's decodes,
+    // rather than copied to be blackened first.
     frame::Bitmap picture;
-    BlackenShadowImage(picture, name);
+    LoadPng(GetResourceFolder() + name, picture);
     m_alpha.resize(static_cast<size_t>(picture.Width()) * static_cast<size_t>(picture.Height()));
     for (int row = 0; row < picture.Height(); ++row) {
         const uint8_t* pixel = std::as_const(picture).ScanLine(row);
