@@ -50,7 +50,7 @@ PngManager::PngManager() {
         m_problem = "The PNG reader \"" + path + "\" has no entry point \"FreePngData\".";
 }
 
-bool PngManager::Read(frame::FileStream& stream, frame::Bitmap& bitmap) {
+bool PngManager::Decode(frame::FileStream& stream, const std::function<void(const PngImageRecord&)>& convert) {
     if (!Usable()) return false;
     PngImageRecord record = {};
     if (!m_readPngEx(&record, &ReadFromStream, &stream)) return false;
@@ -60,29 +60,48 @@ bool PngManager::Read(frame::FileStream& stream, frame::Bitmap& bitmap) {
         return false;
     for (std::uint32_t row = 0; row < record.height; ++row)
         if (!record.rows[row]) return false;
+    convert(record);
+    return true;
+}
 
-    const int width = static_cast<int>(record.width);
-    const int height = static_cast<int>(record.height);
-    const bool alpha = record.colorType == 6;
-    const int sourceStep = alpha ? 4 : 3;
-    bitmap.Reshape(width, height, frame::PixelFormat::Bits32);
-    for (int row = 0; row < height; ++row) {
-        const std::uint8_t* source = record.rows[row];
-        std::uint8_t* target = bitmap.ScanLine(row);
-        for (int x = 0; x < width; ++x, source += sourceStep, target += 4) {
-            target[0] = source[2];
-            target[1] = source[1];
-            target[2] = source[0];
-            if (alpha) {
-                target[3] = source[3];
-                if (source[3] == 0) target[0] = target[1] = target[2] = 0;
-            } else {
-                target[3] = 255;
+bool PngManager::Read(frame::FileStream& stream, frame::Bitmap& bitmap) {
+    return Decode(stream, [&](const PngImageRecord& record) {
+        const int width = static_cast<int>(record.width);
+        const int height = static_cast<int>(record.height);
+        const bool alpha = record.colorType == 6;
+        const int sourceStep = alpha ? 4 : 3;
+        bitmap.Reshape(width, height, frame::PixelFormat::Bits32);
+        for (int row = 0; row < height; ++row) {
+            const std::uint8_t* source = record.rows[row];
+            std::uint8_t* target = bitmap.ScanLine(row);
+            for (int x = 0; x < width; ++x, source += sourceStep, target += 4) {
+                target[0] = source[2];
+                target[1] = source[1];
+                target[2] = source[0];
+                if (alpha) {
+                    target[3] = source[3];
+                    if (source[3] == 0) target[0] = target[1] = target[2] = 0;
+                } else {
+                    target[3] = 255;
+                }
             }
         }
-    }
-    bitmap.Changed();
-    return true;
+        bitmap.Changed();
+    });
+}
+
+bool PngManager::ReadAlpha(frame::FileStream& stream, AlphaPicture& picture) {
+    return Decode(stream, [&](const PngImageRecord& record) {
+        picture.width = static_cast<int>(record.width);
+        picture.height = static_cast<int>(record.height);
+        picture.alpha.assign(static_cast<size_t>(record.width) * record.height, 255);
+        if (record.colorType != 6) return;
+        for (std::uint32_t row = 0; row < record.height; ++row) {
+            const std::uint8_t* source = record.rows[row] + 3;
+            std::uint8_t* target = picture.alpha.data() + static_cast<size_t>(row) * record.width;
+            for (std::uint32_t x = 0; x < record.width; ++x, source += 4) target[x] = *source;
+        }
+    });
 }
 
 std::string ProgramFolderOf(const std::string& modulePath) {
@@ -109,6 +128,11 @@ std::string GetProgramFolder() {
 
 std::string GetResourceFolder() {
     return GetProgramFolder() + "Resource\\";
+}
+
+void LoadPngAlpha(const std::string& path, AlphaPicture& picture) {
+    frame::FileStream stream(path);
+    PngManager::Instance().ReadAlpha(stream, picture);
 }
 
 std::optional<FileStamp> FileStamp::Of(const std::string& path) {

@@ -8,12 +8,22 @@
 #include "frame/FileStream.h"
 #include "vendor/picload.h"
 
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kiln {
+
+// A picture's alpha channel alone, rows from the top.
+struct AlphaPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> alpha;
+};
 
 class PngManager {
 public:
@@ -32,9 +42,16 @@ public:
     // Decodes the stream into `bitmap`. False when the data cannot be
     // decoded or the reader is not usable; the bitmap is then untouched.
     bool Read(frame::FileStream& stream, frame::Bitmap& bitmap);
+    // Decodes the alpha channel alone (255 throughout for a picture without
+    // one). False when the data cannot be decoded; `picture` is then
+    // untouched.
+    bool ReadAlpha(frame::FileStream& stream, AlphaPicture& picture);
 
 private:
     PngManager();
+    // Hands the checked record of a successful decode to `convert`, before
+    // the library takes it back.
+    bool Decode(frame::FileStream& stream, const std::function<void(const PngImageRecord&)>& convert);
 
     base::ModuleHandle m_hinst;
     ReadPngExFunction m_readPngEx = nullptr;
@@ -53,6 +70,11 @@ std::string GetResourceFolder();
 // cannot be opened raises frame::FileOpenError; one that cannot be decoded
 // leaves the bitmap as it was.
 void LoadPng(const std::string& path, frame::Bitmap& bitmap);
+
+// The alpha channel of the PNG file at `path`, without a bitmap for the
+// colours: for pictures of which only the alpha is kept. Raises and keeps
+// `picture` as LoadPng does.
+void LoadPngAlpha(const std::string& path, AlphaPicture& picture);
 
 // The size and time of last write of a file: what tells a picture file
 // changed since it was decoded. Empty for a file that is not there.

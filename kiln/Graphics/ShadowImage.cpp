@@ -19,19 +19,14 @@ void BlackenShadowImage(frame::Bitmap& bitmap, const std::string& name) {
 }
 
 void ShadowMask::Load(const std::string& name) {
-    // Only the alpha is kept, which blackening leaves alone: the decoded
-    // pixels are read where they are, shared with the start-up's decodes,
-    // rather than copied to be blackened first.
-    frame::Bitmap picture;
-    LoadPng(GetResourceFolder() + name, picture);
-    m_alpha.resize(static_cast<size_t>(picture.Width()) * static_cast<size_t>(picture.Height()));
-    for (int row = 0; row < picture.Height(); ++row) {
-        const uint8_t* pixel = std::as_const(picture).ScanLine(row);
-        uint8_t* alpha = m_alpha.data() + static_cast<size_t>(row) * static_cast<size_t>(picture.Width());
-        for (int x = 0; x < picture.Width(); ++x, pixel += 4) alpha[x] = pixel[3];
-    }
-    m_width = picture.Width();
-    m_height = picture.Height();
+    // Only the alpha is kept, which blackening leaves alone: decoded into
+    // no bitmap at all, the large shadow pictures cost a quarter of the
+    // memory a start touches for them.
+    AlphaPicture picture;
+    LoadPngAlpha(GetResourceFolder() + name, picture);
+    m_width = picture.width;
+    m_height = picture.height;
+    m_alpha = std::move(picture.alpha);
 }
 
 void ShadowMask::Fill(frame::Bitmap& bitmap) const {

@@ -84,6 +84,25 @@ TEST_F(LoadPngTest, ADecodeScopeCopiesWhatItDecodedUntilTheFileChanges) {
     EXPECT_EQ(At(second, 2, 0), (Pixel{9, 8, 7, 255}));
 }
 
+// Read alone, the alpha is what the full load gives: the file's own, or 255
+// without an alpha channel. Failures keep the picture or raise, as loads do.
+TEST_F(LoadPngTest, TheAlphaAloneIsTheAlphaOfTheFullLoad) {
+    for (const std::string& path : {files.Write("a.png", 2, 1, 4, {1, 2, 3, 0, 4, 5, 6, 77}),
+                                    files.Write("rgb.png", 2, 1, 3, {1, 2, 3, 4, 5, 6})}) {
+        frame::Bitmap full;
+        kiln::LoadPng(path, full);
+        kiln::AlphaPicture alone;
+        kiln::LoadPngAlpha(path, alone);
+        ASSERT_EQ(alone.width, 2);
+        ASSERT_EQ(alone.height, 1);
+        EXPECT_EQ(alone.alpha, (std::vector<std::uint8_t>{At(full, 0, 0)[3], At(full, 1, 0)[3]})) << path;
+    }
+    kiln::AlphaPicture kept{1, 1, {9}};
+    kiln::LoadPngAlpha(files.WriteBytes("broken.png", {'n', 'o'}), kept);
+    EXPECT_EQ(kept.alpha, std::vector<std::uint8_t>{9});
+    EXPECT_THROW(kiln::LoadPngAlpha(files.Folder() + "absent.png", kept), frame::FileOpenError);
+}
+
 class UndecodableFileTest : public LoadPngTest {
 protected:
     void ExpectUnchangedAfterLoading(const std::string& path) {
