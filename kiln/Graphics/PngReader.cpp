@@ -153,6 +153,12 @@ namespace {
 // The scope alive now, if any; start-up runs on one thread.
 std::map<std::string, PngDecodeScope::Decoded>* g_decoded = nullptr;
 
+bool ReadPngFile(const std::string& path, frame::Bitmap& bitmap) {
+    bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
+    frame::FileStream stream(path);
+    return PngManager::Instance().Read(stream, bitmap);
+}
+
 }  // namespace
 
 PngDecodeScope::PngDecodeScope() : m_decoded(std::make_unique<std::map<std::string, Decoded>>()) {
@@ -172,13 +178,15 @@ void LoadPng(const std::string& path, frame::Bitmap& bitmap) {
             return;
         }
     }
-    bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
-    frame::FileStream stream(path);
-    if (PngManager::Instance().Read(stream, bitmap) && stamp) {
+    if (ReadPngFile(path, bitmap) && stamp) {
         PngDecodeScope::Decoded& kept = (*g_decoded)[path];
         kept.stamp = *stamp;
         kept.picture.AssignPixels(bitmap);
     }
+}
+
+void LoadOwnPng(const std::string& path, frame::Bitmap& bitmap) {
+    ReadPngFile(path, bitmap);
 }
 
 }  // namespace kiln

@@ -8,7 +8,7 @@ namespace kiln {
 
 void BlackenShadowImage(frame::Bitmap& bitmap, const std::string& name) {
     bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
-    LoadPng(GetResourceFolder() + name, bitmap);
+    LoadOwnPng(GetResourceFolder() + name, bitmap);
     for (int row = 0; row < bitmap.Height(); ++row) {
         uint8_t* pixel = bitmap.ScanLine(row);
         for (int x = 0; x < bitmap.Width(); ++x, pixel += 4) {
