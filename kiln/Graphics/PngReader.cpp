@@ -153,12 +153,6 @@ namespace {
 // The scope alive now, if any; start-up runs on one thread.
 std::map<std::string, PngDecodeScope::Decoded>* g_decoded = nullptr;
 
-bool ReadPngFile(const std::string& path, frame::Bitmap& bitmap) {
-    bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
-    frame::FileStream stream(path);
-    return PngManager::Instance().Read(stream, bitmap);
-}
-
 }  // namespace
 
 PngDecodeScope::PngDecodeScope() : m_decoded(std::make_unique<std::map<std::string, Decoded>>()) {
@@ -178,15 +172,17 @@ void LoadPng(const std::string& path, frame::Bitmap& bitmap) {
             return;
         }
     }
-    if (ReadPngFile(path, bitmap) && stamp) {
+    if (LoadOwnPng(path, bitmap) && stamp) {
         PngDecodeScope::Decoded& kept = (*g_decoded)[path];
         kept.stamp = *stamp;
         kept.picture.AssignPixels(bitmap);
     }
 }
 
-void LoadOwnPng(const std::string& path, frame::Bitmap& bitmap) {
-    ReadPngFile(path, bitmap);
+bool LoadOwnPng(const std::string& path, frame::Bitmap& bitmap) {
+    bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
+    frame::FileStream stream(path);
+    return PngManager::Instance().Read(stream, bitmap);
 }
 
 }  // namespace kiln

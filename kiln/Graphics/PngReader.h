@@ -72,8 +72,9 @@ std::string GetResourceFolder();
 void LoadPng(const std::string& path, frame::Bitmap& bitmap);
 // As LoadPng, but the pixels are the bitmap's own even while a
 // PngDecodeScope lives: for a picture about to be written on, which would
-// otherwise first copy the pixels it shares with the scope.
-void LoadOwnPng(const std::string& path, frame::Bitmap& bitmap);
+// otherwise first copy the pixels it shares with the scope. True when the
+// file was decoded.
+bool LoadOwnPng(const std::string& path, frame::Bitmap& bitmap);
 
 // The alpha channel of the PNG file at `path`, without a bitmap for the
 // colours: for pictures of which only the alpha is kept. Raises and keeps
