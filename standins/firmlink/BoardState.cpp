@@ -103,6 +103,9 @@ uint64_t ValuesHash(const SharedBlock& block) {
         const SharedSlot& slot = block.slots[i];
         fnv.Add(slot.item);
         fnv.Add(slot.valueCount);
+        // Which core the next per-core access goes to is no setting: pointing
+        // at another core must not cost a save of the whole board.
+        if (slot.item == kCoreSelector) continue;
         for (uint32_t v = 0; v < slot.valueCount && v < kMaxCores; ++v) fnv.Add(slot.values[v]);
     }
     return fnv.Value();

@@ -32,7 +32,8 @@ std::string HexWord(uint32_t word);
 // when only the values it starts from do.
 uint32_t BoardFingerprint(const Board& board);
 
-// Hash of every value in the block, for telling whether anything changed.
+// Hash of every setting in the block, for telling whether anything changed
+// that must be saved; the core selector is not a setting.
 uint64_t ValuesHash(const SharedBlock& block);
 
 std::string FormatBoardState(const SharedBlock& block, const std::string& instance);
