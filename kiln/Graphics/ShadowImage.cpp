@@ -7,7 +7,6 @@
 namespace kiln {
 
 void BlackenShadowImage(frame::Bitmap& bitmap, const std::string& name) {
-    bitmap.SetPixelFormat(frame::PixelFormat::Bits32);
     LoadOwnPng(GetResourceFolder() + name, bitmap);
     for (int row = 0; row < bitmap.Height(); ++row) {
         uint8_t* pixel = bitmap.ScanLine(row);
