@@ -8,6 +8,7 @@
 #include <cstring>
 #include <exception>
 #include <utility>
+#include <vector>
 
 namespace frame {
 namespace {
@@ -336,7 +337,7 @@ void Bitmap::LoadFromResourceName(HINSTANCE module, const char* name) {
     };
     if (resource.Size() < sizeof(BITMAPINFOHEADER)) throw invalid();
     BITMAPINFOHEADER header;
-    std::memcpy(&header, resource.Data(), sizeof header);
+    resource.CopyTo(0, &header, sizeof header);
     const int width = header.biWidth, height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
     if (header.biSize < sizeof header || header.biSize > resource.Size() || width <= 0 || height <= 0 ||
         width > 0x7FFF || height > 0x7FFF || header.biPlanes != 1)
@@ -353,10 +354,30 @@ void Bitmap::LoadFromResourceName(HINSTANCE module, const char* name) {
                                : header.biBitCount <= 4 ? PixelFormat::Bits4
                                                         : PixelFormat::Bits24;
     Bitmap loaded(width, height, format);
-    const auto* info = reinterpret_cast<const BITMAPINFO*>(resource.Data());
-    if (!SetDIBits(ScreenMeasureDC(), loaded.m_pixels->dib.Get(), 0, static_cast<UINT>(height),
-                   resource.Data() + bitsOffset, info, DIB_RGB_COLORS))
-        throw invalid();
+    if (header.biCompression == BI_RGB && (header.biBitCount == 24 || header.biBitCount == 32)) {
+        // The rows are laid out as the bitmap's own: read them straight in,
+        // then turn a bottom-up picture top row first.
+        std::uint8_t* bits = loaded.m_pixels->bits;
+        resource.CopyTo(bitsOffset, bits, rows);
+        if (header.biHeight > 0) {
+            const size_t stride = static_cast<size_t>(loaded.m_pixels->stride);
+            std::vector<std::uint8_t> spare(stride);
+            for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+                std::uint8_t* upper = bits + stride * static_cast<size_t>(top);
+                std::uint8_t* lower = bits + stride * static_cast<size_t>(bottom);
+                std::memcpy(spare.data(), upper, stride);
+                std::memcpy(upper, lower, stride);
+                std::memcpy(lower, spare.data(), stride);
+            }
+        }
+    } else {
+        std::vector<std::uint8_t> packedInfo(resource.Size());
+        resource.CopyTo(0, packedInfo.data(), packedInfo.size());
+        const auto* info = reinterpret_cast<const BITMAPINFO*>(packedInfo.data());
+        if (!SetDIBits(ScreenMeasureDC(), loaded.m_pixels->dib.Get(), 0, static_cast<UINT>(height),
+                       packedInfo.data() + bitsOffset, info, DIB_RGB_COLORS))
+            throw invalid();
+    }
     GdiFlush();
     SharePixelsOf(loaded);
     Changed();

@@ -1,6 +1,6 @@
 #include "frame/Module.h"
 
-#include "base/Handles.h"
+#include <cstring>
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -24,18 +24,19 @@ DWORD FileOffsetOf(HINSTANCE module, DWORD rva, DWORD size) {
     return 0;
 }
 
-bool ReadModuleFile(HINSTANCE module, DWORD offset, void* buffer, DWORD size) {
+base::FileHandle OpenModuleFile(HINSTANCE module) {
     char path[MAX_PATH];
     const DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return false;
-    base::FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file) return false;
-    LARGE_INTEGER position{};
-    position.QuadPart = offset;
+    if (length == 0 || length >= MAX_PATH) return base::FileHandle();
+    return base::FileHandle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+}
+
+bool ReadAt(HANDLE file, DWORD offset, void* buffer, DWORD size) {
+    OVERLAPPED at{};
+    at.Offset = offset;
     DWORD read = 0;
-    return SetFilePointerEx(file.Get(), position, nullptr, FILE_BEGIN) &&
-           ReadFile(file.Get(), buffer, size, &read, nullptr) && read == size;
+    return ReadFile(file, buffer, size, &read, &at) && read == size;
 }
 
 }  // namespace
@@ -52,22 +53,16 @@ ResourceBytes::ResourceBytes(HINSTANCE module, const char* name, const char* typ
     // the file cannot be read.
     const auto* mapped = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, found)));
     if (!mapped || size == 0) return;
-    m_data = mapped;
+    m_mapped = mapped;
     m_size = size;
-    const DWORD offset = FileOffsetOf(module, static_cast<DWORD>(mapped - reinterpret_cast<const BYTE*>(module)), size);
-    if (offset == 0) return;
-    m_copy = static_cast<std::uint8_t*>(VirtualAlloc(nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-    if (!m_copy) return;
-    if (ReadModuleFile(module, offset, m_copy, size)) {
-        m_data = m_copy;
-    } else {
-        VirtualFree(m_copy, 0, MEM_RELEASE);
-        m_copy = nullptr;
-    }
+    m_fileOffset = FileOffsetOf(module, static_cast<DWORD>(mapped - reinterpret_cast<const BYTE*>(module)), size);
+    if (m_fileOffset != 0) m_file = OpenModuleFile(module);
 }
 
-ResourceBytes::~ResourceBytes() {
-    if (m_copy) VirtualFree(m_copy, 0, MEM_RELEASE);
+void ResourceBytes::CopyTo(std::size_t offset, void* target, std::size_t count) const {
+    if (m_file && ReadAt(m_file.Get(), m_fileOffset + static_cast<DWORD>(offset), target, static_cast<DWORD>(count)))
+        return;
+    std::memcpy(target, m_mapped + offset, count);
 }
 
 }  // namespace frame

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/Handles.h"
+
 namespace frame {
 
 // The module (program or DLL) this code is linked into: window classes are
@@ -13,24 +15,26 @@ HINSTANCE ThisModule();
 
 // The bytes of a resource, read from the module's file rather than through
 // its mapped image where the file can be read: a large built-in picture is
-// copied once into a bitmap, and its pages in the image would only double
-// the memory it takes. The copy is let go with the object.
+// copied once, straight into its bitmap, and its pages in the image would
+// only double the memory it takes.
 class ResourceBytes {
 public:
     ResourceBytes(HINSTANCE module, const char* name, const char* type);
-    ~ResourceBytes();
     ResourceBytes(const ResourceBytes&) = delete;
     ResourceBytes& operator=(const ResourceBytes&) = delete;
 
     // Empty when the module has no such resource.
     bool Empty() const { return m_size == 0; }
     std::size_t Size() const { return m_size; }
-    const std::uint8_t* Data() const { return m_data; }
+    // Copies `count` bytes from `offset` on into `target`; the range must lie
+    // within the resource.
+    void CopyTo(std::size_t offset, void* target, std::size_t count) const;
 
 private:
-    std::uint8_t* m_copy = nullptr;  // pages of its own, given back whole
-    const std::uint8_t* m_data = nullptr;
+    const std::uint8_t* m_mapped = nullptr;
     std::size_t m_size = 0;
+    DWORD m_fileOffset = 0;  // 0: not stored in one piece in the file
+    base::FileHandle m_file; // the module's file, while it can be read
 };
 
 }  // namespace frame
