@@ -361,13 +361,9 @@ void Bitmap::LoadFromResourceName(HINSTANCE module, const char* name) {
         resource.CopyTo(bitsOffset, bits, rows);
         if (header.biHeight > 0) {
             const size_t stride = static_cast<size_t>(loaded.m_pixels->stride);
-            std::vector<std::uint8_t> spare(stride);
             for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
                 std::uint8_t* upper = bits + stride * static_cast<size_t>(top);
-                std::uint8_t* lower = bits + stride * static_cast<size_t>(bottom);
-                std::memcpy(spare.data(), upper, stride);
-                std::memcpy(upper, lower, stride);
-                std::memcpy(lower, spare.data(), stride);
+                std::swap_ranges(upper, upper + stride, bits + stride * static_cast<size_t>(bottom));
             }
         }
     } else {
