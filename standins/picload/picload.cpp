@@ -84,6 +84,100 @@ bool CheckChunks(std::vector<unsigned char>& data) {
     return true;
 }
 
+std::uint32_t BigEndian32(const unsigned char* bytes) {
+    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) | (std::uint32_t{bytes[2]} << 8) | bytes[3];
+}
+
+int Paeth(int left, int up, int upLeft) {
+    const int guess = left + up - upLeft;
+    const int toLeft = std::abs(guess - left), toUp = std::abs(guess - up), toUpLeft = std::abs(guess - upLeft);
+    if (toLeft <= toUp && toLeft <= toUpLeft) return left;
+    return toUp <= toUpLeft ? up : upLeft;
+}
+
+// Undoes the row filters where the rows were inflated. Row `row` arrives at
+// row * (stride + 1) behind its filter byte and leaves at row * stride: every
+// byte is written at or before where it was read, so nothing still unread is
+// overwritten. False for a filter the format does not have.
+bool UnfilterInPlace(unsigned char* image, std::uint32_t height, std::size_t stride, int pixelBytes) {
+    for (std::size_t row = 0; row < height; ++row) {
+        const unsigned char* raw = image + row * (stride + 1);
+        const int filter = *raw++;
+        unsigned char* out = image + row * stride;
+        const unsigned char* prior = row ? out - stride : nullptr;  // the first row has zeros above it
+        for (std::size_t i = 0; i < stride; ++i) {
+            const int left = i >= static_cast<std::size_t>(pixelBytes) ? out[i - pixelBytes] : 0;
+            const int up = prior ? prior[i] : 0;
+            const int upLeft = prior && i >= static_cast<std::size_t>(pixelBytes) ? prior[i - pixelBytes] : 0;
+            int predicted = 0;
+            switch (filter) {
+            case 0: break;
+            case 1: predicted = left; break;
+            case 2: predicted = up; break;
+            case 3: predicted = (left + up) >> 1; break;
+            case 4: predicted = Paeth(left, up, upLeft); break;
+            default: return false;
+            }
+            out[i] = static_cast<unsigned char>(raw[i] + predicted);
+        }
+    }
+    return true;
+}
+
+// Nearly every picture is 8-bit RGB or RGBA without interlacing, palette or
+// transparent colour. Those are unfiltered inside the inflated data, where
+// the general decoder below writes the image into a second buffer as large
+// as the first: on a large picture most of the time goes to the first touch
+// of each page. Null for any other file, or when the data turns out to be
+// damaged; the general decoder then decides, so the results never differ.
+// The image's size must already be known to be within the limits above.
+stbi_uc* DecodeStraight(const std::vector<unsigned char>& data, int& width, int& height, int& channels) {
+    constexpr std::size_t kSignatureBytes = 8, kChunkHeader = 8, kChunkOverhead = 12, kHeaderBytes = 13;
+    if (data.size() < kSignatureBytes + kChunkOverhead + kHeaderBytes) return nullptr;
+    const unsigned char* header = &data[kSignatureBytes];
+    if (BigEndian32(header) != kHeaderBytes || std::memcmp(header + 4, "IHDR", 4) != 0) return nullptr;
+    const unsigned char* fields = header + kChunkHeader;
+    const std::uint32_t colorType = fields[9];
+    if (fields[8] != 8 || (colorType != kColorTypeRgb && colorType != kColorTypeRgba) || fields[10] != 0 ||
+        fields[11] != 0 || fields[12] != 0)
+        return nullptr;
+    const std::uint32_t w = BigEndian32(fields), h = BigEndian32(fields + 4);
+    const int pixelBytes = colorType == kColorTypeRgba ? 4 : 3;
+
+    std::vector<unsigned char> compressed;
+    bool ended = false;
+    for (std::size_t at = kSignatureBytes + kChunkOverhead + kHeaderBytes; !ended && at + kChunkHeader <= data.size();) {
+        const std::size_t length = BigEndian32(&data[at]);
+        const unsigned char* type = &data[at + 4];
+        if (length > data.size() - at - kChunkHeader) return nullptr;
+        if (std::memcmp(type, "IDAT", 4) == 0)
+            compressed.insert(compressed.end(), &data[at + kChunkHeader], &data[at + kChunkHeader] + length);
+        else if (std::memcmp(type, "IEND", 4) == 0)
+            ended = true;
+        else if (!(type[0] & 0x20) || std::memcmp(type, "tRNS", 4) == 0)
+            return nullptr;  // a critical chunk (a palette, a second header) or transparency: not ours
+        at += kChunkOverhead + length;
+    }
+    if (!ended || compressed.empty()) return nullptr;
+
+    const std::size_t stride = static_cast<std::size_t>(w) * static_cast<std::size_t>(pixelBytes);
+    const std::size_t filtered = (stride + 1) * h;
+    int inflated = 0;
+    char* image = stbi_zlib_decode_malloc_guesssize_headerflag(reinterpret_cast<const char*>(compressed.data()),
+                                                               static_cast<int>(compressed.size()),
+                                                               static_cast<int>(filtered), &inflated, 1);
+    if (!image) return nullptr;
+    auto* pixels = reinterpret_cast<stbi_uc*>(image);
+    if (static_cast<std::size_t>(inflated) < filtered || !UnfilterInPlace(pixels, h, stride, pixelBytes)) {
+        stbi_image_free(pixels);
+        return nullptr;
+    }
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    channels = pixelBytes;
+    return pixels;
+}
+
 }  // namespace
 
 extern "C" int __stdcall ReadPngEx(PngImageRecord* record, PngReadFunction read, void* user) {
@@ -102,8 +196,14 @@ extern "C" int __stdcall ReadPngEx(PngImageRecord* record, PngReadFunction read,
         return 0;
     const bool alpha = channels == 2 || channels == 4;
     const int outChannels = alpha ? 4 : 3;
-    stbi_uc* pixels =
-        stbi_load_from_memory(data.data(), static_cast<int>(data.size()), &width, &height, &channels, outChannels);
+    stbi_uc* pixels = nullptr;
+    try {
+        pixels = DecodeStraight(data, width, height, channels);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    if (!pixels)
+        pixels = stbi_load_from_memory(data.data(), static_cast<int>(data.size()), &width, &height, &channels, outChannels);
     if (!pixels) return 0;
     auto** rows = new (std::nothrow) std::uint8_t*[static_cast<std::size_t>(height)];
     if (!rows) {

@@ -33,8 +33,9 @@ PngFiles::~PngFiles() {
 }
 
 std::string PngFiles::Write(const std::string& name, int width, int height, int channels,
-                            const std::vector<std::uint8_t>& pixels) {
+                            const std::vector<std::uint8_t>& pixels, int filter) {
     std::vector<std::uint8_t> encoded;
+    stbi_write_force_png_filter = filter;
     if (!stbi_write_png_to_func(&AppendBytes, &encoded, width, height, channels, pixels.data(), width * channels))
         throw std::runtime_error("cannot encode " + name);
     return WriteBytes(name, encoded);

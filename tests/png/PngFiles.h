@@ -13,8 +13,9 @@ public:
     PngFiles& operator=(const PngFiles&) = delete;
 
     // Writes a PNG with `channels` (1 to 4) bytes a pixel and returns its path.
+    // Each row takes the filter that suits it best, or `filter` (0 to 4) for all.
     std::string Write(const std::string& name, int width, int height, int channels,
-                      const std::vector<std::uint8_t>& pixels);
+                      const std::vector<std::uint8_t>& pixels, int filter = -1);
     // Writes raw bytes (for truncated and corrupt files).
     std::string WriteBytes(const std::string& name, const std::vector<std::uint8_t>& bytes);
     std::vector<std::uint8_t> ReadBytes(const std::string& path) const;

@@ -79,6 +79,29 @@ TEST_F(ReaderLibraryTest, ImagesWithoutAlphaGiveThreeBytesAPixel) {
     freePngData(&record);
 }
 
+TEST_F(ReaderLibraryTest, EveryRowFilterDecodesToTheEncodedPixels) {
+    // Odd widths, one-pixel columns and rows, so that each filter meets its
+    // edge cases: no pixel to the left, no row above.
+    const int sizes[][2] = {{1, 1}, {1, 9}, {9, 1}, {37, 23}};
+    for (const auto [width, height] : sizes)
+        for (int channels : {3, 4})
+            for (int filter = -1; filter <= 4; ++filter) {
+                std::vector<std::uint8_t> pixels(static_cast<size_t>(width * height * channels));
+                for (size_t i = 0; i < pixels.size(); ++i)
+                    pixels[i] = static_cast<std::uint8_t>(i % 7 == 0 ? (i * 2654435761u) >> 13 : i / 5);
+                const std::vector<std::uint8_t> png =
+                    files.ReadBytes(files.Write("f.png", width, height, channels, pixels, filter));
+                MemorySource source{&png};
+                PngImageRecord record = {};
+                ASSERT_NE(readPngEx(&record, &ReadMemory, &source), 0);
+                std::vector<std::uint8_t> decoded;
+                for (std::uint32_t row = 0; row < record.height; ++row)
+                    decoded.insert(decoded.end(), record.rows[row], record.rows[row] + record.width * record.channels);
+                freePngData(&record);
+                EXPECT_EQ(decoded, pixels) << width << " x " << height << ", " << channels << " bytes, filter " << filter;
+            }
+}
+
 TEST_F(ReaderLibraryTest, UndecodableInputFailsWithoutARecord) {
     std::vector<std::uint8_t> junk(100, 0xAB);
     MemorySource source{&junk};
