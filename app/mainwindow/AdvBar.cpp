@@ -143,6 +143,13 @@ bool AdvBar::Visible() const {
     return !m_controls.empty() && m_controls.front()->Visible();
 }
 
+void AdvBar::CreateHidden(WidgetHost& parent, int left, int top) {
+    m_creatingHidden = true;
+    Create(parent, left, top);
+    m_creatingHidden = false;
+    SetVisible(false);
+}
+
 void AdvBar::SetVisible(bool visible) {
     for (frame::Control* control : m_controls) control->SetVisible(visible);
 }

@@ -58,6 +58,9 @@ public:
     virtual void LoadDefault() = 0;
     // Builds the controls on the window with the bar image at (left, top).
     virtual void Create(WidgetHost& parent, int left, int top) = 0;
+    // As Create, for a bar that waits hidden until its page shows: its
+    // windows are made hidden rather than hidden after.
+    void CreateHidden(WidgetHost& parent, int left, int top);
     // The firmware item the position is a step index of (0 when none).
     virtual uint32_t ItemNumber() const = 0;
     virtual int TrackLength() const = 0;
@@ -103,6 +106,8 @@ protected:
     void MakeKnobDraggable(frame::Control& knob, DragAxis axis, frame::MouseMoveEvent moved = {});
 
     void AddControl(frame::Control* control) { m_controls.push_back(control); }
+    // Inside Create: whether the windows being made should start hidden.
+    bool CreatingHidden() const { return m_creatingHidden; }
     // After a refresh: whether its read gave the position.
     void SetValueKnown(bool known) { m_valueKnown = known; }
     // Updates the display, then raises the change event.
@@ -127,5 +132,6 @@ private:
     bool m_dragging = false;
     bool m_displayHeld = false;
     bool m_displayBehind = false;
+    bool m_creatingHidden = false;
     POINT m_dragStart{0, 0};
 };

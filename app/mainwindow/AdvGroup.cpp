@@ -55,8 +55,7 @@ AdvSmallBar& AdvGroup::AddRow(int itemIndex) {
     std::unique_ptr<AdvSmallBar> row = m_variant == 3 ? std::make_unique<AdvSmallBarType2>(itemIndex, m_sets)
                                                       : std::make_unique<AdvSmallBar>(itemIndex, m_sets);
     const POINT place = RowPlace(m_rows.size());
-    row->Create(*m_window, place.x, place.y);
-    row->SetVisible(false);
+    row->CreateHidden(*m_window, place.x, place.y);
     AdjustLabels(*row);
     m_rows.push_back(std::move(row));
     return *m_rows.back();

@@ -63,12 +63,12 @@ void AdvScrollBar::MakeBar(WidgetHost& parent, int left, int top) {
 void AdvScrollBar::MakeStepButtons(WidgetHost& parent, int left, int top) {
     const ScrollBarLook& look = Look();
     m_decrease = MakeWindowButton(parent, m_name + ".Decrease", look.decrease, left + look.decreaseAt.x,
-                                  top + look.decreaseAt.y);
+                                  top + look.decreaseAt.y, !CreatingHidden());
     m_decrease->OnClick = [this](frame::Control*) { StepDown(); };
     AddControl(m_decrease);
     const int increaseX = (look.increaseFromRight ? m_bar->Width() : 0) + look.increaseAt.x;
     m_increase = MakeWindowButton(parent, m_name + ".Increase", look.increase, left + increaseX,
-                                  top + look.increaseAt.y);
+                                  top + look.increaseAt.y, !CreatingHidden());
     m_increase->OnClick = [this](frame::Control*) { StepUp(); };
     AddControl(m_increase);
 }

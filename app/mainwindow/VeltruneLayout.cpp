@@ -97,21 +97,25 @@ void VeltruneLayout::BuildCommandButtons() {
     for (kiln::AlphaButton* button : {m_saveProfile, m_apply, m_undo}) CaptionInLitColours(*button);
 }
 
+// Set up whole before its window is made, which then comes at its place,
+// size, outline and text in one call rather than changed step by step.
 void VeltruneLayout::BuildMoreSetting() {
-    m_moreSetting = MakeNamedChild<kiln::LuCheckBoxTx>(*m_window, "MoreSetting");
-    m_moreSetting->SetCursor(frame::Cursor::HandPoint);
-    m_moreSetting->SetBounds(27, kCompactRowTop, 0, 0);
+    auto box = std::make_unique<kiln::LuCheckBoxTx>();
+    box->SetName("MoreSetting");
+    box->SetCursor(frame::Cursor::HandPoint);
+    box->SetBounds(27, kCompactRowTop, 0, 0);
     frame::Bitmap& background = m_window->Background()->Picture();
-    LoadOpaqueFaces(m_moreSetting->Appearance().Uncheck, skin::moreSettingUnchecked, background, 27, kCompactRowTop);
-    LoadOpaqueFaces(m_moreSetting->Appearance().Check, skin::moreSettingChecked, background, 27, kCompactRowTop);
-    m_moreSetting->Font().SetName("Arial");
-    m_moreSetting->Font().SetColor(kMoreSettingText);
-    m_moreSetting->FontColors().Uncheck.SetSunken(kMoreSettingTextLit);
-    m_moreSetting->FontColors().Uncheck.SetFocused(kMoreSettingTextLit);
-    m_moreSetting->FontColors().Check.SetSunken(kMoreSettingTextLit);
-    m_moreSetting->FontColors().Check.SetFocused(kMoreSettingTextLit);
-    m_moreSetting->SetTextBounds(4, 0, 86, 20);
-    m_moreSetting->SetText("More Setting");
+    LoadOpaqueFaces(box->Appearance().Uncheck, skin::moreSettingUnchecked, background, 27, kCompactRowTop);
+    LoadOpaqueFaces(box->Appearance().Check, skin::moreSettingChecked, background, 27, kCompactRowTop);
+    box->Font().SetName("Arial");
+    box->Font().SetColor(kMoreSettingText);
+    box->FontColors().Uncheck.SetSunken(kMoreSettingTextLit);
+    box->FontColors().Uncheck.SetFocused(kMoreSettingTextLit);
+    box->FontColors().Check.SetSunken(kMoreSettingTextLit);
+    box->FontColors().Check.SetFocused(kMoreSettingTextLit);
+    box->SetTextBounds(4, 0, 86, 20);
+    box->SetText("More Setting");
+    m_moreSetting = m_window->Surface().Adopt(std::move(box));
 }
 
 void VeltruneLayout::BuildValueRows() {
@@ -134,8 +138,10 @@ void VeltruneLayout::BuildValueRows() {
 
 void VeltruneLayout::BuildTabs() {
     frame::Bitmap& background = m_window->Background()->Picture();
+    // Made hidden, like the pages they switch, and set up before their windows exist.
     auto makeTab = [&](const char* name, int left, const char* unchecked, const char* checked, const char* text) {
-        auto* tab = MakeNamedChild<kiln::LuRadioButtonTx>(*m_window, name);
+        auto tab = std::make_unique<kiln::LuRadioButtonTx>();
+        tab->SetName(name);
         tab->SetCursor(frame::Cursor::HandPoint);
         tab->SetBounds(left, 245, 0, 0);
         LoadOpaqueFaces(tab->Appearance().Uncheck, skin::StateImages{unchecked, "", "", ""}, background, left, 245);
@@ -147,7 +153,7 @@ void VeltruneLayout::BuildTabs() {
         tab->SetText(text);
         tab->SetAccessibleRole(ROLE_SYSTEM_PAGETAB);
         tab->SetVisible(false);
-        return tab;
+        return m_window->Surface().Adopt(std::move(tab));
     };
     m_advanceTab = makeTab("AdvanceTab", 27, skin::advanceTabUnchecked, skin::advanceTabChecked, "Advance Mode");
     m_advanceTab->SetChecked(true);
@@ -159,8 +165,7 @@ void VeltruneLayout::BuildRatioPage() {
     const uint32_t cores = m_sets.ratio.Count();
     for (uint32_t core = 0; core < cores; ++core) {
         auto bar = std::make_unique<AdvRatioBar>(m_ratioBars, core, m_sets);
-        bar->Create(*m_window, kRatioBarLeft + kRatioBarPitch * static_cast<int>(core), kRatioBarTop);
-        bar->SetVisible(false);
+        bar->CreateHidden(*m_window, kRatioBarLeft + kRatioBarPitch * static_cast<int>(core), kRatioBarTop);
         bar->SetEnabled(!m_sets.ratio.IsSkipped());
         m_allBars.push_back(bar.get());
         m_ownedRatioBars.push_back(std::move(bar));

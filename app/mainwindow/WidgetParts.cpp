@@ -64,7 +64,7 @@ HoverSlot HoverOverRectangle(frame::Control* control, std::function<void(frame::
 }
 
 kiln::AlphaButton* MakeWindowButton(WidgetHost& window, const std::string& name, const skin::StateImages& faces,
-                                    int left, int top) {
+                                    int left, int top, bool visible) {
     auto button = std::make_unique<kiln::AlphaButton>(window.Background()->Picture());
     button->SetName(name);
     button->SetCursor(frame::Cursor::HandPoint);
@@ -73,5 +73,6 @@ kiln::AlphaButton* MakeWindowButton(WidgetHost& window, const std::string& name,
     // and size in one call rather than moved and sized after.
     button->SetBounds(left, top, 0, 0);
     button->LoadFaces(faces.normal, faces.pressed, faces.hover, faces.disabled);
+    button->SetVisible(visible);
     return window.Surface().Adopt(std::move(button));
 }

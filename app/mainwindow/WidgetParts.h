@@ -76,4 +76,4 @@ HoverSlot HoverOverRectangle(frame::Control* control, std::function<void(frame::
 // A step or drop button on the main window: hand-point cursor, faces blended
 // over the window's background at (left, top), sized to its normal face.
 kiln::AlphaButton* MakeWindowButton(WidgetHost& window, const std::string& name, const skin::StateImages& faces,
-                                    int left, int top);
+                                    int left, int top, bool visible = true);

@@ -29,6 +29,15 @@ protected:
         return ChooseOptionLayout(Board().Primary(), IsCompactAdvancedPage(Board().Primary()));
     }
 
+    // The step buttons are the rows' windows.
+    static int ShownWindows(const AdvBar& bar) {
+        int shown = 0;
+        for (frame::Control* control : bar.Controls())
+            if (auto* window = dynamic_cast<frame::WinControl*>(control))
+                shown += (GetWindowLongA(window->Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+        return shown;
+    }
+
     static void ExpectRows(const AdvGroup& group, const std::vector<Row>& expected, bool wide) {
         const std::vector<AdvSmallBar*> rows = group.Rows();
         ASSERT_EQ(rows.size(), expected.size()) << group.Name();
@@ -40,6 +49,7 @@ protected:
             EXPECT_EQ(rows[i]->Top(), expected[i].top);
             EXPECT_EQ(rows[i]->Position(), expected[i].position);
             EXPECT_FALSE(rows[i]->Visible());
+            EXPECT_EQ(ShownWindows(*rows[i]), 0);
         }
     }
 };
@@ -71,6 +81,7 @@ TEST_F(OptionGroupsTest, DefaultBoardHasTwoColumnsOfVoltagesAndADramGroup) {
     groups.cpuChip->SetVisible(true);
     EXPECT_TRUE(Find<kiln::LuImage>("CpuChipGroup.Icon").Visible());
     EXPECT_TRUE(pll.Visible());
+    EXPECT_EQ(ShownWindows(pll), 2);
     EXPECT_FALSE(groups.second->Rows()[0]->Visible());
 }
 
