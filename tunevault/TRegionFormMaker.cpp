@@ -2,11 +2,19 @@
 
 #include "frame/Form.h"
 #include "frame/Image.h"
+#include "kiln/Graphics/BitmapView.h"
 
 namespace tunevault {
 
 void TRegionFormMaker::ApplyToForm(frame::Form* form, frame::Image* image) {
-    m_region.BuildFromBitmap(image->Picture().SharedHandle(), frame::ColorToRGB(m_transparentColor));
+    // The picture's own rows are read where they lie: a converted copy of a
+    // whole dialog background is a third of a megabyte touched for nothing.
+    const frame::Bitmap& picture = image->Picture();
+    const COLORREF key = frame::ColorToRGB(m_transparentColor);
+    if (const kiln::PixelView pixels = kiln::ReadViewOf(picture); !pixels.Empty())
+        m_region.BuildFromPixels(pixels, key);
+    else
+        m_region.BuildFromBitmap(picture.SharedHandle(), key);
     base::GdiRegion placed = m_region.Copy();
     OffsetRgn(placed.Get(), image->Left(), image->Top());
     // The window owns the region from here on.
