@@ -45,6 +45,20 @@ protected:
         ASSERT_NE(freePngData, nullptr);
     }
 
+    // What the library returns for `png`; on success its rows, top first,
+    // end to end in `pixels`, and the record given back.
+    int DecodeRows(const std::vector<std::uint8_t>& png, std::vector<std::uint8_t>& pixels) {
+        MemorySource source{&png};
+        PngImageRecord record = {};
+        const int result = readPngEx(&record, &ReadMemory, &source);
+        if (!result) return result;
+        pixels.clear();
+        for (std::uint32_t row = 0; row < record.height; ++row)
+            pixels.insert(pixels.end(), record.rows[row], record.rows[row] + record.width * record.channels);
+        freePngData(&record);
+        return result;
+    }
+
     base::ModuleHandle library;
     ReadPngExFunction readPngEx = nullptr;
     FreePngDataFunction freePngData = nullptr;
@@ -91,13 +105,8 @@ TEST_F(ReaderLibraryTest, EveryRowFilterDecodesToTheEncodedPixels) {
                     pixels[i] = static_cast<std::uint8_t>(i % 7 == 0 ? (i * 2654435761u) >> 13 : i / 5);
                 const std::vector<std::uint8_t> png =
                     files.ReadBytes(files.Write("f.png", width, height, channels, pixels, filter));
-                MemorySource source{&png};
-                PngImageRecord record = {};
-                ASSERT_NE(readPngEx(&record, &ReadMemory, &source), 0);
                 std::vector<std::uint8_t> decoded;
-                for (std::uint32_t row = 0; row < record.height; ++row)
-                    decoded.insert(decoded.end(), record.rows[row], record.rows[row] + record.width * record.channels);
-                freePngData(&record);
+                ASSERT_NE(DecodeRows(png, decoded), 0);
                 EXPECT_EQ(decoded, pixels) << width << " x " << height << ", " << channels << " bytes, filter " << filter;
             }
 }
@@ -156,13 +165,8 @@ TEST_F(ReaderLibraryTest, DamagedImageDecodesTheSameWhateverTheHeapHeld) {
     std::vector<std::vector<std::uint8_t>> pixels;
     for (std::uint8_t fill : {0x00, 0xA5, 0x5A, 0xFF}) {
         DirtyHeap(fill);
-        MemorySource source{&damaged};
-        PngImageRecord record = {};
-        ASSERT_EQ(readPngEx(&record, &ReadMemory, &source), 1);
         std::vector<std::uint8_t> image;
-        for (std::uint32_t row = 0; row < record.height; ++row)
-            image.insert(image.end(), record.rows[row], record.rows[row] + record.width * record.channels);
-        freePngData(&record);
+        ASSERT_EQ(DecodeRows(damaged, image), 1);
         pixels.push_back(image);
     }
     for (size_t i = 1; i < pixels.size(); ++i) EXPECT_EQ(pixels[i], pixels[0]) << "after heap fill " << i;
