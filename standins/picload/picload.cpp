@@ -47,6 +47,14 @@ constexpr std::size_t kMaxFileBytes = 64u << 20;
 // gigabytes before the data turns out to be short.
 constexpr std::uint64_t kMaxPixels = 1u << 26;
 
+constexpr std::size_t kSignatureBytes = 8;
+constexpr std::size_t kChunkHeader = 8;     // length and type
+constexpr std::size_t kChunkOverhead = 12;  // and the check word after the data
+
+std::uint32_t BigEndian32(const unsigned char* bytes) {
+    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) | (std::uint32_t{bytes[2]} << 8) | bytes[3];
+}
+
 bool ReadAll(PngReadFunction read, void* user, std::vector<unsigned char>& data) {
     unsigned char chunk[16384];
     for (;;) {
@@ -64,12 +72,8 @@ bool ReadAll(PngReadFunction read, void* user, std::vector<unsigned char>& data)
 // decodes, but the decoder would first grow its buffers to the claimed size,
 // up to gigabytes.
 bool CheckChunks(std::vector<unsigned char>& data) {
-    constexpr std::size_t kSignatureBytes = 8;
-    constexpr std::size_t kChunkHeader = 8;     // length and type
-    constexpr std::size_t kChunkOverhead = 12;  // and the check word after the data
     for (std::size_t at = kSignatureBytes; at + kChunkHeader <= data.size();) {
-        const std::uint64_t length = (std::uint64_t{data[at]} << 24) | (std::uint64_t{data[at + 1]} << 16) |
-                                     (std::uint64_t{data[at + 2]} << 8) | data[at + 3];
+        const std::size_t length = BigEndian32(&data[at]);
         const unsigned char* type = &data[at + 4];
         if (std::memcmp(type, "IEND", 4) == 0) return true;
         if (length > data.size() - at - kChunkHeader) return false;
@@ -79,13 +83,9 @@ bool CheckChunks(std::vector<unsigned char>& data) {
             data.erase(data.begin() + static_cast<std::ptrdiff_t>(at), data.begin() + static_cast<std::ptrdiff_t>(end));
             continue;
         }
-        at += kChunkOverhead + static_cast<std::size_t>(length);
+        at += kChunkOverhead + length;
     }
     return true;
-}
-
-std::uint32_t BigEndian32(const unsigned char* bytes) {
-    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) | (std::uint32_t{bytes[2]} << 8) | bytes[3];
 }
 
 int Paeth(int left, int up, int upLeft) {
@@ -149,7 +149,7 @@ bool UnfilterInPlace(unsigned char* image, std::uint32_t height, std::size_t str
 // damaged; the general decoder then decides, so the results never differ.
 // The image's size must already be known to be within the limits above.
 stbi_uc* DecodeStraight(const std::vector<unsigned char>& data, int& width, int& height, int& channels) {
-    constexpr std::size_t kSignatureBytes = 8, kChunkHeader = 8, kChunkOverhead = 12, kHeaderBytes = 13;
+    constexpr std::size_t kHeaderBytes = 13;
     if (data.size() < kSignatureBytes + kChunkOverhead + kHeaderBytes) return nullptr;
     const unsigned char* header = &data[kSignatureBytes];
     if (BigEndian32(header) != kHeaderBytes || std::memcmp(header + 4, "IHDR", 4) != 0) return nullptr;
