@@ -38,7 +38,15 @@ xvfb_pid=""
 teardown() {
   wineserver -k >/dev/null 2>&1 || true
   wineserver -w >/dev/null 2>&1 || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    # An X server has been seen spinning in its client clean-up instead of
+    # ending (after a client died of an X error): given two seconds, it is
+    # then killed, or the run would hang here.
+    for _ in $(seq 40); do kill -0 "$xvfb_pid" 2>/dev/null || break; sleep 0.05; done
+    kill -9 "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
 }
 trap teardown EXIT INT TERM
 
